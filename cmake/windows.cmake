@@ -1,0 +1,17 @@
+# Windows build (native MSVC/MinGW or cross-compiled with MinGW-w64): the real program.
+file(GLOB WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/win32/*.cpp)
+enable_language(RC)
+add_executable(zavora WIN32 ${WIN32_SOURCES} ${CMAKE_SOURCE_DIR}/resources/zavora.rc)
+target_link_libraries(zavora PRIVATE zavora_core)
+target_compile_definitions(zavora PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_compile_definitions(zavora_core PRIVATE NOMINMAX)
+if(MINGW)
+  # Static runtime: the exe runs with no DLL of ours beside it.
+  target_link_options(zavora PRIVATE -static -static-libgcc -static-libstdc++ -municode)
+  target_compile_options(zavora PRIVATE -Wall -Wextra)
+endif()
+target_link_libraries(zavora PRIVATE user32 gdi32 comctl32 shell32 advapi32 uxtheme imm32 version)
+foreach(f ${DATA_FILES})
+  add_custom_command(TARGET zavora POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/data/${f} $<TARGET_FILE_DIR:zavora>/${f})
+endforeach()
