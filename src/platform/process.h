@@ -1,0 +1,38 @@
+#pragma once
+// The running process: where it lives, how it was started, starting another instance,
+// ending, and letting pending window messages run (`DoEvents`).
+#include <string>
+#include <string_view>
+
+#include "platform/clock.h"
+#include "platform/desktop.h"
+
+namespace kz::platform {
+
+class Process {
+public:
+    virtual ~Process() = default;
+
+    // The folder of the running executable with a trailing backslash; computed once.
+    virtual const std::string& applicationFolder() = 0;
+    // The arguments only, without the executable's path, as typed (not lower-cased).
+    virtual std::string commandLine() const = 0;
+    // Starts a program; `commandLine` is the whole command line, executable path first.
+    // False when the system could not start it.
+    virtual bool start(std::string_view commandLine, ShowMode show) = 0;
+    // Ends this process. On Windows it does not return. Elsewhere (the simulated desktop)
+    // it closes the process's windows and returns, so callers return straight after it.
+    virtual void end() = 0;
+    virtual bool ended() const = 0;
+    // Runs the window messages that are waiting (VB's DoEvents): command texts, timers,
+    // posted work. Handlers of this process may run inside it.
+    virtual void processPendingMessages() = 0;
+    // Keeps the process out of the task list (RegisterServiceProcess where it exists).
+    virtual void hideFromTaskList() = 0;
+};
+
+// `wait`: processes pending messages until at least `seconds` have passed on `clock`.
+// Negative or NaN durations return at once.
+void Wait(Process& process, const Clock& clock, double seconds);
+
+}  // namespace kz::platform
