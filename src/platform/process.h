@@ -27,6 +27,9 @@ public:
     // Runs the window messages that are waiting (VB's DoEvents): command texts, timers,
     // posted work. Handlers of this process may run inside it.
     virtual void processPendingMessages() = 0;
+    // Sleeps until a message arrives or `maxMs` have passed (the simulated desktop moves
+    // its clock on instead), so that waiting loops do not spin the processor.
+    virtual void idle(unsigned maxMs) = 0;
     // Keeps the process out of the task list (RegisterServiceProcess where it exists).
     virtual void hideFromTaskList() = 0;
 };
