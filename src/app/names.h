@@ -1,0 +1,30 @@
+#pragma once
+// The texts by which instances find and steer each other.
+#include <string_view>
+
+namespace kz::app {
+
+inline constexpr std::string_view kCaptionLoading = "Kelvra Zavora Loading";
+inline constexpr std::string_view kCaptionOptions = "Kelvra Zavora Options";
+inline constexpr std::string_view kCaptionService = "Kelvra Zavora Service";
+inline constexpr std::string_view kCaptionWaiting = "waiting";
+inline constexpr std::string_view kCaptionTutorial = "Kelvra Zavora - Getting Started";
+inline constexpr std::string_view kTrayTooltip = "Kelvra Zavora";
+
+inline constexpr std::string_view kIdleCommandText = "Text1";
+inline constexpr std::string_view kCommandClose = "close";
+inline constexpr std::string_view kCommandCloseAll = "closeall";
+
+inline constexpr std::string_view kTagUnload = "unload";
+inline constexpr std::string_view kTagUnloadOnly = "unloadonly";
+
+inline constexpr std::string_view kExeName = "zavora.exe";
+inline constexpr std::string_view kIconGroup = "ICO";
+
+inline constexpr unsigned kServiceTimerMs = 10000;
+inline constexpr int kOptionsOuterWidthTwips = 6240;
+// The takeover waits for the old instances to go; a hung one must not keep the new one
+// from starting, so the wait gives up after this long.
+inline constexpr double kTakeoverLimitSeconds = 10.0;
+
+}  // namespace kz::app

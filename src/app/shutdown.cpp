@@ -1,0 +1,50 @@
+// Unloading the main window and the commands that ask for it. The tag decides:
+// "unloadonly" just unloads, "unload" runs the exit sequence, anything else (the user
+// closed the Options dialog) hides the window and keeps the instance running.
+#include "app/command_rules.h"
+#include "app/instance.h"
+#include "app/names.h"
+
+namespace kz::app {
+
+void Instance::exitProgram() {
+    tag_ = kTagUnload;
+    unloadMainWindow();
+}
+
+void Instance::unloadMainWindow() {
+    if (!window_ || window_->handle() == 0) return;  // already gone
+    if (tag_ == kTagUnloadOnly) return window_->destroy();
+    if (tag_ == kTagUnload) return exitSequence();
+    window_->setVisible(false);
+    optionsOpen_ = false;
+    parts_.makePopupTopmost();
+    parts_.installKeyboardHook();  // it is removed while the dialog is shown
+}
+
+void Instance::exitSequence() {
+    parts_.removeKeyboardHook();
+    parts_.removeTrayIcon();
+    parts_.unloadPopup();
+    parts_.unloadOtherForms();
+    window_->stopTimer();
+    window_->destroy();  // with no window left the process ends
+}
+
+void Instance::onCloseRequested() { unloadMainWindow(); }
+
+void Instance::onCommandTextChanged() {
+    if (!window_ || window_->handle() == 0) return;
+    switch (DecideCommand(window_->caption(), window_->commandText())) {
+        case CommandAction::Exit:
+            exitProgram();
+            break;
+        case CommandAction::ResetText:
+            window_->setCommandText(kIdleCommandText);  // runs this handler once more
+            break;
+        case CommandAction::Nothing:
+            break;
+    }
+}
+
+}  // namespace kz::app

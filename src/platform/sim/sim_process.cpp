@@ -1,0 +1,56 @@
+#include "platform/sim/sim_process.h"
+
+#include "platform/sim/sim_world.h"
+
+namespace kz::sim {
+
+SimProcess::SimProcess(SimWorld& world, int id, std::string arguments)
+    : world_(world), id_(id), arguments_(std::move(arguments)), desktop_(world, *this) {
+    world_.attach(this);
+}
+
+SimProcess::~SimProcess() { world_.detach(this); }
+
+const std::string& SimProcess::applicationFolder() {
+    if (folder_.empty()) folder_ = world_.applicationFolder();
+    return folder_;
+}
+
+bool SimProcess::start(std::string_view commandLine, platform::ShowMode show) {
+    world_.queueLaunch({std::string(commandLine), show});
+    return true;
+}
+
+void SimProcess::end() {
+    if (ended_) return;
+    ended_ = true;
+    for (const auto handle : world_.windowsOf(id_)) world_.removeWindow(handle);
+    posted_.clear();
+}
+
+void SimProcess::processPendingMessages() {
+    if (ended_) return;
+    // Only the work present now: what it posts runs at the next pass.
+    for (auto count = posted_.size(); count > 0 && !ended_; --count) {
+        auto work = std::move(posted_.front());
+        posted_.pop_front();
+        work();
+    }
+    fireDueTimers();
+}
+
+void SimProcess::idle(unsigned maxMs) { world_.clock().advance(maxMs == 0 ? 1 : maxMs); }
+
+void SimProcess::fireDueTimers() {
+    const auto now = world_.clock().milliseconds();
+    for (const auto handle : world_.windowsOf(id_)) {
+        SimWindow* window = world_.window(handle);
+        if (window == nullptr || window->timerIntervalMs == 0 || now < window->timerDueMs) continue;
+        // One tick however late, as WM_TIMER coalesces.
+        window->timerDueMs = now + window->timerIntervalMs;
+        if (window->listener != nullptr) window->listener->onTimer();
+        if (ended_) return;
+    }
+}
+
+}  // namespace kz::sim

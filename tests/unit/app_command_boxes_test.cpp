@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include "app_sim_harness.h"
+#include "app/command_boxes.h"
+
+namespace kz::testing {
+namespace {
+
+using platform::Scope;
+
+class CommandBoxesTest : public ::testing::Test {
+protected:
+    void setList(std::string_view text) { store.write(Scope::MachineWide, "Zavora", "CommHwds", text); }
+    std::string list() { return store.read(Scope::MachineWide, "Zavora", "CommHwds", "<missing>"); }
+    platform::WindowHandle box(std::string text = "Text1") {
+        return world.addForeignWindow(std::string(platform::kCommandBoxClass), std::move(text));
+    }
+
+    sim::SimWorld world;
+    sim::SimProcess process{world, 1, ""};
+    SettingsStore store{world.registry()};
+    app::CommandBoxes boxes{store, process.desktop()};
+};
+
+TEST_F(CommandBoxesTest, RegisterOnAnEmptyOrMissingListWritesJustTheHandle) {
+    boxes.registerBox(box());
+    EXPECT_EQ(list(), std::to_string(box() - 4));
+    setList("");
+    const auto b = box();
+    boxes.registerBox(b);
+    EXPECT_EQ(list(), std::to_string(b));
+}
+
+TEST_F(CommandBoxesTest, RegisterAppendsAfterASemicolon) {
+    const auto a = box(), b = box();
+    boxes.registerBox(a);
+    boxes.registerBox(b);
+    EXPECT_EQ(list(), std::to_string(a) + ";" + std::to_string(b));
+}
+
+TEST_F(CommandBoxesTest, CleaningDropsClosedForeignBusyAndNonNumberEntries) {
+    const auto kept1 = box();
+    const auto closed = box();
+    world.removeWindow(closed);
+    const auto foreign = world.addForeignWindow("Edit", "Text1");
+    const auto busy = box("close");
+    const auto kept2 = box();
+    setList(std::to_string(kept1) + ";" + std::to_string(closed) + ";" + std::to_string(foreign) +
+            ";abc;;" + std::to_string(busy) + "; 12;" + std::to_string(kept2));
+    boxes.clean();
+    EXPECT_EQ(list(), std::to_string(kept1) + ";" + std::to_string(kept2));
+    world.removeWindow(kept1);
+    world.removeWindow(kept2);
+    boxes.clean();
+    EXPECT_EQ(list(), "");  // written also when empty
+}
+
+TEST_F(CommandBoxesTest, BroadcastSkipsTheOwnBoxAndReachesLookalikes) {
+    // A text box of another program with our class and the idle text gets the command too.
+    const auto own = box(), other = box();
+    setList(std::to_string(own) + ";" + std::to_string(other));
+    boxes.broadcast("close", own);
+    EXPECT_EQ(process.desktop().windowText(own), "Text1");
+    EXPECT_EQ(process.desktop().windowText(other), "close");
+}
+
+TEST(CommandBoxReceiver, ServiceResetsCloseToTheIdleText) {
+    SimMachine m;
+    m.setAutoStart("No");
+    auto& service = m.run("/service");
+    auto* window = m.instanceOf(service).mainWindow();
+    EXPECT_TRUE(service.desktop().sendText(window->commandBox(), "close"));
+    EXPECT_FALSE(service.ended());
+    EXPECT_EQ(window->commandText(), "Text1");
+    service.desktop().sendText(window->commandBox(), "something else");
+    EXPECT_EQ(window->commandText(), "Text1");
+    service.desktop().sendText(window->commandBox(), "closeall");
+    EXPECT_TRUE(service.ended());
+    EXPECT_FALSE(service.desktop().sendText(window->commandBox(), "close"));
+}
+
+TEST(CommandBoxReceiver, SecondChannelRespectsADisabledBox) {
+    SimMachine m;
+    auto& first = m.run("");
+    auto* window = m.instanceOf(first).mainWindow();
+    window->setCommandBoxEnabled(false);
+    EXPECT_FALSE(first.desktop().sendCommand(window->handle(), "close"));
+    EXPECT_FALSE(first.ended());
+    window->setCommandBoxEnabled(true);
+    EXPECT_TRUE(first.desktop().sendCommand(window->handle(), "close"));
+    EXPECT_TRUE(first.ended());
+}
+
+TEST(CommandBoxReceiver, RegisteredHandlesAreTheLiveCommandBoxes) {
+    SimMachine m;
+    auto& first = m.run("");
+    const auto service = m.find(app::kCaptionService);
+    const auto own = std::to_string(m.instanceOf(first).mainWindow()->commandBox());
+    const auto list = m.commHwds();
+    EXPECT_NE(list.find(own), std::string::npos);
+    EXPECT_NE(list.find(';'), std::string::npos);
+    EXPECT_NE(service, 0u);
+}
+
+}  // namespace
+}  // namespace kz::testing

@@ -1,0 +1,69 @@
+#pragma once
+// Runs the real start-up of the program in simulated processes that share one desktop.
+#include <memory>
+#include <string>
+
+#include "app/instance.h"
+#include "app/names.h"
+#include "platform/sim/sim_process.h"
+#include "platform/sim/sim_world.h"
+#include "settings/settings_store.h"
+
+namespace kz::testing {
+
+// The objects of one simulated process of the program.
+struct SimInstance {
+    explicit SimInstance(sim::SimProcess& process)
+        : store(process.world().registry()),
+          instance({process.desktop(), process, process.world().clock(), store}, parts) {}
+    SettingsStore store;
+    app::NoInstanceParts parts;
+    app::Instance instance;
+};
+
+class SimMachine {
+public:
+    SimMachine() {
+        world.setProgram([this](sim::SimProcess& process) {
+            auto program = std::make_shared<SimInstance>(process);
+            instances[process.id()] = program.get();
+            program->instance.start();
+            return std::shared_ptr<void>(program);
+        });
+    }
+
+    // Starts the program with these arguments, then every process it starts in turn.
+    sim::SimProcess& run(std::string arguments) {
+        sim::SimProcess& process = world.launch(std::move(arguments));
+        world.runPendingLaunches();
+        return process;
+    }
+
+    platform::WindowHandle find(std::string_view caption) {
+        return anyDesktop().findMainWindow(caption);
+    }
+    int countMainWindows(std::string_view caption) {
+        int count = 0;
+        for (const auto h : anyDesktop().mainWindows()) count += anyDesktop().windowText(h) == caption;
+        return count;
+    }
+    app::Instance& instanceOf(const sim::SimProcess& process) { return instances.at(process.id())->instance; }
+    std::string commHwds() {
+        return SettingsStore(world.registry()).read(platform::Scope::MachineWide, "Zavora", "CommHwds", "<missing>");
+    }
+    void setAutoStart(std::string_view text) {
+        SettingsStore(world.registry()).write(platform::Scope::PerUser, "Zavora", "AutoStart", text);
+    }
+
+    sim::SimWorld world;
+    std::map<int, SimInstance*> instances;
+
+private:
+    platform::Desktop& anyDesktop() {
+        if (!probe_) probe_ = std::make_unique<sim::SimProcess>(world, 0, "");
+        return probe_->desktop();
+    }
+    std::unique_ptr<sim::SimProcess> probe_;
+};
+
+}  // namespace kz::testing
