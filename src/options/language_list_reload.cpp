@@ -1,0 +1,87 @@
+#include "options/language_list_reload.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "options/language_order.h"
+#include "settings/setting_access.h"
+
+namespace kz::options {
+namespace {
+
+std::string_view WithoutDisabledMark(std::string_view entry) {
+    return entry.starts_with('!') ? entry.substr(1) : entry;
+}
+
+// Deletes the user language of every name in the default order, so that the built-in
+// bodies come back; user languages with names of their own stay.
+void DeleteUserChangesToBuiltIns(SettingsStore& store, std::string_view defaultOrder) {
+    for (std::string_view entry : SplitOrderEntries(defaultOrder)) {
+        const std::string_view name = WithoutDisabledMark(entry);
+        if (name.empty()) continue;
+        store.remove(settings::kUserLanguagesScope, settings::kLanguagesSection, name);
+    }
+}
+
+bool OrderNames(std::string_view orderText, std::string_view name) {
+    return ContainsIgnoringCase(orderText, ";" + std::string(name) + ";") ||
+           ContainsIgnoringCase(orderText, ";!" + std::string(name) + ";");
+}
+
+// `orderText` starts and ends with ";". Known names it does not mention are appended:
+// disabled after a reset, else as they are written (an order.dat entry keeps its "!").
+void AppendUnmentioned(std::string& orderText, std::string_view defaultOrder,
+                       std::string_view userNames, bool reset) {
+    std::vector<std::string_view> known = SplitOrderEntries(defaultOrder);
+    const std::vector<std::string_view> users = SplitOrderEntries(userNames);
+    known.insert(known.end(), users.begin(), users.end());
+    for (std::string_view name : known) {
+        if (OrderNames(orderText, name)) continue;
+        if (reset) orderText += '!';
+        orderText += name;
+        orderText += ';';
+    }
+}
+
+bool HasRow(const std::vector<LanguageRow>& rows, std::string_view name) {
+    return std::ranges::any_of(
+        rows, [name](const LanguageRow& row) { return SameLanguageName(row.text, name); });
+}
+
+std::vector<LanguageRow> RowsFromOrder(std::string_view orderText, std::string_view data,
+                                       LanguageSource& source) {
+    std::vector<LanguageRow> rows;
+    for (std::string_view entry : SplitOrderEntries(orderText)) {
+        const bool disabled = entry.starts_with('!');
+        const std::string_view name = WithoutDisabledMark(entry);
+        // A blank name would match text anywhere in data.dat; it names no language.
+        if (IsBlank(name) || HasRow(rows, name)) continue;
+        if (IsBlank(source.lookupLanguage(name, data, false))) continue;
+        LanguageRow row;
+        row.text = std::string(name);
+        row.checked = !disabled;
+        if (!IsBlank(source.lookupLanguage(name, data, true))) row.tag = kBuiltInTag;
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+}  // namespace
+
+std::vector<LanguageRow> BuildLanguageRows(SettingsStore& store, LanguageSource& source,
+                                           bool reset) {
+    std::string order = reset ? std::string() : settings::Read(store, settings::kLanguages);
+    const std::string data = source.readDataFile("data.dat");
+    const std::string defaultOrder = source.readDataFile("order.dat");
+    if (order.empty()) order = defaultOrder;
+    if (reset) DeleteUserChangesToBuiltIns(store, defaultOrder);
+
+    std::string orderText = ";" + order + ";";
+    AppendUnmentioned(orderText, defaultOrder, source.userLanguageNames(), reset);
+    if (reset) settings::Write(store, settings::kLanguages, orderText);
+
+    return RowsFromOrder(orderText, data, source);
+}
+
+}  // namespace kz::options

@@ -1,0 +1,150 @@
+#include "options/languages_page.h"
+
+#include <algorithm>
+
+#include "options/language_list_reload.h"
+#include "options/language_order.h"
+#include "options/options_texts.h"
+#include "settings/settings_table.h"
+
+namespace kz::options {
+
+std::optional<std::size_t> LanguagesPage::selectedRow() const {
+    if (focused_ && *focused_ < rows_.size() && rows_[*focused_].selected) return focused_;
+    const auto first = std::ranges::find_if(rows_, &LanguageRow::selected);
+    if (first == rows_.end()) return std::nullopt;
+    return static_cast<std::size_t>(first - rows_.begin());
+}
+
+void LanguagesPage::reloadLanguagesList(bool reset) {
+    rows_ = BuildLanguageRows(s_.store, s_.languages, reset);
+    focused_.reset();
+    if (!rows_.empty()) {
+        rows_.front().selected = true;
+        focused_ = 0;
+    }
+    updateEditAndDelete(focused_);
+    s_.view.rowsChanged();
+}
+
+void LanguagesPage::setRowSelected(std::size_t row, bool selected) {
+    if (row < rows_.size()) rows_[row].selected = selected;
+}
+
+void LanguagesPage::rowClick(std::size_t row) {
+    if (row >= rows_.size()) return;
+    focused_ = row;
+    updateEditAndDelete(row);
+}
+
+void LanguagesPage::rowChecked(std::size_t row, bool checked) {
+    if (row >= rows_.size()) return;
+    rows_[row].checked = checked;
+    s_.apply.enableApply();
+    selectOnly(row);
+    s_.view.rowsChanged();
+}
+
+void LanguagesPage::cmd_move_Click(MoveCommand command) {
+    s_.apply.enableApply();
+    s_.view.freezeDrawing(true);
+    MoveSelectedRows(rows_, command, [this](std::size_t movedTo) {
+        focused_ = movedTo;
+        s_.view.rowsChanged();
+        s_.view.ensureVisible(movedTo);
+    });
+    s_.view.rowsChanged();
+    s_.view.focusList();
+    s_.view.freezeDrawing(false);
+}
+
+void LanguagesPage::cmd_deletelanguage_Click() {
+    s_.view.focusList();
+    const std::optional<std::size_t> row = selectedRow();
+    if (!row) return;
+    const std::string name = rows_[*row].text;
+    if (!s_.messageBoxes.askYesNo(s_.view.dialogWindow(), kProgramTitle, DeleteQuestion(name))) {
+        return;
+    }
+    // The user language goes at once; `Languages` keeps naming it until the next save,
+    // which is harmless because a name without a body gets no row.
+    s_.store.remove(settings::kUserLanguagesScope, settings::kLanguagesSection, name);
+    rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(*row));
+    focused_.reset();
+    if (!rows_.empty()) {
+        const std::size_t next = *row == 0 ? 0 : *row - 1;
+        rows_[next].selected = true;
+        focused_ = next;
+    }
+    updateEditAndDelete(focused_);
+    s_.view.rowsChanged();
+}
+
+void LanguagesPage::cmd_resetdefault_Click() {
+    s_.view.focusList();
+    if (s_.messageBoxes.askYesNo(s_.view.dialogWindow(), kProgramTitle, kResetQuestion)) {
+        reloadLanguagesList(true);
+    }
+}
+
+void LanguagesPage::cmd_addlanguage_Click() {
+    runEditor([this] { return s_.editor.addLanguage(); });
+}
+
+void LanguagesPage::cmd_editlanguage_Click() {
+    const std::optional<std::size_t> row = selectedRow();
+    if (!row) return;
+    const std::string name = rows_[*row].text;
+    runEditor([this, &name] { return s_.editor.editLanguage(name); });
+}
+
+void LanguagesPage::selectOnly(std::size_t row) {
+    for (LanguageRow& each : rows_) each.selected = false;
+    rows_[row].selected = true;
+    focused_ = row;
+}
+
+void LanguagesPage::updateEditAndDelete(std::optional<std::size_t> clicked) {
+    const auto selectedCount = std::ranges::count_if(rows_, &LanguageRow::selected);
+    editEnabled_ = selectedCount == 1;
+    deleteEnabled_ = selectedCount == 1 && clicked && *clicked < rows_.size() &&
+                     rows_[*clicked].isUserLanguage();
+}
+
+void LanguagesPage::runEditor(const std::function<std::string()>& showEditor) {
+    const std::size_t remembered = selectedRow().value_or(0);
+    s_.view.focusList();
+    const std::string edited = showEditor();
+
+    // The rows in view before the rebuild, so the list does not jump.
+    const std::size_t firstVisible = s_.view.rowNearTop().value_or(0);
+    std::optional<std::size_t> lastVisible = s_.view.rowNearBottom();
+    if (!lastVisible && !rows_.empty()) lastVisible = rows_.size() - 1;
+
+    // Pending list edits reach the store before the list is read back from it.
+    s_.apply.pressApply();
+    reloadLanguagesList(false);
+    if (rows_.empty()) return;
+
+    const std::size_t lastRow = rows_.size() - 1;
+    std::size_t target = std::min(remembered, lastRow);
+    if (!edited.empty()) {
+        const auto found = std::ranges::find_if(rows_, [&edited](const LanguageRow& row) {
+            return SameLanguageName(row.text, edited);
+        });
+        if (found != rows_.end()) target = static_cast<std::size_t>(found - rows_.begin());
+    }
+    if (lastVisible) lastVisible = std::min(*lastVisible, lastRow);
+
+    for (const std::optional<std::size_t> row : {std::optional(firstVisible), lastVisible,
+                                                 std::optional(target)}) {
+        if (row && *row <= lastRow) s_.view.ensureVisible(*row);
+    }
+
+    rows_[target].selected = true;
+    if (target != 0) rows_.front().selected = false;
+    rowClick(target);
+    s_.view.rowsChanged();
+}
+
+}  // namespace kz::options

@@ -1,0 +1,80 @@
+#pragma once
+// The Languages page of the Options dialog: the language list (the editing copy of the
+// `Languages` setting) and its commands. The page holds what the list view shows; the
+// list view reports the user's clicks and selections to it and shows its rows again
+// whenever it hears rowsChanged. Rows are counted from 0.
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "options/language_moves.h"
+#include "options/language_row.h"
+#include "options/language_source.h"
+#include "options/options_seams.h"
+#include "platform/message_box.h"
+#include "settings/settings_store.h"
+
+namespace kz::options {
+
+// The dialog's Apply button as the page uses it.
+class ApplyButton {
+public:
+    virtual ~ApplyButton() = default;
+    virtual void enableApply() = 0;
+    // Saves as Apply does when Apply is enabled; does nothing when it is disabled.
+    virtual void pressApply() = 0;
+};
+
+struct LanguagesPageServices {
+    SettingsStore& store;
+    LanguageSource& languages;
+    platform::MessageBoxes& messageBoxes;
+    LanguageEditor& editor;
+    LanguageListView& view;
+    ApplyButton& apply;
+};
+
+class LanguagesPage {
+public:
+    explicit LanguagesPage(LanguagesPageServices services) : s_(services) {}
+
+    const std::vector<LanguageRow>& rows() const { return rows_; }
+    // The row the commands act on (the list's focused row); none when nothing is selected.
+    std::optional<std::size_t> selectedRow() const;
+    bool editEnabled() const { return editEnabled_; }
+    bool deleteEnabled() const { return deleteEnabled_; }
+
+    // Rebuilds the rows from the store; the first row is then selected, as a list view
+    // selects the first row added to it.
+    void reloadLanguagesList(bool reset);
+
+    // The user changed the selection in the list view (click, Shift or Ctrl click, keys).
+    void setRowSelected(std::size_t row, bool selected);
+    // Row click: Edit is enabled exactly when one row is selected, Delete when that is
+    // also true and the clicked row is a user language.
+    void rowClick(std::size_t row);
+    // The user toggled a row's check box: Apply is enabled and the row is selected alone.
+    void rowChecked(std::size_t row, bool checked);
+
+    void cmd_move_Click(MoveCommand command);
+    void cmd_deletelanguage_Click();
+    void cmd_resetdefault_Click();
+    void cmd_addlanguage_Click();
+    void cmd_editlanguage_Click();
+
+private:
+    void selectOnly(std::size_t row);
+    void updateEditAndDelete(std::optional<std::size_t> clicked);
+    // Add and Edit: the editor, then Apply, the rebuilt list and the target row in view.
+    void runEditor(const std::function<std::string()>& showEditor);
+
+    LanguagesPageServices s_;
+    std::vector<LanguageRow> rows_;
+    std::optional<std::size_t> focused_;
+    bool editEnabled_ = false;
+    bool deleteEnabled_ = false;
+};
+
+}  // namespace kz::options

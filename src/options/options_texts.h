@@ -1,0 +1,30 @@
+#pragma once
+// The texts of the Options dialog that its logic needs: the trigger entries, the
+// questions of the language list and the help topics of the three tabs.
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace kz::options {
+
+inline constexpr std::string_view kProgramTitle = "Kelvra Zavora";
+
+// `Combo1`: the position of an entry is the trigger number stored in `Trigger`.
+inline constexpr std::array<std::string_view, 17> kTriggerEntries{
+    "Alt Gr (Right Alt)", "Ctrl + Alt", "F10",        "F11",        "F12",
+    "Ctrl + F1",          "Ctrl + F2",  "Ctrl + F3",  "Ctrl + F4",  "Ctrl + F5",
+    "Ctrl + F6",          "Ctrl + F7",  "Ctrl + F8",  "Ctrl + F9",  "Ctrl + F10",
+    "Ctrl + F11",         "Ctrl + F12",
+};
+
+inline constexpr std::string_view kResetQuestion =
+    "Are you sure you want to reset your language settings?";
+
+inline std::string DeleteQuestion(std::string_view languageName) {
+    std::string text = "Are you sure you want to delete the language \"";
+    text += languageName;
+    text += "\"?";
+    return text;
+}
+
+}  // namespace kz::options
