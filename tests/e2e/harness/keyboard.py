@@ -1,0 +1,157 @@
+"""Keys and mouse as a person presses them, through the X server.
+
+XTest (python3-xlib) sends single X key events; that is the only way to get a real right
+Alt: `xdotool keydown Alt_R` arrives in Wine as left Alt then right Alt, while X keycode
+108 alone arrives as one extended VK_RMENU. xdotool drives the mouse and types text.
+
+Run as a program for manual checks:
+    /usr/bin/python3 -m harness.keyboard --display :5 right-alt-down e right-alt-up 2
+"""
+import subprocess
+import sys
+import time
+from contextlib import contextmanager
+
+from Xlib import X, XK, display as xdisplay
+from Xlib.ext import xtest
+
+RIGHT_ALT_KEYCODE = 108
+
+# Names accepted by Keyboard.keycode besides X keysym names ("e", "Return", "F10", "Shift_L").
+ALIASES = {
+    "altgr": RIGHT_ALT_KEYCODE, "right-alt": RIGHT_ALT_KEYCODE, "ralt": RIGHT_ALT_KEYCODE,
+    "alt": "Alt_L", "lalt": "Alt_L", "ctrl": "Control_L", "rctrl": "Control_R",
+    "shift": "Shift_L", "enter": "Return", "esc": "Escape", "space": "space",
+    "backspace": "BackSpace", "capslock": "Caps_Lock",
+}
+
+
+class Keyboard:
+    def __init__(self, display_name, gap=0.02):
+        self.display = xdisplay.Display(display_name)
+        if not self.display.has_extension("XTEST"):
+            raise RuntimeError("the X server has no XTEST extension")
+        # A short gap between events keeps their order and timing realistic; the X server
+        # keeps the order anyway, Wine's hooks see one event per X event.
+        self.gap = gap
+
+    def close(self):
+        self.display.close()
+
+    def keycode(self, key):
+        """An X keycode from an int, an alias or a keysym name."""
+        key = ALIASES.get(key, key) if isinstance(key, str) else key
+        if isinstance(key, int):
+            return key
+        keysym = XK.string_to_keysym(key)
+        if keysym == 0 and len(key) == 1:
+            keysym = ord(key)
+        code = self.display.keysym_to_keycode(keysym)
+        if not code:
+            raise ValueError(f"no keycode for key {key!r}")
+        return code
+
+    def _send(self, event, key):
+        xtest.fake_input(self.display, event, self.keycode(key))
+        self.display.sync()
+        if self.gap:
+            time.sleep(self.gap)
+
+    def down(self, key):
+        self._send(X.KeyPress, key)
+
+    def up(self, key):
+        self._send(X.KeyRelease, key)
+
+    def tap(self, *keys):
+        """Presses and releases each key in turn."""
+        for key in keys:
+            self.down(key)
+            self.up(key)
+
+    @contextmanager
+    def hold(self, *keys):
+        """Holds the keys down (in order) for the body, releases them in reverse order."""
+        for key in keys:
+            self.down(key)
+        try:
+            yield self
+        finally:
+            for key in reversed(keys):
+                self.up(key)
+
+    def right_alt_down(self):
+        self.down(RIGHT_ALT_KEYCODE)
+
+    def right_alt_up(self):
+        self.up(RIGHT_ALT_KEYCODE)
+
+    def chord(self, *keys):
+        """Holds all but the last key and taps the last: chord("ctrl", "alt", "e")."""
+        with self.hold(*keys[:-1]):
+            self.tap(keys[-1])
+
+
+def xdotool(display_name, *args, timeout=30):
+    subprocess.run(["xdotool", *[str(a) for a in args]], check=True, timeout=timeout,
+                   env={"DISPLAY": display_name, "PATH": "/usr/bin:/bin"})
+
+
+class Mouse:
+    """xdotool's mouse; Windows screen coordinates equal X coordinates, since the virtual
+    desktop fills the X screen from its origin."""
+
+    def __init__(self, display_name):
+        self.display_name = display_name
+
+    def move(self, x, y):
+        xdotool(self.display_name, "mousemove", "--sync", x, y)
+
+    def click(self, x, y, button=1, repeat=1):
+        self.move(x, y)
+        xdotool(self.display_name, "click", "--repeat", repeat, button)
+
+    def double_click(self, x, y, button=1):
+        self.click(x, y, button, repeat=2)
+
+    def down(self, x, y, button=1):
+        self.move(x, y)
+        xdotool(self.display_name, "mousedown", button)
+
+    def up(self, button=1):
+        xdotool(self.display_name, "mouseup", button)
+
+    def wheel(self, x, y, notches):
+        """Positive notches roll away from the user (X button 4), negative towards (5)."""
+        self.move(x, y)
+        button = 4 if notches > 0 else 5
+        xdotool(self.display_name, "click", "--repeat", abs(notches), button)
+
+
+def type_text(display_name, text, delay_ms=30):
+    """Types text with xdotool (any characters it can map onto the keyboard)."""
+    xdotool(display_name, "type", "--delay", delay_ms, text)
+
+
+def main(argv):
+    """--display :N then a sequence of: KEY (tap), KEY-down / KEY-up, right-alt-down /
+    right-alt-up, or wait:SECONDS."""
+    if len(argv) < 2 or argv[0] != "--display":
+        print(main.__doc__, file=sys.stderr)
+        return 2
+    keyboard = Keyboard(argv[1])
+    for word in argv[2:]:
+        if word.startswith("wait:"):
+            time.sleep(float(word[5:]))
+        elif word.endswith("-down"):
+            keyboard.down(word[:-5])
+        elif word.endswith("-up"):
+            keyboard.up(word[:-3])
+        else:
+            keyboard.tap(word)
+    keyboard.close()
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))

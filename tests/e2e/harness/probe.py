@@ -1,0 +1,157 @@
+"""probe.exe seen from Python: windows, child controls, list views, menus, processes,
+messages and the registry of the prefix, read from outside as a test sees them."""
+import json
+from dataclasses import dataclass, field
+
+# Message numbers the suite uses with send()/post().
+WM_SETTEXT = 0x000C
+WM_CLOSE = 0x0010
+WM_KEYDOWN = 0x0100
+WM_COMMAND = 0x0111
+WS_EX_TOPMOST = 0x00000008
+WS_EX_TOOLWINDOW = 0x00000080
+WS_EX_NOACTIVATE = 0x08000000
+
+
+@dataclass
+class Window:
+    hwnd: int
+    pid: int
+    tid: int
+    cls: str
+    text: str
+    visible: bool
+    enabled: bool
+    style: int
+    exstyle: int
+    id: int
+    parent: int
+    owner: int
+    rect: list = field(default_factory=list)
+
+    @classmethod
+    def from_json(cls, data):
+        return cls(hwnd=data["hwnd"], pid=data["pid"], tid=data["tid"], cls=data["class"],
+                   text=data["text"], visible=data["visible"], enabled=data["enabled"],
+                   style=data["style"], exstyle=data["exstyle"], id=data["id"],
+                   parent=data["parent"], owner=data["owner"], rect=data["rect"])
+
+    @property
+    def center(self):
+        left, top, right, bottom = self.rect
+        return ((left + right) // 2, (top + bottom) // 2)
+
+    @property
+    def width(self):
+        return self.rect[2] - self.rect[0]
+
+    @property
+    def height(self):
+        return self.rect[3] - self.rect[1]
+
+
+class ProbeError(RuntimeError):
+    pass
+
+
+class Probe:
+    def __init__(self, prefix, exe_windows_path):
+        self.prefix = prefix
+        self.exe = exe_windows_path
+
+    def call(self, *args, timeout=30):
+        """Runs one probe command and returns its decoded JSON answer."""
+        result = self.prefix.run([self.exe, *[str(a) for a in args]], timeout=timeout)
+        lines = [line for line in result.stdout.decode("utf-8", "replace").splitlines() if line.strip()]
+        if not lines:
+            raise ProbeError(f"probe {args!r} answered nothing (exit {result.returncode}): "
+                             f"{result.stderr.decode('utf-8', 'replace')[-2000:]}")
+        answer = json.loads(lines[-1])
+        if isinstance(answer, dict) and "error" in answer:
+            raise ProbeError(f"probe {args!r}: {answer['error']}")
+        return answer
+
+    # Windows
+    def windows(self):
+        """Every top-level window, hidden ones included."""
+        return [Window.from_json(w) for w in self.call("windows")]
+
+    def find(self, text=None, cls=None, pid=None, visible=None):
+        """Top-level windows matching every given property exactly."""
+        return [w for w in self.windows()
+                if (text is None or w.text == text) and (cls is None or w.cls == cls)
+                and (pid is None or w.pid == pid) and (visible is None or w.visible == visible)]
+
+    def children(self, hwnd):
+        return [Window.from_json(w) for w in self.call("children", hwnd)]
+
+    def info(self, hwnd):
+        data = self.call("info", hwnd)
+        return Window.from_json(data) if data.get("exists", True) else None
+
+    def exists(self, hwnd):
+        return self.info(hwnd) is not None
+
+    def text(self, hwnd):
+        return self.call("text", hwnd)["text"]
+
+    def focus(self):
+        """{"foreground", "active", "focus", "capture", "menuowner", "inmenu"} of the
+        foreground thread."""
+        return self.call("focus")
+
+    def screen(self):
+        return self.call("screen")
+
+    def menu(self, hwnd):
+        """Items of a shown popup menu (class "#32768") or of a window's menu bar."""
+        return self.call("menu", hwnd)
+
+    def listview(self, hwnd):
+        """{"columns": [...], "rows": [{"texts", "checked", "selected", "focused"}], "top"}"""
+        return self.call("listview", hwnd)
+
+    def send(self, hwnd, message, wparam=0, lparam=0):
+        return self.call("send", hwnd, message, wparam, lparam)
+
+    def post(self, hwnd, message, wparam=0, lparam=0):
+        return self.call("post", hwnd, message, wparam, lparam)
+
+    def settext(self, hwnd, text):
+        return self.call("settext", hwnd, text)
+
+    def activate(self, hwnd):
+        return self.call("activate", hwnd)
+
+    # Processes
+    def processes(self, exe=None):
+        procs = self.call("procs")
+        if exe is None:
+            return procs
+        return [p for p in procs if p["exe"].lower() == exe.lower()]
+
+    def kill(self, pid):
+        return self.call("kill", pid)
+
+    # Registry (the prefix's 64-bit view, as zavora.exe sees it)
+    def reg_get(self, key, name):
+        """The value's text for string types, None when missing; see reg_raw for others."""
+        data = self.call("regget", key, name)
+        return data.get("text") if data["exists"] else None
+
+    def reg_raw(self, key, name):
+        return self.call("regget", key, name)
+
+    def reg_set(self, key, name, data, kind="sz"):
+        """kind: sz (a "\\0" in data stores a NUL), expand_sz, multi_sz ("|" separates),
+        dword, or hex:N with data as hex bytes of value type N."""
+        answer = self.call("regset", key, name, kind, data)
+        if not answer["ok"]:
+            raise ProbeError(f"could not write {key}\\{name}")
+
+    def reg_delete(self, key, name=None):
+        args = ["regdel", key] + ([name] if name is not None else [])
+        return self.call(*args)["ok"]
+
+    def reg_list(self, key):
+        return self.call("reglist", key)
