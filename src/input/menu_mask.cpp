@@ -1,0 +1,16 @@
+#include "input/menu_mask.h"
+
+#include "input/virtual_keys.h"
+
+namespace kz {
+
+bool AltDown(const platform::Keyboard& keyboard) {
+    return keyboard.asyncKeyDown(vk::kLMenu) || keyboard.asyncKeyDown(vk::kRMenu);
+}
+
+void SendMenuMask(platform::SyntheticInput& input) {
+    input.keybdEvent(kMenuMaskKey, 0, kMenuMaskTag);
+    input.keybdEvent(kMenuMaskKey, platform::kKeyEventKeyUp, kMenuMaskTag);
+}
+
+}  // namespace kz
