@@ -1,0 +1,43 @@
+#include "platform/win32/popup_screen.h"
+
+#include <windows.h>
+
+#include "platform/canvas.h"
+#include "platform/win32/dpi.h"
+
+namespace kz::win32 {
+
+namespace {
+
+PixelRect ToPixelRect(const RECT& r) { return PixelRect{r.left, r.top, r.right, r.bottom}; }
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    auto* monitors = reinterpret_cast<std::vector<MonitorInfo>*>(data);
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+    const int dpi = DpiOfMonitor(monitor);
+    // Whole twips per pixel, as the placement counts them (15 at 96 dpi, 10 at 144 dpi).
+    const int twipsPerPixel = (platform::kTwipsPerInch + dpi / 2) / dpi;
+    monitors->push_back(MonitorInfo{.bounds = ToPixelRect(info.rcMonitor),
+                                    .workArea = ToPixelRect(info.rcWork),
+                                    .twipsPerPixelX = twipsPerPixel,
+                                    .twipsPerPixelY = twipsPerPixel,
+                                    .primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+    return TRUE;
+}
+
+}  // namespace
+
+ScreenLayout PopupScreen::screenLayout() const {
+    ScreenLayout screen;
+    EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&screen.monitors));
+    HWND foreground = GetForegroundWindow();
+    RECT rect{};
+    if (foreground != nullptr && GetWindowRect(foreground, &rect)) screen.foregroundWindow = ToPixelRect(rect);
+    screen.captionPixels = GetSystemMetrics(SM_CYCAPTION);
+    screen.dialogFramePixels = GetSystemMetrics(SM_CYDLGFRAME);
+    return screen;
+}
+
+}  // namespace kz::win32

@@ -1,0 +1,133 @@
+#include "platform/win32/popup_window.h"
+
+#include "platform/win32/dpi.h"
+#include "platform/win32/double_buffer.h"
+#include "platform/win32/gdi_canvas.h"
+#include "platform/win32/gdi_holders.h"
+#include "popup/popup_render.h"
+
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
+namespace kz::win32 {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"KelvraZavoraPopup";
+constexpr DWORD kStyle = WS_POPUP;
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST;
+constexpr UINT kNoActivation = SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+
+}  // namespace
+
+PopupWindow::PopupWindow(HINSTANCE instance) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    if (!GetClassInfoExW(instance, kClassName, &wc)) {
+        wc = WNDCLASSEXW{};
+        wc.cbSize = sizeof(wc);
+        wc.style = CS_HREDRAW | CS_VREDRAW;
+        wc.lpfnWndProc = &PopupWindow::WindowProc;
+        wc.hInstance = instance;
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = kClassName;
+        RegisterClassExW(&wc);
+    }
+    // Created hidden on the primary monitor; place() moves it and picks up that DPI.
+    CreateWindowExW(kExStyle, kClassName, L"", kStyle, 0, 0, 0, 0, nullptr, nullptr, instance, this);
+    dpi_ = window_ != nullptr ? DpiOfWindow(window_) : DpiAtPoint(POINT{0, 0});
+}
+
+PopupWindow::~PopupWindow() {
+    if (window_ == nullptr) return;
+    // Teardown messages must not reach a half-destroyed object.
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+}
+
+LRESULT CALLBACK PopupWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<PopupWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<PopupWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT PopupWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
+        case WM_ERASEBKGND: return 1;
+        case WM_PAINT: onPaint(); return 0;
+        case WM_DPICHANGED:
+            onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_CLOSE:
+            if (onClose_) onClose_();
+            return 0;  // never destroyed by a close: only the destructor unloads it
+        default: return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+void PopupWindow::onPaint() {
+    PaintDc paint(window_);
+    RECT client{};
+    GetClientRect(window_, &client);
+    DoubleBuffer buffer(paint.get(), client.right, client.bottom);
+    {
+        GdiCanvas canvas(buffer.dc(), dpi_, fonts_);
+        canvas.fillRect(platform::Rect{0, 0, client.right, client.bottom}, platform::kWhite);
+        if (source_) PaintPopup(canvas, source_());
+    }
+    buffer.present();
+}
+
+void PopupWindow::redraw() {
+    // Painting waits for the message loop: the key handler that asked must not draw.
+    if (window_ != nullptr) InvalidateRect(window_, nullptr, FALSE);
+}
+
+void PopupWindow::layoutChanged() { redraw(); }
+
+void PopupWindow::place(const PopupBounds& bounds) {
+    if (window_ == nullptr) return;
+    widthTwips_ = bounds.widthTwips;
+    heightTwips_ = bounds.heightTwips;
+    const PixelRect& p = bounds.pixels;
+    dpi_ = DpiAtPoint(POINT{p.left + p.width() / 2, p.top + p.height() / 2});
+    applySize(p.left, p.top);
+}
+
+void PopupWindow::applySize(int left, int top) {
+    const int width = platform::TwipsToPixels(widthTwips_, dpi_);
+    const int height = platform::TwipsToPixels(heightTwips_, dpi_);
+    SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | kNoActivation);
+    redraw();
+}
+
+void PopupWindow::show() {
+    if (window_ != nullptr) ShowWindow(window_, SW_SHOWNOACTIVATE);
+}
+
+void PopupWindow::hide() {
+    if (window_ != nullptr) ShowWindow(window_, SW_HIDE);
+}
+
+void PopupWindow::setTopmost() {
+    if (window_ == nullptr) return;
+    constexpr UINT flags = SWP_NOMOVE | SWP_NOSIZE | kNoActivation;
+    SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+    SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, flags);
+}
+
+void PopupWindow::onDpiChanged(int dpi, const RECT& suggested) {
+    if (TestDpiOverride()) return;  // the forced value stays
+    dpi_ = dpi > 0 ? dpi : dpi_;
+    // The fonts for the new DPI come from the cache; the size comes from our twips.
+    applySize(suggested.left, suggested.top);
+}
+
+}  // namespace kz::win32

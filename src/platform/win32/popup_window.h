@@ -1,0 +1,57 @@
+#pragma once
+// The popup `frm_list` on Windows: a top-level window that never takes the focus
+// (WS_POPUP, tool window, no activation, topmost), painted through a double buffer from
+// the model's draw state at the DPI of the monitor it shows on.
+#include <windows.h>
+
+#include <functional>
+
+#include "popup/popup_draw_state.h"
+#include "popup/popup_view.h"
+#include "platform/win32/font_cache.h"
+
+namespace kz::win32 {
+
+class PopupWindow final : public PopupView {
+public:
+    // Where the window reads what to draw; called on every paint.
+    using StateSource = std::function<PopupDrawState()>;
+
+    explicit PopupWindow(HINSTANCE instance);
+    ~PopupWindow() override;
+    PopupWindow(const PopupWindow&) = delete;
+    PopupWindow& operator=(const PopupWindow&) = delete;
+
+    // The model is made after the window (it needs the view), so it is attached later.
+    void setStateSource(StateSource source) { source_ = std::move(source); }
+    // An attempt to close the window (WM_CLOSE) hides the popup instead; this says how.
+    void setCloseHandler(std::function<void()> handler) { onClose_ = std::move(handler); }
+
+    HWND handle() const { return window_; }
+    int dpi() const { return dpi_; }
+
+    // PopupView
+    void redraw() override;
+    void layoutChanged() override;
+    void place(const PopupBounds& bounds) override;
+    void show() override;
+    void hide() override;
+    void setTopmost() override;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void onPaint();
+    void onDpiChanged(int dpi, const RECT& suggested);
+    void applySize(int left, int top);
+
+    HWND window_ = nullptr;
+    int dpi_ = 96;
+    int widthTwips_ = 0;
+    int heightTwips_ = 0;
+    FontCache fonts_;
+    StateSource source_;
+    std::function<void()> onClose_;
+};
+
+}  // namespace kz::win32
