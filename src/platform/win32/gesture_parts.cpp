@@ -1,0 +1,84 @@
+#include "platform/win32/gesture_parts.h"
+
+#include <filesystem>
+#include <string>
+
+#include "charset/key_table_builder.h"
+
+namespace kz::win32 {
+
+namespace {
+
+std::filesystem::path FromUtf8(const std::string& text) {
+    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
+}
+
+}  // namespace
+
+GestureParts::GestureParts(GestureLinks links)
+    : links_(std::move(links)), ansi_(MakeAnsiDecodeTable(links_.codePage)) {}
+
+GestureParts::~GestureParts() { unloadPopup(); }
+
+void GestureParts::loadLanguages() {
+    const LanguageSources sources{links_.store, links_.codePage, keyboard_,
+                                  FromUtf8(links_.process.applicationFolder())};
+    keyTable_ = BuildKeyTable(sources, characters_);
+}
+
+void GestureParts::loadPopupHidden() {
+    if (popup_) return;
+    window_ = std::make_unique<PopupWindow>(links_.instance);
+    PopupSeams seams;
+    seams.ensureServiceRunning = links_.ensureServiceRunning;
+    seams.letPendingEventsRun = [this] { links_.process.processPendingMessages(); };
+    popup_ = std::make_unique<PopupList>(PopupList::Links{.settings = links_.settings,
+                                                          .characters = characters_,
+                                                          .keyboard = keyboard_,
+                                                          .input = input_,
+                                                          .gesture = gesture_,
+                                                          .tutorial = tutorial_,
+                                                          .view = *window_,
+                                                          .screen = screen_,
+                                                          .seams = std::move(seams)});
+    PopupList* model = popup_.get();
+    window_->setStateSource([model] { return model->drawState(); });
+    window_->setCloseHandler([model] { model->hidePopup(); });
+    popup_->setWidth(0);
+    window_->setTopmost();
+}
+
+void GestureParts::installKeyboardHook() {
+    if (!popup_) loadPopupHidden();
+    if (!handler_) {
+        handler_ = std::make_unique<KeyHandler>(KeyHandler::Links{
+            .keyboard = keyboard_,
+            .input = input_,
+            .clock = links_.clock,
+            .settings = links_.settings,
+            .keyTable = keyTable_,
+            .popup = *popup_,
+            .gesture = gesture_,
+            .optionsOpen = links_.optionsOpen,
+            .tutorial = tutorial_,
+            .letPendingEventsRun = [this] { links_.process.processPendingMessages(); },
+            .ansi = ansi_});
+    }
+    hooks_.installKeyboardHook(*handler_);
+}
+
+void GestureParts::removeKeyboardHook() { hooks_.removeKeyboardHook(); }
+
+void GestureParts::makePopupTopmost() {
+    if (window_) window_->setTopmost();
+}
+
+void GestureParts::unloadPopup() {
+    hooks_.removeMouseHook();
+    hooks_.removeKeyboardHook();
+    handler_.reset();
+    popup_.reset();
+    window_.reset();
+}
+
+}  // namespace kz::win32

@@ -1,0 +1,76 @@
+#pragma once
+// Everything the key gesture needs on Windows, built at start-up by the interception
+// instance: the language set's key table, the popup window and its model, the key handler
+// and the low-level hook that feeds it. The instance's start-up and exit sequence reach it
+// through the matching InstanceParts calls.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+#include "charset/character_table.h"
+#include "charset/key_table.h"
+#include "input/gesture_flags.h"
+#include "input/key_handler.h"
+#include "input/tutorial_link.h"
+#include "platform/clock.h"
+#include "platform/code_page.h"
+#include "platform/process.h"
+#include "platform/win32/hooks.h"
+#include "platform/win32/keyboard.h"
+#include "platform/win32/popup_screen.h"
+#include "platform/win32/popup_window.h"
+#include "platform/win32/synth_input.h"
+#include "popup/popup_list.h"
+#include "settings/running_settings.h"
+#include "settings/settings_store.h"
+
+namespace kz::win32 {
+
+struct GestureLinks {
+    HINSTANCE instance = nullptr;
+    const RunningSettings& settings;
+    const bool& optionsOpen;
+    const SettingsStore& store;
+    const platform::CodePage& codePage;
+    const platform::Clock& clock;
+    platform::Process& process;
+    std::function<void()> ensureServiceRunning;
+};
+
+class GestureParts {
+public:
+    explicit GestureParts(GestureLinks links);
+    ~GestureParts();
+    GestureParts(const GestureParts&) = delete;
+    GestureParts& operator=(const GestureParts&) = delete;
+
+    // Reloads the character table and rebuilds the key table from the language set.
+    void loadLanguages();
+    // Creates the popup (once): hidden, width 0, topmost.
+    void loadPopupHidden();
+    void installKeyboardHook();
+    void removeKeyboardHook();
+    void makePopupTopmost();
+    // Removes the hooks and destroys the popup for good (the exit sequence).
+    void unloadPopup();
+
+    PopupWindow* popupWindow() { return window_.get(); }
+
+private:
+    GestureLinks links_;
+    Win32Keyboard keyboard_;
+    Win32SyntheticInput input_;
+    Win32Hooks hooks_;
+    PopupScreen screen_;
+    CharacterTable characters_;
+    KeyTable keyTable_{};
+    AnsiDecodeTable ansi_{};
+    GestureFlags gesture_;
+    TutorialSlot tutorial_;
+    std::unique_ptr<PopupWindow> window_;
+    std::unique_ptr<PopupList> popup_;
+    std::unique_ptr<KeyHandler> handler_;
+};
+
+}  // namespace kz::win32
