@@ -54,7 +54,8 @@ PopupBounds BoundsAt(int leftTwips, int topTwips, int widthTwips, int heightTwip
                        .widthTwips = widthTwips,
                        .heightTwips = heightTwips,
                        .twipsPerPixelX = twipsPerPixelX,
-                       .twipsPerPixelY = twipsPerPixelY};
+                       .twipsPerPixelY = twipsPerPixelY,
+                       .pixels = {}};
     const int left =
         static_cast<int>(std::floor(static_cast<double>(leftTwips) / twipsPerPixelX));
     const int top = static_cast<int>(std::floor(static_cast<double>(topTwips) / twipsPerPixelY));

@@ -223,7 +223,7 @@ void SimInput::clearLogs() {
 // --- Synthesised input.
 
 unsigned SimInput::sendInput(std::span<const platform::KeyboardInput> records) {
-    SentInput call{.kind = SentInput::Kind::SendInput};
+    SentInput call{.kind = SentInput::Kind::SendInput, .records = {}};
     call.records.assign(records.begin(), records.end());
     sent_.push_back(std::move(call));
     for (const platform::KeyboardInput& record : records) {
@@ -243,7 +243,7 @@ unsigned SimInput::sendInput(std::span<const platform::KeyboardInput> records) {
 }
 
 void SimInput::keybdEvent(std::uint8_t vk, std::uint32_t flags, std::uintptr_t extraInfo) {
-    sent_.push_back({.kind = SentInput::Kind::KeybdEvent, .vk = vk, .flags = flags,
+    sent_.push_back({.kind = SentInput::Kind::KeybdEvent, .records = {}, .vk = vk, .flags = flags,
                      .extraInfo = extraInfo});
     std::uint32_t eventFlags = kKeyFlagInjected;
     if (flags & platform::kKeyEventKeyUp) eventFlags |= kKeyFlagUp;
