@@ -1,0 +1,226 @@
+// Languages by name, user languages, the order setting and the merge into the key table.
+#include <gtest/gtest.h>
+
+#include "charset/key_table_builder.h"
+#include "charset/language_lookup.h"
+#include "charset/language_order.h"
+#include "charset/text_file.h"
+#include "charset/user_languages.h"
+#include "charset_test_folder.h"
+#include "platform/sim/code_page.h"
+#include "platform/sim/sim_registry.h"
+#include "settings/settings_store.h"
+
+namespace kz {
+namespace {
+
+using platform::Scope;
+using platform::ValueType;
+
+constexpr std::string_view kUserLanguagesKey = "Software\\Kelvra\\Zavora\\Languages";
+
+class FixedLayoutKeyboard final : public platform::Keyboard {
+public:
+    std::string layout = "00000409";
+    bool asyncKeyDown(int) const override { return false; }
+    std::int16_t keyState(int) const override { return 0; }
+    platform::AsciiTranslation toAscii(int, bool) override { return {}; }
+    std::string layoutName() const override { return layout; }
+};
+
+class CharsetLanguageSet : public ::testing::Test {
+protected:
+    sim::SimRegistry registry;
+    SettingsStore store{registry};
+    sim::Windows1252CodePage codePage;
+    FixedLayoutKeyboard keyboard;
+    testing::DataFolder folder;
+    CharacterTable characters;
+
+    void SetUp() override {
+        folder.write("data.dat",
+                     "Built-in languages\r\n"
+                     "French{e 00E900E800EA00EB;;c 00E7}\r\n"
+                     "German{a 00E4\r\no 00F6\r\ns 00DF\r\nu 00FC}\r\n"
+                     "Swiss German{a 00E4\r\no 00F6\r\nu 00FC}\r\n"
+                     "Esperanto{c 0109;;s 015D;;u 016D}\r\n"
+                     "Spanish{E 00E9;;n 00F1;;a 00E1}\r\n"
+                     "Portuguese{e 00EA00E9;;a 00E300E1}\r\n");
+        folder.write("order.dat", "French;German;!Esperanto");
+        folder.write("characters.dat", "00e9;00c9;x;1;e with acute\r\n0109;0108;x;2;c with circumflex");
+    }
+    void setOrder(std::string_view order) { store.write(Scope::PerUser, "Zavora", "Languages", order); }
+    void setUserLanguage(std::string_view name, std::string_view body) {
+        registry.writeString(Scope::MachineWide, kUserLanguagesKey, name, body);
+    }
+    KeyTable build() { return BuildKeyTable({store, codePage, keyboard, folder.path()}, characters); }
+    std::string lookup(std::string_view name, bool builtInOnly = false) {
+        return LookupLanguage(store, name, ReadTextFile(folder.path() / "data.dat", codePage), builtInOnly);
+    }
+};
+
+TEST_F(CharsetLanguageSet, BuiltInLookupIgnoresCaseAndTurnsPairsIntoLineBreaks) {
+    EXPECT_EQ(lookup("FRENCH"), "e 00E900E800EA00EB\r\nc 00E7");
+    EXPECT_EQ(lookup("esperanto"), "c 0109\r\ns 015D\r\nu 016D");
+    EXPECT_EQ(lookup("Klingon"), "");
+    EXPECT_EQ(lookup(""), "");
+}
+
+TEST_F(CharsetLanguageSet, FirstOccurrenceOfTheNameDecides) {
+    // "German" occurs first as its own record, "Swiss German" after it: each finds its own.
+    EXPECT_EQ(lookup("German"), "a 00E4\r\no 00F6\r\ns 00DF\r\nu 00FC");
+    EXPECT_EQ(lookup("Swiss German"), "a 00E4\r\no 00F6\r\nu 00FC");
+    // Written the other way round, "German" would find the Swiss record first.
+    const std::string swapped = "Swiss German{a 00E4}German{s 00DF}";
+    EXPECT_EQ(FindBuiltInLanguage("German", swapped), "a 00E4");
+    // "languages" in the heading is not a record: the next "{" after it is French's.
+    EXPECT_EQ(lookup("languages"), lookup("French"));
+}
+
+TEST_F(CharsetLanguageSet, RecordsWithoutBracesAreNoLanguage) {
+    EXPECT_EQ(FindBuiltInLanguage("Latin", "Latin e 0113"), "");
+    EXPECT_EQ(FindBuiltInLanguage("Latin", "Latin{e 0113"), "");
+    EXPECT_EQ(FindBuiltInLanguage("Latin", "Latin{}"), "");
+    EXPECT_EQ(FindBuiltInLanguage("ÉIRE", "Éire{a 00E1}"), "a 00E1");  // non-ASCII case too
+}
+
+TEST_F(CharsetLanguageSet, UserLanguageReplacesTheBuiltInOneUntilDeleted) {
+    setUserLanguage("french", "e 0113;;o 014D");
+    EXPECT_EQ(lookup("French"), "e 0113\r\no 014D");
+    EXPECT_EQ(lookup("French", true), "e 00E900E800EA00EB\r\nc 00E7");
+    registry.remove(Scope::MachineWide, kUserLanguagesKey, "french");
+    EXPECT_EQ(lookup("French"), "e 00E900E800EA00EB\r\nc 00E7");
+}
+
+TEST_F(CharsetLanguageSet, UserValueThatIsNotAStringOrEmptyCountsAsAbsent) {
+    registry.setRaw(Scope::MachineWide, kUserLanguagesKey, "French", {ValueType::Other, "e 0113"});
+    EXPECT_EQ(lookup("French"), "e 00E900E800EA00EB\r\nc 00E7");
+    setUserLanguage("German", "");
+    EXPECT_EQ(lookup("German"), "a 00E4\r\no 00F6\r\ns 00DF\r\nu 00FC");
+}
+
+TEST_F(CharsetLanguageSet, UserLanguageNamesAreTrimmedProperCaseStrings) {
+    EXPECT_EQ(UserLanguageNames(registry), "");  // no key at all
+    setUserLanguage("  old norse ", "a 00E1");
+    registry.setRaw(Scope::MachineWide, kUserLanguagesKey, "TOKI PONA", {ValueType::ExpandString, "a 0101"});
+    registry.setRaw(Scope::MachineWide, kUserLanguagesKey, "Numbers", {ValueType::Other, "1"});
+    setUserLanguage("semi;colon", "a 00E1");
+    setUserLanguage("   ", "a 00E1");
+    setUserLanguage("élan vital", "a 00E1");
+    EXPECT_EQ(UserLanguageNames(registry), "Old Norse;Toki Pona;Élan Vital;");
+    // Per-user values of the same key are somebody else's business.
+    registry.writeString(Scope::PerUser, kUserLanguagesKey, "mine", "a 00E1");
+    EXPECT_EQ(UserLanguageNames(registry), "Old Norse;Toki Pona;Élan Vital;");
+}
+
+TEST_F(CharsetLanguageSet, OrderParsingKeepsRankAndDisabledMarks) {
+    const auto entries = ParseLanguageOrder(";French;;!German; Spanish;!");
+    ASSERT_EQ(entries.size(), 4u);
+    EXPECT_EQ(entries[0].name, "French");
+    EXPECT_TRUE(entries[0].enabled);
+    EXPECT_EQ(entries[1].name, "German");
+    EXPECT_FALSE(entries[1].enabled);
+    EXPECT_EQ(entries[2].name, " Spanish");
+    EXPECT_EQ(entries[3].name, "");
+    EXPECT_FALSE(entries[3].enabled);
+}
+
+TEST_F(CharsetLanguageSet, BlankOrderSettingFallsBackToOrderDat) {
+    EXPECT_EQ(ReadLanguageOrder(store, folder.path(), codePage), "French;German;!Esperanto");
+    setOrder("   ");
+    EXPECT_EQ(ReadLanguageOrder(store, folder.path(), codePage), "French;German;!Esperanto");
+    setOrder("!French;Spanish");
+    EXPECT_EQ(ReadLanguageOrder(store, folder.path(), codePage), "!French;Spanish");
+}
+
+TEST_F(CharsetLanguageSet, DefaultOrderEnablesOnlyItsEnabledLanguages) {
+    const KeyTable table = build();
+    EXPECT_EQ(table['e'], (CandidateList{0xE9, 0xE8, 0xEA, 0xEB}));
+    EXPECT_EQ(table['s'], CandidateList{0xDF});  // German; Esperanto's ŝ is disabled
+    EXPECT_EQ(table['c'], CandidateList{0xE7});
+    EXPECT_TRUE(table['n'].empty());             // Spanish is not named
+    EXPECT_EQ(table[' '], CandidateList{u' '});  // the all-characters placeholder
+    EXPECT_TRUE(table['4'].empty());
+}
+
+TEST_F(CharsetLanguageSet, EnabledLanguagesMergeInRankOrderAndSkipDisabledOnes) {
+    setOrder("Esperanto;!German;French");
+    const KeyTable table = build();
+    EXPECT_EQ(table['c'], (CandidateList{0x109, 0xE7}));
+    EXPECT_EQ(table['s'], CandidateList{0x15D});
+    EXPECT_TRUE(table['a'].empty());
+    EXPECT_TRUE(table['o'].empty());
+}
+
+TEST_F(CharsetLanguageSet, CharacterOfferedTwiceKeepsItsFirstPlace) {
+    setOrder("Portuguese;French;Spanish;German;Swiss German");
+    const KeyTable table = build();
+    // French's é and ê keep the places Portuguese gave them; è and ë follow.
+    EXPECT_EQ(table['e'], (CandidateList{0xEA, 0xE9, 0xE8, 0xEB}));
+    EXPECT_EQ(table['a'], (CandidateList{0xE3, 0xE1, 0xE4}));
+    EXPECT_EQ(table['u'], CandidateList{0xFC});  // German and Swiss German both give ü
+}
+
+TEST_F(CharsetLanguageSet, UnknownNamesAndCapitalisedNamesInTheOrder) {
+    setOrder("KLINGON;GERMAN");
+    const KeyTable table = build();
+    EXPECT_EQ(table['o'], CandidateList{0xF6});
+}
+
+TEST_F(CharsetLanguageSet, UpperCaseBodyKeysAddToTheLowerCaseEntry) {
+    setOrder("Spanish;French");
+    EXPECT_EQ(build()['e'], (CandidateList{0xE9, 0xE8, 0xEA, 0xEB}));
+    EXPECT_TRUE(build()['E'].empty());
+}
+
+TEST_F(CharsetLanguageSet, UserLanguageInTheOrderReplacesTheBuiltInBody) {
+    setOrder("French");
+    setUserLanguage("French", "e 0113;;o 014D");
+    KeyTable table = build();
+    EXPECT_EQ(table['e'], CandidateList{0x113});
+    EXPECT_EQ(table['o'], CandidateList{0x14D});
+    registry.remove(Scope::MachineWide, kUserLanguagesKey, "French");
+    table = build();
+    EXPECT_EQ(table['e'], (CandidateList{0xE9, 0xE8, 0xEA, 0xEB}));
+    EXPECT_TRUE(table['o'].empty());
+}
+
+TEST_F(CharsetLanguageSet, EuroSignComesFirstOnKeyFourUnderUkAndUsInternational) {
+    folder.write("data.dat", "Symbols{4 00A3002400A5;;e 20AC}");
+    setOrder("Symbols");
+    EXPECT_EQ(build()['4'], (CandidateList{0xA3, 0x24, 0xA5}));
+    keyboard.layout = "00000809";
+    EXPECT_EQ(build()['4'], (CandidateList{0x20AC, 0xA3, 0x24, 0xA5}));
+    keyboard.layout = "00020409";
+    EXPECT_EQ(build()['e'], CandidateList{0x20AC});
+    EXPECT_EQ(build()['4'].front(), kEuroSign);
+    EXPECT_TRUE(IsEuroLayout("00000809extra"));
+    EXPECT_FALSE(IsEuroLayout("0000080"));
+    EXPECT_FALSE(IsEuroLayout("00000409"));
+}
+
+TEST_F(CharsetLanguageSet, NoDataFilesLeaveOnlyThePlaceholderAndTheEuro) {
+    testing::DataFolder empty;
+    std::filesystem::remove_all(empty.path());
+    keyboard.layout = "00000809";
+    const KeyTable table = BuildKeyTable({store, codePage, keyboard, empty.path()}, characters);
+    for (std::size_t key = 0; key < table.size(); ++key) {
+        if (key == ' ') EXPECT_EQ(table[key], CandidateList{u' '});
+        else if (key == '4') EXPECT_EQ(table[key], CandidateList{kEuroSign});
+        else EXPECT_TRUE(table[key].empty()) << key;
+    }
+    EXPECT_EQ(characters.size(), 0u);
+}
+
+TEST_F(CharsetLanguageSet, EveryBuildReloadsTheCharacterTable) {
+    build();
+    ASSERT_NE(characters.find(0x108), nullptr);
+    EXPECT_EQ(characters.find(0x108)->name, "c with circumflex");
+    folder.write("characters.dat", "00e8;00c8;x;1;e with grave");
+    build();
+    EXPECT_EQ(characters.find(0x108), nullptr);
+    EXPECT_NE(characters.find(0xC8), nullptr);
+}
+
+}  // namespace
+}  // namespace kz
