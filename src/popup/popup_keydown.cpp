@@ -1,6 +1,7 @@
 // The keys the popup takes while it is shown: numbers, accent symbols, its own key again,
 // Enter, Escape and Backspace, F1.
 #include "input/key_translation.h"
+#include "input/menu_mask.h"
 #include "input/output.h"
 #include "input/virtual_keys.h"
 #include "popup/accent_symbols.h"
@@ -92,7 +93,13 @@ void PopupList::insertChoice() {
         letPendingEventsRun();
         TypeUnicodeChar(links_.input, *chosen);
     }
-    if (autoInserting_) PressTriggerAgain(links_.input, links_.settings.trigger);
+    if (autoInserting_) {
+        const int trigger = links_.settings.trigger;
+        PressTriggerAgain(links_.input, trigger);
+        // The Alt pressed again and then let go by the user would be a bare Alt for the
+        // application, which would open its menu bar.
+        if (trigger == 0 || trigger == 1) SendMenuMask(links_.input);
+    }
 }
 
 std::optional<char16_t> PopupList::chosenCharacter() const {
