@@ -1,0 +1,28 @@
+#pragma once
+#include "platform/process.h"
+
+namespace kz::win32 {
+
+class Win32Process final : public platform::Process {
+public:
+    const std::string& applicationFolder() override;
+    std::string commandLine() const override;
+    bool start(std::string_view commandLine, platform::ShowMode show) override;
+    [[noreturn]] void end() override;
+    bool ended() const override { return false; }
+    void processPendingMessages() override;
+    void idle(unsigned maxMs) override;
+    void hideFromTaskList() override;
+
+private:
+    std::string folder_;
+};
+
+// The arguments part of a whole command line: what follows the program path (quoted
+// or not) and the blanks after it.
+std::wstring ArgumentsOf(const wchar_t* commandLine);
+
+// Runs the message loop until no window of the program is left on this thread.
+int RunMessageLoop();
+
+}  // namespace kz::win32

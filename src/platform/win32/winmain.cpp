@@ -1,0 +1,50 @@
+// zavora.exe: builds the platform objects, runs the start-up its command line asks for,
+// then the message loop until no window of the program is left.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/instance.h"
+#include "app/instance_parts.h"
+#include "charset/key_codes.h"
+#include "platform/win32/clock.h"
+#include "platform/win32/code_page.h"
+#include "platform/win32/desktop.h"
+#include "platform/win32/process.h"
+#include "platform/win32/registry.h"
+#include "settings/settings_store.h"
+
+namespace {
+
+// The pieces other modules will supply; until they do, each is an empty step. The key
+// codes of the disable-keys text are expanded with the system code page already.
+class ProgramParts final : public kz::app::NoInstanceParts {
+public:
+    std::string expandKeyCodes(std::string_view text) override {
+        return kz::ExpandKeyCodes(text, codePage_);
+    }
+
+private:
+    kz::win32::SystemCodePage codePage_;
+};
+
+void InitControlClasses() {
+    INITCOMMONCONTROLSEX init{};
+    init.dwSize = sizeof init;
+    init.dwICC = ICC_USEREX_CLASSES;
+    InitCommonControlsEx(&init);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    InitControlClasses();
+    kz::win32::Win32Registry registry;
+    kz::win32::Win32Clock clock;
+    kz::win32::Win32Process process;
+    kz::win32::Win32Desktop desktop(instance);
+    kz::SettingsStore store(registry);
+    ProgramParts parts;
+    kz::app::Instance program({desktop, process, clock, store}, parts);
+    program.start();
+    return kz::win32::RunMessageLoop();
+}
