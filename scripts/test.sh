@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# The test command: installs what is missing, builds for Linux and runs the unit tests,
+# the benchmarks (briefly) and the fuzz targets (briefly), cross-builds zavora.exe and
+# runs the end-to-end suite under Wine. Every step runs even when an earlier one failed,
+# unless it needs that step's output; the summary at the end names each step's result.
+#   scripts/test.sh
+# Build folders: $ZAVORA_LINUX_BUILD (build/linux), $ZAVORA_WIN_BUILD (build/windows).
+# End-to-end screenshots and logs: $ZAVORA_WIN_BUILD/e2e-artifacts.
+set -uo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+linux_build="${ZAVORA_LINUX_BUILD:-$root/build/linux}"
+win_build="${ZAVORA_WIN_BUILD:-$root/build/windows}"
+logs="$(mktemp -d)"
+trap 'rm -rf "$logs"' EXIT
+
+results=()
+failed_steps=0
+tests_passed=0
+tests_failed=0
+
+# step NAME COMMAND...: runs the command with its output shown and kept for the summary.
+step() {
+  local name="$1"
+  shift
+  local log="$logs/$name.log" began=$SECONDS status
+  echo
+  echo "=== $name: $*"
+  "$@" 2>&1 | tee "$log"
+  status=${PIPESTATUS[0]}
+  local outcome="ok"
+  if [ "$status" -ne 0 ]; then
+    outcome="FAILED (exit $status)"
+    failed_steps=$((failed_steps + 1))
+  fi
+  runner_summary "$log"
+  results+=("$(printf '%-14s %-18s %4ss  %s' "$name" "$outcome" $((SECONDS - began)) "$summary_line")")
+  return "$status"
+}
+
+skip() {
+  results+=("$(printf '%-14s %-18s        %s' "$1" "skipped" "$2")")
+  failed_steps=$((failed_steps + 1))
+}
+
+# The closing line of the runner in a step's log (into summary_line), and the counts it
+# gives added to the totals.
+runner_summary() {
+  local line
+  line="$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -1)"
+  if [ -n "$line" ]; then
+    local failed total
+    failed="$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")"
+    total="$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\2/' <<<"$line")"
+    tests_passed=$((tests_passed + total - failed))
+    tests_failed=$((tests_failed + failed))
+    summary_line="$line"
+    return
+  fi
+  line="$(grep -E '^=+ .*([0-9]+ (passed|failed|error|errors)).* in [0-9.]+s' "$1" | tail -1)"
+  if [ -n "$line" ]; then
+    local p f e
+    p="$(grep -oE '[0-9]+ passed' <<<"$line" | grep -oE '[0-9]+' || echo 0)"
+    f="$(grep -oE '[0-9]+ failed' <<<"$line" | grep -oE '[0-9]+' || echo 0)"
+    e="$(grep -oE '[0-9]+ errors?' <<<"$line" | grep -oE '[0-9]+' || echo 0)"
+    tests_passed=$((tests_passed + p))
+    tests_failed=$((tests_failed + f + e))
+    summary_line="$(sed -E 's/^=+ //; s/ =+$//' <<<"$line")"
+    return
+  fi
+  summary_line="$(tail -1 "$1")"
+}
+
+step deps bash scripts/install-deps.sh
+
+if step linux-build bash scripts/build-linux.sh "$linux_build"; then
+  step unit-tests ctest --test-dir "$linux_build" --output-on-failure -j2
+  if [ -x "$linux_build/zavora_bench" ]; then
+    step benchmarks "$linux_build/zavora_bench" --benchmark_min_time=0.01
+  fi
+else
+  skip unit-tests "the Linux build failed"
+fi
+
+if [ -f scripts/fuzz.sh ]; then
+  step fuzz bash scripts/fuzz.sh --short
+fi
+
+if step windows-build bash scripts/build-windows.sh "$win_build"; then
+  # Bounded as a whole as well; every wait inside the suite has its own bound.
+  PYTHONDONTWRITEBYTECODE=1 step wine-e2e timeout --kill-after=30 1200 \
+    /usr/bin/python3 -m pytest tests/e2e -v --zavora-build="$win_build" \
+    --artifacts="$win_build/e2e-artifacts"
+else
+  skip wine-e2e "the Windows build failed"
+fi
+
+echo
+echo "=== summary (end-to-end artifacts: $win_build/e2e-artifacts)"
+printf '%s\n' "${results[@]}"
+echo "steps failed: $failed_steps"
+echo "total: $tests_passed passed, $tests_failed failed"
+[ "$failed_steps" -eq 0 ]
