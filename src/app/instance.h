@@ -41,6 +41,8 @@ public:
     platform::MainWindow* mainWindow() { return window_.get(); }
     RunningSettings& runningSettings() { return running_; }
     bool optionsOpen() const { return optionsOpen_; }
+    // The flag itself, for the key handler that reads it at every event.
+    const bool& optionsOpenFlag() const { return optionsOpen_; }
     void setOptionsOpen(bool open) { optionsOpen_ = open; }
     const std::string& tag() const { return tag_; }
     void setTag(std::string tag) { tag_ = std::move(tag); }

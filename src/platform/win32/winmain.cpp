@@ -3,12 +3,15 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <optional>
+
 #include "app/instance.h"
 #include "app/instance_parts.h"
 #include "charset/key_codes.h"
 #include "platform/win32/clock.h"
 #include "platform/win32/code_page.h"
 #include "platform/win32/desktop.h"
+#include "platform/win32/gesture_parts.h"
 #include "platform/win32/process.h"
 #include "platform/win32/registry.h"
 #include "settings/settings_store.h"
@@ -23,8 +26,44 @@ public:
         return kz::ExpandKeyCodes(text, codePage_);
     }
 
+    // The gesture (languages, popup, key handler, hook) needs the instance's running
+    // settings and options-open flag, so it is built once the instance exists.
+    void attachGesture(HINSTANCE module, kz::app::Instance& program, kz::win32::Win32Desktop& desktop,
+                       kz::win32::Win32Process& process, const kz::platform::Clock& clock,
+                       const kz::SettingsStore& store) {
+        gesture_.emplace(kz::win32::GestureLinks{
+            .instance = module,
+            .settings = program.runningSettings(),
+            .optionsOpen = program.optionsOpenFlag(),
+            .store = store,
+            .codePage = codePage_,
+            .clock = clock,
+            .process = process,
+            .ensureServiceRunning = [&desktop, &process] { kz::app::EnsureServiceRunning(desktop, process); }});
+    }
+
+    void loadLanguages() override {
+        if (gesture_) gesture_->loadLanguages();
+    }
+    void loadPopupHidden() override {
+        if (gesture_) gesture_->loadPopupHidden();
+    }
+    void installKeyboardHook() override {
+        if (gesture_) gesture_->installKeyboardHook();
+    }
+    void removeKeyboardHook() override {
+        if (gesture_) gesture_->removeKeyboardHook();
+    }
+    void makePopupTopmost() override {
+        if (gesture_) gesture_->makePopupTopmost();
+    }
+    void unloadPopup() override {
+        if (gesture_) gesture_->unloadPopup();
+    }
+
 private:
     kz::win32::SystemCodePage codePage_;
+    std::optional<kz::win32::GestureParts> gesture_;
 };
 
 void InitControlClasses() {
@@ -45,6 +84,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     kz::SettingsStore store(registry);
     ProgramParts parts;
     kz::app::Instance program({desktop, process, clock, store}, parts);
+    parts.attachGesture(instance, program, desktop, process, clock, store);
     program.start();
     return kz::win32::RunMessageLoop();
 }
