@@ -1,0 +1,144 @@
+#pragma once
+// A language editor on the simulated platform: its own small data files in a temporary
+// folder, the simulated registry, scripted message boxes and a view that records where
+// the focus was sent.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "charset/character_file.h"
+#include "editor/editor_model.h"
+#include "platform/sim/code_page.h"
+#include "platform/sim/message_box.h"
+#include "platform/sim/sim_registry.h"
+#include "settings/settings_store.h"
+
+namespace kz::testing {
+
+class RecordingEditorView final : public editor::EditorView {
+public:
+    platform::WindowHandle window() const override { return kWindow; }
+    void focusNameBox() override { focus.push_back("name"); }
+    void focusList(editor::ListSide side) override {
+        focus.push_back(side == editor::ListSide::Left ? "left" : "right");
+    }
+    static constexpr platform::WindowHandle kWindow = 0x4711;
+    std::vector<std::string> focus;
+};
+
+// Type 1 "with acute": á é í ó ú ő (ő lies outside the Western code page); type 2
+// "with grave": à è; type 3 has no characters. ç (00E7) has no record at all.
+inline constexpr std::string_view kGroups = "1;with acute\r\n2;with grave\r\n3;nothing\r\n";
+inline constexpr std::string_view kCharacters =
+    "00E1;00C1;225;1;a with acute\r\n"
+    "00E9;00C9;233;1;e with acute\r\n"
+    "00ED;00CD;237;1;i with acute\r\n"
+    "00F3;00D3;243;1;o with acute\r\n"
+    "00FA;00DA;250;1;u with acute\r\n"
+    "0151;0150;0;1;o with double acute\r\n"
+    "00E0;00C0;224;2;a with grave\r\n"
+    "00E8;00C8;232;2;e with grave\r\n";
+// French mixes CR LF and ";;" lines and repeats è on e; Breton is only built in.
+inline constexpr std::string_view kLanguages =
+    "French{e 00E900E800E8;;a 00E0\r\nc 00E7}\r\nBreton{u 00F9}\r\n";
+
+// Passes everything to the simulated registry, except that it can refuse to delete
+// machine-wide values, as Windows does for a standard user. (The simulated registry can
+// refuse writes itself, not yet deletions.)
+class GuardedRegistry final : public platform::Registry {
+public:
+    explicit GuardedRegistry(sim::SimRegistry& inner) : inner_(inner) {}
+    bool refuseMachineWideRemovals = false;
+
+    std::optional<platform::RawValue> query(platform::Scope scope, std::string_view keyPath,
+                                            std::string_view name) const override {
+        return inner_.query(scope, keyPath, name);
+    }
+    bool writeString(platform::Scope scope, std::string_view keyPath, std::string_view name,
+                     std::string_view text) override {
+        return inner_.writeString(scope, keyPath, name, text);
+    }
+    void remove(platform::Scope scope, std::string_view keyPath, std::string_view name) override {
+        if (scope == platform::Scope::MachineWide && refuseMachineWideRemovals) return;
+        inner_.remove(scope, keyPath, name);
+    }
+    std::vector<platform::ValueName> values(platform::Scope scope,
+                                            std::string_view keyPath) const override {
+        return inner_.values(scope, keyPath);
+    }
+
+private:
+    sim::SimRegistry& inner_;
+};
+
+inline constexpr std::string_view kLanguagesKey = "Software\\Kelvra\\Zavora\\Languages";
+
+class EditorTest : public ::testing::Test {
+protected:
+    EditorTest() {
+        folder = std::filesystem::temp_directory_path() /
+                 ("zavora-editor-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                  "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(folder);
+        writeFile("groups.dat", kGroups);
+        writeFile("characters.dat", kCharacters);
+        writeFile("data.dat", kLanguages);
+        LoadCharacterTable(characters, folder, codePage);
+    }
+    ~EditorTest() override { std::filesystem::remove_all(folder); }
+
+    void writeFile(const char* name, std::string_view text) {
+        std::ofstream(folder / name, std::ios::binary) << text;
+    }
+
+    // Opens the editor as the Options dialog does ("Add Language" when `name` is empty).
+    editor::EditorModel& open(std::string_view name = {}, std::string layout = "00000809") {
+        editor = std::make_unique<editor::EditorModel>(editor::EditorContext{
+            store, codePage, characters, folder, std::move(layout), messages, view});
+        if (!name.empty()) editor->LoadLanguage(name, true);
+        return *editor;
+    }
+
+    std::string stored(std::string_view name) {
+        const auto value = registry.query(platform::Scope::MachineWide, kLanguagesKey, name);
+        return value ? value->text : "<none>";
+    }
+    void storeLanguage(std::string_view name, std::string_view body) {
+        registry.writeString(platform::Scope::MachineWide, kLanguagesKey, name, body);
+    }
+    std::vector<std::string> shownTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& box : messages.shown()) texts.push_back(box.text);
+        return texts;
+    }
+
+    std::filesystem::path folder;
+    sim::SimRegistry registry;
+    GuardedRegistry guarded{registry};
+    SettingsStore store{guarded};
+    sim::Windows1252CodePage codePage;
+    CharacterTable characters;
+    sim::ScriptedMessageBoxes messages;
+    RecordingEditorView view;
+    std::unique_ptr<editor::EditorModel> editor;
+};
+
+// Key indexes of the on-screen keyboard used by the tests.
+inline constexpr int kKeyE = 2;
+inline constexpr int kKeyA = 12;
+inline constexpr int kKeyC = 27;
+inline constexpr int kKeyU = 6;
+inline constexpr int kKeyQuote = 22;
+inline constexpr int kKeyHash = 23;
+inline constexpr int kKeyBackslash = 24;
+inline constexpr int kKeyOpenBracket = 10;
+inline constexpr int kKeyCloseBracket = 11;
+inline constexpr int kKey1 = 35;
+inline constexpr int kKey2 = 36;
+inline constexpr int kKey3 = 37;
+
+}  // namespace kz::testing

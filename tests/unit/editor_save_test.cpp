@@ -1,0 +1,193 @@
+#include "editor_fixture.h"
+
+#include "editor/editor_texts.h"
+
+namespace kz::testing {
+namespace {
+
+using Kind = sim::ShownMessageBox::Kind;
+
+class EditorSaveTest : public EditorTest {
+protected:
+    // A new language with é on the key e.
+    editor::EditorModel& newLanguageWithE() {
+        auto& e = open();
+        e.cmd_keyb_Click(kKeyE);
+        e.Picture1_MouseDown(400);
+        e.cmd_swap_Click(0);
+        return e;
+    }
+};
+
+TEST_F(EditorSaveTest, TheNameIsCheckedInOrderBeforeAnythingIsWritten) {
+    auto& e = open();  // no characters either: the name is checked first
+    const std::vector<std::pair<std::string, std::string_view>> cases{
+        {"!a;b", editor::kNameStartsWithExclamation},
+        {"a;b", editor::kNameContainsSemicolon},
+        {"", editor::kNameEmpty},
+    };
+    for (const auto& [name, message] : cases) {
+        e.Text3_Change(name);
+        view.focus.clear();
+        EXPECT_FALSE(e.cmd_Click(0)) << name;
+        ASSERT_FALSE(messages.shown().empty());
+        EXPECT_EQ(messages.shown().back().text, message) << name;
+        EXPECT_EQ(messages.shown().back().title, "Kelvra Zavora");
+        EXPECT_EQ(view.focus, std::vector<std::string>{"name"}) << name;
+    }
+    EXPECT_EQ(messages.shown().size(), 3u);
+    EXPECT_TRUE(registry.values(platform::Scope::MachineWide, kLanguagesKey).empty());
+    EXPECT_EQ(e.editedLanguageName(), "");
+}
+
+TEST_F(EditorSaveTest, AnEmptyLanguageIsRefusedAndTheStoredOneIsUntouched) {
+    storeLanguage("Mine", "e 00E9");
+    auto& e = open("Mine");
+    e.cmd_keyb_Click(kKeyE);
+    e.cmd_swap_Click(1);
+    EXPECT_FALSE(e.cmd_Click(2));
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{std::string(editor::kNoCharacters)});
+    EXPECT_EQ(stored("Mine"), "e 00E9");
+    EXPECT_EQ(e.editedLanguageName(), "");
+}
+
+TEST_F(EditorSaveTest, ANameTakenInAnyLetterCaseAsksBeforeReplacing) {
+    storeLanguage("Swiss", "a 00E4");
+    auto& e = newLanguageWithE();
+    e.Text3_Change("SWISS");
+    view.focus.clear();
+    EXPECT_FALSE(e.cmd_Click(0));  // no answer queued: "No"
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].kind, Kind::Question);
+    EXPECT_EQ(messages.shown()[0].text, editor::kReplaceQuestion);
+    EXPECT_EQ(view.focus, std::vector<std::string>{"name"});
+    EXPECT_EQ(stored("Swiss"), "a 00E4");
+
+    messages.queueAnswer(true);
+    EXPECT_TRUE(e.cmd_Click(0));
+    EXPECT_EQ(stored("Swiss"), "e 00E9");
+    EXPECT_EQ(e.editedLanguageName(), "SWISS");
+}
+
+TEST_F(EditorSaveTest, ABuiltInNameIsTakenTooAndSavingStoresAUserValueOfIt) {
+    auto& e = newLanguageWithE();
+    e.Text3_Change("breton");
+    messages.queueAnswer(true);
+    EXPECT_TRUE(e.cmd_Click(0));
+    EXPECT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(stored("Breton"), "e 00E9");
+}
+
+TEST_F(EditorSaveTest, TheOwnNameIsNotAskedAboutUnlessOnlyItsCaseChanged) {
+    auto& e = open("French");
+    EXPECT_FALSE(e.cmd_Click(2));  // Apply keeps the window open
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(stored("French"), "a 00E0;;c 00E7;;e 00E900E8");
+
+    e.Text3_Change("FRENCH");
+    EXPECT_FALSE(e.resetEnabled());
+    messages.queueAnswer(true);
+    EXPECT_TRUE(e.cmd_Click(0));
+    EXPECT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(e.loadedName(), "French");  // only the case differs: the loaded name stays
+    EXPECT_EQ(e.editedLanguageName(), "FRENCH");
+}
+
+TEST_F(EditorSaveTest, SavingUnderANewNameLeavesTheOldValueAndDisablesReset) {
+    storeLanguage("French", "e 00E9");
+    auto& e = open("French");
+    EXPECT_TRUE(e.resetEnabled());
+    e.Text3_Change("Frankish");
+    EXPECT_FALSE(e.cmd_Click(2));
+    EXPECT_EQ(e.loadedName(), "Frankish");
+    EXPECT_FALSE(e.resetEnabled());
+    EXPECT_EQ(stored("Frankish"), "e 00E9");
+    EXPECT_EQ(stored("French"), "e 00E9");
+    EXPECT_EQ(e.editedLanguageName(), "Frankish");
+}
+
+TEST_F(EditorSaveTest, CancelWritesNothing) {
+    auto& e = newLanguageWithE();
+    e.Text3_Change("Mine");
+    EXPECT_TRUE(e.cmd_Click(1));
+    EXPECT_EQ(stored("Mine"), "<none>");
+    EXPECT_EQ(e.editedLanguageName(), "");
+}
+
+TEST_F(EditorSaveTest, ResetFollowsTheNameOfABuiltInLanguage) {
+    auto& e = open("French");
+    e.Text3_Change("Frenc");
+    EXPECT_FALSE(e.resetEnabled());
+    e.Text3_Change("French");
+    EXPECT_TRUE(e.resetEnabled());
+    storeLanguage("Mine", "e 00E9");
+    auto& mine = open("Mine");
+    mine.Text3_Change("Min");
+    mine.Text3_Change("Mine");
+    EXPECT_FALSE(mine.resetEnabled());
+    auto& fresh = open();
+    fresh.Text3_Change("French");
+    EXPECT_FALSE(fresh.resetEnabled());  // a new language has no loaded name
+}
+
+TEST_F(EditorSaveTest, ResetDeletesTheStoredChangesAtOnceEvenWhenCancelled) {
+    storeLanguage("French", "u 00FA");
+    auto& e = open("French");
+    e.cmd_keyb_Click(kKeyU);
+    e.cmd_reset_Click();
+    EXPECT_EQ(stored("French"), "<none>");
+    EXPECT_EQ(e.keyLists().body(AnsiTable(codePage)), "a 00E0;;c 00E7;;e 00E900E8");
+    EXPECT_EQ(e.selectedKey(), kKeyU);
+    EXPECT_TRUE(e.rightList().entries().empty());
+    EXPECT_EQ(e.keys()[kKeyU].fontName(), "Arial");
+    EXPECT_TRUE(e.cmd_Click(1));
+    EXPECT_EQ(stored("French"), "<none>");
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(EditorSaveTest, ARefusedResetSaysSoAndKeepsTheEdits) {
+    storeLanguage("French", "u 00FA");
+    auto& e = open("French");
+    e.cmd_keyb_Click(kKeyA);
+    e.cmd_swap_Click(0);
+    guarded.refuseMachineWideRemovals = true;
+    e.cmd_reset_Click();
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{editor::ResetRefusedMessage("French")});
+    EXPECT_EQ(stored("French"), "u 00FA");
+    EXPECT_EQ(e.keyLists().body(AnsiTable(codePage)), "a 00E1;;u 00FA");
+}
+
+TEST_F(EditorSaveTest, ASaveTheStoreDropsIsReportedAndTheEditorKeepsEverything) {
+    auto& e = newLanguageWithE();
+    e.Text3_Change("Mine");
+    registry.setWritable(platform::Scope::MachineWide, false);
+    EXPECT_FALSE(e.cmd_Click(0));
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].kind, Kind::Information);
+    EXPECT_EQ(messages.shown()[0].title, "Kelvra Zavora");
+    EXPECT_EQ(messages.shown()[0].text, editor::SaveRefusedMessage("Mine"));
+    EXPECT_NE(messages.shown()[0].text.find("\"Mine\" could not be saved"), std::string::npos);
+    EXPECT_EQ(stored("Mine"), "<none>");
+    EXPECT_EQ(e.editedLanguageName(), "");
+    EXPECT_EQ(e.name(), "Mine");
+    EXPECT_EQ(e.keyLists().body(AnsiTable(codePage)), "e 00E9");
+
+    registry.setWritable(platform::Scope::MachineWide, true);
+    EXPECT_TRUE(e.cmd_Click(0));
+    EXPECT_EQ(stored("Mine"), "e 00E9");
+    EXPECT_EQ(e.editedLanguageName(), "Mine");
+}
+
+TEST_F(EditorSaveTest, AStoreThatKeepsAnOlderValueCountsAsRefused) {
+    storeLanguage("Mine", "a 00E1");
+    auto& e = open("Mine");
+    e.cmd_keyb_Click(kKeyE);
+    e.cmd_swap_Click(0);
+    registry.setWritable(platform::Scope::MachineWide, false);
+    EXPECT_FALSE(e.cmd_Click(2));
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{editor::SaveRefusedMessage("Mine")});
+    EXPECT_EQ(stored("Mine"), "a 00E1");
+}
+
+}  // namespace
+}  // namespace kz::testing
