@@ -28,6 +28,7 @@ void EditorModel::Text3_Change(std::string_view text) {
 // Drops the stored changes of a built-in language at once, without asking, and shows the
 // built-in body again. Cancelling the editor afterwards does not bring them back.
 void EditorModel::cmd_reset_Click() {
+    if (!resetEnabled_) return;  // the button is disabled: no built-in language to go back to
     SettingsStore& store = context_.store;
     store.remove(settings::kUserLanguagesScope, settings::kLanguagesSection, loadedName_);
     if (!ReadUserLanguage(store, loadedName_).empty()) {

@@ -54,6 +54,16 @@ TEST_F(EditorTest, BodyRoundTripKeepsOrderAndACharacterWithoutARecord) {
     EXPECT_EQ(again.selectedKeyList(), (CandidateList{0x00E9, 0x00E8, 0x00ED}));
 }
 
+TEST_F(EditorTest, AMalformedStoredLanguageLoadsWhatCanBeRead) {
+    storeLanguage("Junk", "e zz;;;;\xFF 12345;;\xC3\xA9 00E9;;;;x" + std::string(100000, '0'));
+    auto& e = open("Junk");
+    // "12345": the group 1234 and the short last group 5; the long line of zeros gives
+    // one character U+0000 on the key x.
+    EXPECT_EQ(e.keyLists()[0xE9], CandidateList{0x00E9});
+    EXPECT_EQ(e.keyLists()['x'], CandidateList{0x0000});
+    EXPECT_TRUE(e.keyLists()['e'].empty());
+}
+
 TEST_F(EditorTest, AnUpperCaseCharacterIsKeptButShownByItsRecord) {
     storeLanguage("Caps", "e 00C9");
     auto& e = open("Caps");

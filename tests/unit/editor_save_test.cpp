@@ -125,6 +125,8 @@ TEST_F(EditorSaveTest, ResetFollowsTheNameOfABuiltInLanguage) {
     mine.Text3_Change("Min");
     mine.Text3_Change("Mine");
     EXPECT_FALSE(mine.resetEnabled());
+    mine.cmd_reset_Click();  // a disabled button: the user language stays
+    EXPECT_EQ(stored("Mine"), "e 00E9");
     auto& fresh = open();
     fresh.Text3_Change("French");
     EXPECT_FALSE(fresh.resetEnabled());  // a new language has no loaded name
