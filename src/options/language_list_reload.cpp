@@ -4,6 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "charset/data_files.h"
+#include "charset/language_lookup.h"
+#include "charset/text_file.h"
+#include "charset/user_languages.h"
 #include "options/language_order.h"
 #include "settings/setting_access.h"
 
@@ -49,19 +53,19 @@ bool HasRow(const std::vector<LanguageRow>& rows, std::string_view name) {
         rows, [name](const LanguageRow& row) { return SameLanguageName(row.text, name); });
 }
 
-std::vector<LanguageRow> RowsFromOrder(std::string_view orderText, std::string_view data,
-                                       LanguageSource& source) {
+std::vector<LanguageRow> RowsFromOrder(const SettingsStore& store, std::string_view orderText,
+                                       std::string_view data) {
     std::vector<LanguageRow> rows;
     for (std::string_view entry : SplitOrderEntries(orderText)) {
         const bool disabled = entry.starts_with('!');
         const std::string_view name = WithoutDisabledMark(entry);
         // A blank name would match text anywhere in data.dat; it names no language.
         if (IsBlank(name) || HasRow(rows, name)) continue;
-        if (IsBlank(source.lookupLanguage(name, data, false))) continue;
+        if (IsBlank(LookupLanguage(store, name, data, false))) continue;
         LanguageRow row;
         row.text = std::string(name);
         row.checked = !disabled;
-        if (!IsBlank(source.lookupLanguage(name, data, true))) row.tag = kBuiltInTag;
+        if (!IsBlank(LookupLanguage(store, name, data, true))) row.tag = kBuiltInTag;
         rows.push_back(std::move(row));
     }
     return rows;
@@ -69,19 +73,21 @@ std::vector<LanguageRow> RowsFromOrder(std::string_view orderText, std::string_v
 
 }  // namespace
 
-std::vector<LanguageRow> BuildLanguageRows(SettingsStore& store, LanguageSource& source,
+std::vector<LanguageRow> BuildLanguageRows(SettingsStore& store, const DataFolder& files,
                                            bool reset) {
     std::string order = reset ? std::string() : settings::Read(store, settings::kLanguages);
-    const std::string data = source.readDataFile("data.dat");
-    const std::string defaultOrder = source.readDataFile("order.dat");
+    const std::string data =
+        ReadTextFile(data_files::In(files.folder, data_files::kLanguages), files.codePage);
+    const std::string defaultOrder =
+        ReadTextFile(data_files::In(files.folder, data_files::kOrder), files.codePage);
     if (order.empty()) order = defaultOrder;
     if (reset) DeleteUserChangesToBuiltIns(store, defaultOrder);
 
     std::string orderText = ";" + order + ";";
-    AppendUnmentioned(orderText, defaultOrder, source.userLanguageNames(), reset);
+    AppendUnmentioned(orderText, defaultOrder, UserLanguageNames(store.registry()), reset);
     if (reset) settings::Write(store, settings::kLanguages, orderText);
 
-    return RowsFromOrder(orderText, data, source);
+    return RowsFromOrder(store, orderText, data);
 }
 
 }  // namespace kz::options

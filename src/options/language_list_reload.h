@@ -1,20 +1,27 @@
 #pragma once
 // Building the language list's rows from the store and the data files
 // (`reloadLanguagesList` without its effect on the selection).
+#include <filesystem>
 #include <vector>
 
 #include "options/language_row.h"
-#include "options/language_source.h"
+#include "platform/code_page.h"
 #include "settings/settings_store.h"
 
 namespace kz::options {
+
+// Where the data files lie and how they are decoded.
+struct DataFolder {
+    std::filesystem::path folder;
+    const platform::CodePage& codePage;
+};
 
 // The rows in language order: the stored `Languages` order (order.dat's when the setting
 // is empty), then every known language it does not name, enabled. With `reset` the
 // stored order is ignored, the user's changes to built-in languages are deleted, the
 // other user languages follow disabled and the new order is written at once.
 // No row is selected.
-std::vector<LanguageRow> BuildLanguageRows(SettingsStore& store, LanguageSource& source,
+std::vector<LanguageRow> BuildLanguageRows(SettingsStore& store, const DataFolder& data,
                                            bool reset);
 
 }  // namespace kz::options

@@ -1,17 +1,9 @@
 #include "options/language_order.h"
 
-#include <algorithm>
+#include "charset/language_lookup.h"
+#include "charset/letter_case.h"
 
 namespace kz::options {
-namespace {
-
-char FoldCase(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool CharsEqualIgnoringCase(char a, char b) { return FoldCase(a) == FoldCase(b); }
-
-}  // namespace
 
 std::string FormatLanguageOrder(const std::vector<LanguageRow>& rows) {
     std::string text;
@@ -36,11 +28,11 @@ std::vector<std::string_view> SplitOrderEntries(std::string_view text) {
 }
 
 bool SameLanguageName(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, CharsEqualIgnoringCase);
+    return ToLowerText(a) == ToLowerText(b);
 }
 
 bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
-    return !std::ranges::search(text, part, CharsEqualIgnoringCase).empty() || part.empty();
+    return FindIgnoringCase(text, part) != std::string_view::npos;
 }
 
 bool IsBlank(std::string_view text) {

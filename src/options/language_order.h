@@ -17,7 +17,7 @@ std::string FormatLanguageOrder(const std::vector<LanguageRow>& rows);
 // in order, "!" marks kept.
 std::vector<std::string_view> SplitOrderEntries(std::string_view text);
 
-// Letter case is ignored for the ASCII letters; other characters compare as they are.
+// Letter case is ignored, for accented and non-Latin letters too.
 bool SameLanguageName(std::string_view a, std::string_view b);
 bool ContainsIgnoringCase(std::string_view text, std::string_view part);
 

@@ -17,7 +17,7 @@ std::optional<std::size_t> LanguagesPage::selectedRow() const {
 }
 
 void LanguagesPage::reloadLanguagesList(bool reset) {
-    rows_ = BuildLanguageRows(s_.store, s_.languages, reset);
+    rows_ = BuildLanguageRows(s_.store, s_.dataFolder, reset);
     focused_.reset();
     if (!rows_.empty()) {
         rows_.front().selected = true;

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "options/language_moves.h"
+#include "options/language_list_reload.h"
 #include "options/language_row.h"
-#include "options/language_source.h"
 #include "options/options_seams.h"
 #include "platform/message_box.h"
 #include "settings/settings_store.h"
@@ -29,7 +29,7 @@ public:
 
 struct LanguagesPageServices {
     SettingsStore& store;
-    LanguageSource& languages;
+    DataFolder dataFolder;
     platform::MessageBoxes& messageBoxes;
     LanguageEditor& editor;
     LanguageListView& view;

@@ -1,5 +1,6 @@
 #include "options/options_dialog.h"
 
+#include "charset/key_codes.h"
 #include "options/language_order.h"
 #include "options/options_texts.h"
 #include "settings/setting_access.h"
@@ -36,7 +37,7 @@ CheckBox BoxBesideLabel(CheckLabel label) {
 
 OptionsDialog::OptionsDialog(OptionsDialogServices services)
     : s_(services),
-      languages_({s_.store, s_.languages, s_.messageBoxes, s_.editor, s_.view, *this}) {}
+      languages_({s_.store, s_.dataFolder, s_.messageBoxes, s_.editor, s_.view, *this}) {}
 
 std::string_view OptionsDialog::helpTopic() const {
     switch (tab_) {
@@ -49,7 +50,7 @@ std::string_view OptionsDialog::helpTopic() const {
 }
 
 void OptionsDialog::menu_options_Click() {
-    s_.host.setOptionsOpen(true);
+    s_.optionsOpen = true;
     // Nothing typed into the dialog may be intercepted.
     s_.host.savePopupState();
     s_.hooks.removeMouseHook();
@@ -67,7 +68,7 @@ void OptionsDialog::menu_options_Click() {
 void OptionsDialog::closeDialog() {
     s_.view.hideDialog();
     open_ = false;
-    s_.host.setOptionsOpen(false);
+    s_.optionsOpen = false;
     s_.host.makePopupTopmost();
     s_.hooks.installKeyboardHook(s_.keyHandler);
 }
@@ -85,7 +86,7 @@ void OptionsDialog::savesettings(int buttonIndex) {
 
     // Stored as typed; the running copy has the key-code notation expanded.
     Write(s_.store, kDisableKeys, disableKeys_);
-    s_.running.disableKeys = s_.host.expandKeyCodes(disableKeys_);
+    s_.running.disableKeys = ExpandKeyCodes(disableKeys_, s_.dataFolder.codePage);
 
     WriteFlag(s_.store, kDisableOtherKeys, checked(CheckBox::Check2));
     s_.running.disableOtherKeys = checked(CheckBox::Check2);

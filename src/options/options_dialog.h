@@ -8,7 +8,6 @@
 #include <string>
 #include <string_view>
 
-#include "options/language_source.h"
 #include "options/languages_page.h"
 #include "options/options_seams.h"
 #include "platform/hooks.h"
@@ -36,18 +35,22 @@ inline constexpr int kApplyButton = 2;
 struct OptionsDialogServices {
     SettingsStore& store;
     RunningSettings& running;
+    bool& optionsOpen;  // the flag the key handler consults first
     platform::Hooks& hooks;
     platform::KeyEventSink& keyHandler;  // what the keyboard hook calls once reinstalled
     platform::MessageBoxes& messageBoxes;
     OptionsHost& host;
     OptionsView& view;
-    LanguageSource& languages;
+    DataFolder dataFolder;  // also gives the code page of the key-code notation
     LanguageEditor& editor;
 };
 
 class OptionsDialog final : private ApplyButton {
 public:
     explicit OptionsDialog(OptionsDialogServices services);
+    // The language page keeps a reference to the dialog's Apply button.
+    OptionsDialog(const OptionsDialog&) = delete;
+    OptionsDialog& operator=(const OptionsDialog&) = delete;
 
     // What the controls show.
     bool isOpen() const { return open_; }

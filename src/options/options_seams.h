@@ -1,7 +1,7 @@
 #pragma once
 // What the Options dialog's logic asks of the rest of the program and of the window that
-// shows it. The running program wires these to the key handler, the popup and the
-// language set; the Win32 dialog implements OptionsView; tests use recording fakes.
+// shows it. The running program wires OptionsHost to the key handler, the popup, the key
+// table and help; the Win32 dialog implements OptionsView; tests use recording fakes.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -14,8 +14,6 @@ namespace kz::options {
 class OptionsHost {
 public:
     virtual ~OptionsHost() = default;
-    // The options-open flag that the key handler consults first.
-    virtual void setOptionsOpen(bool open) = 0;
     // The popup keeps the all-characters screen's selections before the hooks go.
     virtual void savePopupState() = 0;
     virtual void makePopupTopmost() = 0;
@@ -23,8 +21,6 @@ public:
     virtual void rebuildKeyTable() = 0;
     // Clears the key handler's memory of a recent function-key trigger (`fkeyRecent`).
     virtual void clearRecentFunctionKey() = 0;
-    // ExpandKeyCodes: the [[code]] notation of the disable-keys text turned into characters.
-    virtual std::string expandKeyCodes(std::string_view text) = 0;
     // Opens the help file at "html\" followed by `topic`.
     virtual void showHelp(std::string_view topic) = 0;
 };
