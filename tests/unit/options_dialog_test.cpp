@@ -1,0 +1,297 @@
+// The Options dialog: opening and closing with the hooks, loading the controls, the
+// "Yes" rule, the trigger rule, Apply/OK/Cancel and the order in which saving writes.
+#include "options_fixture.h"
+
+namespace kz::options_test {
+namespace {
+
+using options::CheckBox;
+using options::CheckLabel;
+using options::OptionsTab;
+using ::testing::ElementsAre;
+
+constexpr const char* kAutoStartKey = "HKCU\\Software\\Kelvra\\Zavora\\AutoStart";
+constexpr const char* kLanguagesKey = "HKCU\\Software\\Kelvra\\Zavora\\Languages";
+constexpr const char* kTriggerKey = "HKCU\\Software\\Kelvra\\Zavora\\Trigger";
+constexpr const char* kDisableKeysKey = "HKLM\\Software\\Kelvra\\Zavora\\DisableKeys";
+
+class OptionsLifecycle : public OptionsTest {
+protected:
+    void SetUp() override { input.installKeyboardHook(keySink); }
+};
+
+TEST_F(OptionsLifecycle, OpeningRemovesBothHooksAndSetsTheFlag) {
+    struct NoMouse final : platform::MouseEventSink {
+        bool onMouseEvent(const platform::MouseEvent&) noexcept override { return false; }
+    } mouseSink;
+    input.installMouseHook(mouseSink);
+
+    dialog().menu_options_Click();
+    EXPECT_TRUE(optionsOpen);
+    EXPECT_TRUE(dialog().isOpen());
+    EXPECT_FALSE(input.keyboardHookInstalled());
+    EXPECT_FALSE(input.mouseHookInstalled());
+    EXPECT_THAT(host.calls, ElementsAre("savePopupState"));
+    EXPECT_THAT(view.calls, ElementsAre("show"));
+    EXPECT_EQ(dialog().selectedTab(), OptionsTab::General);
+    EXPECT_FALSE(dialog().applyEnabled()) << "loading the controls does not count as an edit";
+}
+
+TEST_F(OptionsLifecycle, ClosingHidesClearsTheFlagRetopsThePopupAndHooksTheKeyboardAgain) {
+    for (const int button : {options::kOkButton, options::kCancelButton}) {
+        dialog().menu_options_Click();
+        host.calls.clear();
+        view.calls.clear();
+        dialog().cmd_Click(button);
+        EXPECT_FALSE(optionsOpen);
+        EXPECT_FALSE(dialog().isOpen());
+        EXPECT_TRUE(input.keyboardHookInstalled());
+        EXPECT_FALSE(input.mouseHookInstalled()) << "the popup installs its own when it opens";
+        EXPECT_THAT(host.calls, ::testing::Contains("makePopupTopmost"));
+        EXPECT_THAT(view.calls, ElementsAre("hide"));
+    }
+    // The reinstalled hook calls the key handler it was given.
+    input.tap('A');
+    ASSERT_FALSE(input.deliveries().empty());
+    EXPECT_FALSE(input.deliveries().back().swallowed);
+}
+
+TEST_F(OptionsLifecycle, TheCloseBoxIsCancel) {
+    dialog().menu_options_Click();
+    const StoredValues before = snapshot();
+    dialog().Label_Click(CheckLabel::Label2);
+    dialog().closeBoxClicked();
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_FALSE(optionsOpen);
+    EXPECT_TRUE(input.keyboardHookInstalled());
+}
+
+TEST_F(OptionsLifecycle, ApplyWritesAndKeepsTheDialogOpen) {
+    dialog().menu_options_Click();
+    dialog().cmd_Click(options::kApplyButton);
+    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "AutoStart"), "<missing>")
+        << "a disabled Apply writes nothing";
+    dialog().Combo1_Click(3);
+    dialog().cmd_Click(options::kApplyButton);
+    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "Trigger"), "3");
+    EXPECT_FALSE(dialog().applyEnabled());
+    EXPECT_TRUE(dialog().isOpen());
+    EXPECT_FALSE(input.keyboardHookInstalled());
+    // Cancel afterwards keeps what Apply wrote.
+    dialog().Combo1_Click(4);
+    dialog().cmd_Click(options::kCancelButton);
+    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "Trigger"), "3");
+    EXPECT_EQ(running.trigger, 3);
+}
+
+TEST_F(OptionsLifecycle, OpeningAgainReloadsEveryControlAndLosesEdits) {
+    dialog().menu_options_Click();
+    dialog().TabStrip1_Click(OptionsTab::Advanced);
+    dialog().Text5_Change("xyz");
+    dialog().Combo1_Click(7);
+    page().rowChecked(0, false);
+    dialog().menu_options_Click();
+    EXPECT_EQ(dialog().selectedTab(), OptionsTab::General);
+    EXPECT_EQ(dialog().disableKeysText(), "");
+    EXPECT_EQ(dialog().triggerIndex(), 0);
+    EXPECT_TRUE(page().rows()[0].checked);
+    EXPECT_FALSE(dialog().applyEnabled());
+}
+
+TEST_F(OptionsLifecycle, HelpOpensTheTopicOfTheSelectedTab) {
+    dialog().menu_options_Click();
+    dialog().Command3_Click();
+    dialog().TabStrip1_Click(OptionsTab::Languages);
+    dialog().Command3_Click();
+    dialog().TabStrip1_Click(OptionsTab::Advanced);
+    dialog().Command3_Click();
+    dialog().TabStrip1_Click(OptionsTab::None);
+    dialog().Command3_Click();
+    EXPECT_THAT(host.calls, ElementsAre("savePopupState", "help options\\general.htm",
+                                        "help options\\languages.htm",
+                                        "help options\\advanced.htm", "help intro.htm"));
+}
+
+class OptionsControls : public OptionsTest {};
+
+TEST_F(OptionsControls, AFreshStoreShowsTheDefaults) {
+    dialog().menu_options_Click();
+    EXPECT_TRUE(dialog().checked(CheckBox::Check1));
+    EXPECT_FALSE(dialog().checked(CheckBox::Check2));
+    EXPECT_TRUE(dialog().checked(CheckBox::Check3));
+    EXPECT_TRUE(dialog().checked(CheckBox::Check4));
+    EXPECT_FALSE(dialog().checked(CheckBox::Check5));
+    EXPECT_FALSE(dialog().checked(CheckBox::Check6));
+    EXPECT_EQ(dialog().triggerIndex(), 0);
+    EXPECT_EQ(dialog().disableKeysText(), "");
+    EXPECT_TRUE(dialog().enabled(CheckBox::Check5));
+}
+
+TEST_F(OptionsControls, ABoxIsCheckedOnlyForExactlyYesAndSavesAsYesOrNo) {
+    store.write(Scope::PerUser, "Zavora", "AutoStart", "yes");
+    store.write(Scope::MachineWide, "Zavora", "DisableOtherKeys", "Yes");
+    store.write(Scope::PerUser, "Zavora", "ShowNumbers", "YES");
+    store.write(Scope::PerUser, "Zavora\\AllCharactersScreen", "RememberState", " Yes");
+    store.write(Scope::PerUser, "Zavora", "AutoInsert", "Yes");
+    store.write(Scope::PerUser, "Zavora", "DisplayUnicodeSymbol", "1");
+    dialog().menu_options_Click();
+    EXPECT_FALSE(dialog().checked(CheckBox::Check1));
+    EXPECT_TRUE(dialog().checked(CheckBox::Check2));
+    EXPECT_FALSE(dialog().checked(CheckBox::Check3));
+    EXPECT_FALSE(dialog().checked(CheckBox::Check4));
+    EXPECT_TRUE(dialog().checked(CheckBox::Check5));
+    EXPECT_FALSE(dialog().checked(CheckBox::Check6));
+
+    dialog().cmd_Click(options::kOkButton);
+    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "AutoStart"), "No");
+    EXPECT_EQ(stored(Scope::MachineWide, "Zavora", "DisableOtherKeys"), "Yes");
+    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "ShowNumbers"), "No");
+    EXPECT_EQ(stored(Scope::PerUser, "Zavora\\AllCharactersScreen", "RememberState"), "No");
+    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "AutoInsert"), "Yes");
+    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "DisplayUnicodeSymbol"), "No");
+}
+
+TEST_F(OptionsControls, AStoredTriggerThatIsNoEntryShowsTheFirstEntry) {
+    const std::pair<const char*, int> cases[] = {
+        {"3abc", 3}, {"abc", 0}, {"17", 0}, {"-1", 0}, {"16", 16}, {"99999999", 0}, {"2.5", 2}};
+    for (const auto& [text, index] : cases) {
+        store.write(Scope::PerUser, "Zavora", "Trigger", text);
+        dialog().menu_options_Click();
+        EXPECT_EQ(dialog().triggerIndex(), index) << text;
+    }
+}
+
+TEST_F(OptionsControls, EveryEditEnablesApply) {
+    dialog().menu_options_Click();
+    const std::function<void()> edits[] = {
+        [&] { dialog().Check_Click(CheckBox::Check3, false); },
+        [&] { dialog().Label_Click(CheckLabel::Label16); },
+        [&] { dialog().Combo1_Click(0); },
+        [&] { dialog().Text5_Change("q"); },
+        [&] { page().rowChecked(1, false); },
+    };
+    for (const auto& edit : edits) {
+        dialog().menu_options_Click();
+        ASSERT_FALSE(dialog().applyEnabled());
+        edit();
+        EXPECT_TRUE(dialog().applyEnabled());
+    }
+}
+
+TEST_F(OptionsControls, EachLabelFlipsTheBoxBesideIt) {
+    dialog().menu_options_Click();
+    const std::pair<CheckLabel, CheckBox> pairs[] = {
+        {CheckLabel::Label2, CheckBox::Check1},  {CheckLabel::Label15, CheckBox::Check3},
+        {CheckLabel::Label16, CheckBox::Check4}, {CheckLabel::Label18, CheckBox::Check6},
+        {CheckLabel::Label17, CheckBox::Check5}, {CheckLabel::Label14, CheckBox::Check2},
+    };
+    for (const auto& [label, box] : pairs) {
+        const bool before = dialog().checked(box);
+        dialog().Label_Click(label);
+        EXPECT_NE(dialog().checked(box), before);
+        dialog().Label_Click(label);
+        EXPECT_EQ(dialog().checked(box), before);
+    }
+}
+
+TEST_F(OptionsControls, FunctionKeyTriggersGreyAutomaticInsertionWhichKeepsItsValue) {
+    store.write(Scope::PerUser, "Zavora", "AutoInsert", "Yes");
+    dialog().menu_options_Click();
+    dialog().Combo1_Click(4);  // "F12"
+    EXPECT_FALSE(dialog().enabled(CheckBox::Check5));
+    dialog().Check_Click(CheckBox::Check5, false);
+    dialog().Label_Click(CheckLabel::Label17);
+    EXPECT_TRUE(dialog().checked(CheckBox::Check5));
+    dialog().cmd_Click(options::kApplyButton);
+    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "AutoInsert"), "Yes") << "saved as shown";
+
+    dialog().Combo1_Click(1);  // "Ctrl + Alt"
+    EXPECT_TRUE(dialog().enabled(CheckBox::Check5));
+    dialog().Label_Click(CheckLabel::Label17);
+    EXPECT_FALSE(dialog().checked(CheckBox::Check5));
+
+    for (int trigger = 0; trigger < 17; ++trigger) {
+        dialog().Combo1_Click(trigger);
+        EXPECT_EQ(dialog().enabled(CheckBox::Check5), trigger <= 1) << trigger;
+    }
+}
+
+TEST_F(OptionsControls, AFunctionKeyTriggerGreysAutomaticInsertionWhenTheDialogOpens) {
+    store.write(Scope::PerUser, "Zavora", "Trigger", "9");
+    dialog().menu_options_Click();
+    EXPECT_FALSE(dialog().enabled(CheckBox::Check5));
+    EXPECT_FALSE(dialog().applyEnabled());
+}
+
+class OptionsSave : public OptionsTest {};
+
+TEST_F(OptionsSave, WritesInOrderAndUpdatesTheRunningSettingsAlongTheWay) {
+    dialog().menu_options_Click();
+    running.trigger = 0;
+    dialog().Combo1_Click(5);
+    dialog().Text5_Change("[[13]]x");
+    page().rowChecked(3, false);
+    dialog().cmd_Click(options::kOkButton);
+
+    // The key table is rebuilt right after the order is written, before anything else.
+    ASSERT_TRUE(host.storeAtRebuild.has_value());
+    EXPECT_EQ(host.storeAtRebuild->count(kLanguagesKey), 1u);
+    EXPECT_EQ(host.storeAtRebuild->count(kAutoStartKey), 0u);
+    // The function-key memory is cleared after the trigger is written, before DisableKeys.
+    ASSERT_TRUE(host.storeAtClear.has_value());
+    EXPECT_EQ(host.storeAtClear->at(kAutoStartKey), "Yes");
+    EXPECT_EQ(host.storeAtClear->at(kTriggerKey), "5");
+    EXPECT_EQ(host.storeAtClear->count(kDisableKeysKey), 0u);
+
+    EXPECT_THAT(host.calls, ElementsAre("savePopupState", "rebuildKeyTable",
+                                        "clearRecentFunctionKey", "makePopupTopmost"));
+    EXPECT_EQ(languages(), "French;German;!Spanish;!Czech");
+    EXPECT_EQ(stored(Scope::MachineWide, "Zavora", "DisableKeys"), "[[13]]x");
+    EXPECT_EQ(running.trigger, 5);
+    EXPECT_EQ(running.disableKeys, "\rx");
+}
+
+TEST_F(OptionsSave, TheFlagsReachTheStoreAndTheRunningSettings) {
+    running = RunningSettings{};
+    dialog().menu_options_Click();
+    dialog().Check_Click(CheckBox::Check2, true);
+    dialog().Check_Click(CheckBox::Check3, false);
+    dialog().Check_Click(CheckBox::Check4, false);
+    dialog().Check_Click(CheckBox::Check5, true);
+    dialog().Check_Click(CheckBox::Check6, true);
+    dialog().cmd_Click(options::kApplyButton);
+    EXPECT_TRUE(running.disableOtherKeys);
+    EXPECT_FALSE(running.showNumbers);
+    EXPECT_FALSE(running.rememberState);
+    EXPECT_TRUE(running.autoInsert);
+    EXPECT_TRUE(running.displayUnicodeSymbol);
+    EXPECT_EQ(stored(Scope::MachineWide, "Zavora", "DisableOtherKeys"), "Yes");
+    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "ShowNumbers"), "No");
+    EXPECT_EQ(stored(Scope::PerUser, "Zavora\\AllCharactersScreen", "RememberState"), "No");
+    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "AutoInsert"), "Yes");
+    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "DisplayUnicodeSymbol"), "Yes");
+    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "AutoStart"), "Yes");
+}
+
+TEST_F(OptionsSave, ALanguageListWithNoRowsWritesAnEmptyOrder) {
+    std::filesystem::remove(files.path() / "data.dat");
+    dialog().menu_options_Click();
+    dialog().cmd_Click(options::kOkButton);
+    EXPECT_EQ(languages(), "");
+}
+
+TEST_F(OptionsSave, CancelAfterEditsWritesNothing) {
+    dialog().menu_options_Click();
+    const StoredValues before = snapshot();
+    dialog().Label_Click(CheckLabel::Label14);
+    EXPECT_TRUE(dialog().checked(CheckBox::Check2));
+    dialog().Combo1_Click(12);
+    page().rowChecked(0, false);
+    dialog().cmd_Click(options::kCancelButton);
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(running.trigger, 0);
+    EXPECT_FALSE(running.disableOtherKeys);
+}
+
+}  // namespace
+}  // namespace kz::options_test

@@ -1,0 +1,192 @@
+// Row clicks, check boxes, Delete Language, Restore Default Settings, and the Add and
+// Edit flows around the language editor.
+#include "options_fixture.h"
+
+namespace kz::options_test {
+namespace {
+
+using ::testing::ElementsAre;
+using Kind = sim::ShownMessageBox::Kind;
+
+class LanguageCommands : public OptionsTest {
+protected:
+    void SetUp() override {
+        addUserLanguage("Klingon", "k 0138");
+        addUserLanguage("Vulcan", "v 0176");
+        dialog().menu_options_Click();
+        // French, German, !Spanish, Czech, Klingon, Vulcan
+    }
+};
+
+TEST_F(LanguageCommands, RowClickEnablesEditForOneRowAndDeleteOnlyForAUserLanguage) {
+    clickRow(1);
+    EXPECT_TRUE(page().editEnabled());
+    EXPECT_FALSE(page().deleteEnabled());
+    clickRow(4);
+    EXPECT_TRUE(page().editEnabled());
+    EXPECT_TRUE(page().deleteEnabled());
+    ctrlClickRow(5);
+    EXPECT_FALSE(page().editEnabled());
+    EXPECT_FALSE(page().deleteEnabled());
+}
+
+TEST_F(LanguageCommands, TogglingACheckBoxSelectsThatRowAloneAndEnablesApply) {
+    clickRow(0);
+    ctrlClickRow(1);
+    page().rowChecked(2, true);
+    EXPECT_TRUE(dialog().applyEnabled());
+    EXPECT_THAT(rowSummary(), ElementsAre("French", "German", "Spanish*", "Czech",
+                                          "Klingon(user)", "Vulcan(user)"));
+    EXPECT_EQ(page().selectedRow(), 2u);
+}
+
+TEST_F(LanguageCommands, DeleteAsksAboutTheSelectedRowAndNoChangesNothing) {
+    clickRow(4);
+    const StoredValues before = snapshot();
+    boxes.queueAnswer(false);
+    page().cmd_deletelanguage_Click();
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].kind, Kind::Question);
+    EXPECT_EQ(boxes.shown()[0].title, "Kelvra Zavora");
+    EXPECT_EQ(boxes.shown()[0].text, "Are you sure you want to delete the language \"Klingon\"?");
+    EXPECT_EQ(boxes.shown()[0].owner, view.dialogWindow());
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(page().rows().size(), 6u);
+}
+
+TEST_F(LanguageCommands, DeleteRemovesTheUserLanguageAtOnceAndSelectsTheRowAbove) {
+    setLanguages("Czech;Klingon;Vulcan");
+    dialog().menu_options_Click();
+    clickRow(1);
+    boxes.queueAnswer(true);
+    page().cmd_deletelanguage_Click();
+
+    EXPECT_FALSE(userLanguage("Klingon").has_value());
+    EXPECT_EQ(userLanguage("Vulcan"), "v 0176");
+    EXPECT_EQ(languages(), "Czech;Klingon;Vulcan") << "the order is written by OK or Apply only";
+    EXPECT_FALSE(dialog().applyEnabled());
+    EXPECT_THAT(rowSummary(), ElementsAre("Czech*", "Vulcan(user)", "French", "German",
+                                          "!Spanish"));
+    EXPECT_FALSE(page().deleteEnabled()) << "the row-click logic ran for Czech";
+
+    // The stale name in the order is dropped by the next save.
+    dialog().cmd_Click(options::kOkButton);
+    EXPECT_EQ(languages(), "Czech;Vulcan;French;German;!Spanish");
+}
+
+TEST_F(LanguageCommands, DeletingTheFirstRowSelectsTheNewFirstRow) {
+    setLanguages("Vulcan;Czech");
+    dialog().menu_options_Click();
+    boxes.queueAnswer(true);
+    page().cmd_deletelanguage_Click();
+    EXPECT_FALSE(userLanguage("Vulcan").has_value());
+    EXPECT_EQ(rowSummary().front(), "Czech*");
+    EXPECT_TRUE(page().editEnabled());
+}
+
+TEST_F(LanguageCommands, DeletingTheLastRowLeavesNothingSelected) {
+    std::filesystem::remove(files.path() / "data.dat");
+    registry.remove(Scope::MachineWide, "Software\\Kelvra\\Zavora\\Languages", "Vulcan");
+    dialog().menu_options_Click();
+    ASSERT_THAT(rowNames(), ElementsAre("Klingon"));
+    boxes.queueAnswer(true);
+    page().cmd_deletelanguage_Click();
+    EXPECT_TRUE(page().rows().empty());
+    EXPECT_FALSE(page().selectedRow().has_value());
+    EXPECT_FALSE(page().deleteEnabled());
+    boxes.queueAnswer(true);
+    page().cmd_deletelanguage_Click();  // nothing left to ask about
+    EXPECT_EQ(boxes.shown().size(), 1u);
+}
+
+TEST_F(LanguageCommands, RestoreDefaultsAsksFirstAndWritesOnlyOnYes) {
+    page().rowChecked(0, false);
+    const StoredValues before = snapshot();
+    boxes.queueAnswer(false);
+    page().cmd_resetdefault_Click();
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(rowSummary().front(), "!French*");
+
+    boxes.queueAnswer(true);
+    page().cmd_resetdefault_Click();
+    ASSERT_EQ(boxes.shown().size(), 2u);
+    EXPECT_EQ(boxes.shown()[1].title, "Kelvra Zavora");
+    EXPECT_EQ(boxes.shown()[1].text, "Are you sure you want to reset your language settings?");
+    EXPECT_EQ(languages(), ";French;German;!Spanish;Czech;!Klingon;!Vulcan;");
+    EXPECT_THAT(rowSummary(), ElementsAre("French*", "German", "!Spanish", "Czech",
+                                          "!Klingon(user)", "!Vulcan(user)"));
+}
+
+TEST_F(LanguageCommands, AddSavesPendingEditsFirstThenSelectsTheNewLanguage) {
+    page().rowChecked(1, false);  // a pending edit: German off
+    editor.nameToSave = "Romulan";
+    view.top = 0;
+    view.bottom = 3;
+    view.calls.clear();
+    page().cmd_addlanguage_Click();
+
+    EXPECT_THAT(editor.calls, ElementsAre("add"));
+    // Apply ran before the rebuild: the pending edit reached the store and the key table.
+    EXPECT_EQ(languages(), "French;!German;!Spanish;Czech;Klingon;Vulcan");
+    EXPECT_FALSE(dialog().applyEnabled());
+    EXPECT_THAT(host.calls, ::testing::Contains("rebuildKeyTable"));
+    EXPECT_THAT(rowSummary(), ElementsAre("French", "!German", "!Spanish", "Czech",
+                                          "Klingon(user)", "Vulcan(user)", "Romulan(user)*"));
+    EXPECT_THAT(view.calls, ElementsAre("focus", "visible 0", "visible 3", "visible 6"));
+    EXPECT_TRUE(page().deleteEnabled());
+}
+
+TEST_F(LanguageCommands, AddWithoutPendingEditsWritesNothingBeforeTheRebuild) {
+    const std::string languagesBefore = languages();
+    editor.nameToSave = "Romulan";
+    page().cmd_addlanguage_Click();
+    EXPECT_EQ(languages(), languagesBefore);
+    EXPECT_THAT(host.calls, ::testing::Not(::testing::Contains("rebuildKeyTable")));
+    EXPECT_EQ(rowSummary().back(), "Romulan(user)*");
+}
+
+TEST_F(LanguageCommands, AddingANameThatExistsInAnotherCaseSelectsTheExistingRow) {
+    editor.nameToSave = "GERMAN";
+    page().cmd_addlanguage_Click();
+    EXPECT_EQ(page().rows().size(), 6u);
+    EXPECT_EQ(rowSummary()[1], "German*");
+    EXPECT_EQ(page().selectedRow(), 1u);
+    EXPECT_FALSE(page().rows()[0].selected);
+}
+
+TEST_F(LanguageCommands, EditLoadsTheSelectedLanguageAndCancelKeepsTheRow) {
+    clickRow(3);
+    view.calls.clear();
+    page().cmd_editlanguage_Click();  // the editor saves nothing
+    EXPECT_THAT(editor.calls, ElementsAre("edit Czech"));
+    EXPECT_EQ(page().selectedRow(), 3u);
+    EXPECT_FALSE(page().rows()[0].selected);
+    // No visible rows reported: the first row and the last row are taken.
+    EXPECT_THAT(view.calls, ElementsAre("focus", "visible 0", "visible 5", "visible 3"));
+}
+
+TEST_F(LanguageCommands, EditOfAUserLanguageThatRenamesItSelectsTheNewName) {
+    clickRow(5);
+    editor.nameToSave = "Vulcan Classic";
+    page().cmd_editlanguage_Click();
+    EXPECT_EQ(rowSummary().back(), "Vulcan Classic(user)*");
+    EXPECT_EQ(page().selectedRow(), 6u);
+}
+
+TEST_F(LanguageCommands, AfterTheEditorTheRememberedRowIsKeptWithinTheList) {
+    clickRow(5);
+    // The user deletes Vulcan and Klingon elsewhere while the editor is open.
+    editor.whileOpen = [this] {
+        registry.remove(Scope::MachineWide, "Software\\Kelvra\\Zavora\\Languages", "Vulcan");
+        registry.remove(Scope::MachineWide, "Software\\Kelvra\\Zavora\\Languages", "Klingon");
+    };
+    view.bottom = 5;
+    view.calls.clear();
+    page().cmd_editlanguage_Click();
+    EXPECT_THAT(rowNames(), ElementsAre("French", "German", "Spanish", "Czech"));
+    EXPECT_EQ(page().selectedRow(), 3u);
+    EXPECT_THAT(view.calls, ElementsAre("focus", "visible 0", "visible 3", "visible 3"));
+}
+
+}  // namespace
+}  // namespace kz::options_test
