@@ -37,4 +37,7 @@ if(ZAVORA_FUZZ)
   endforeach()
   target_compile_options(zavora_core PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
   target_compile_options(zavora_sim PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+  # The instrumented libraries need the sanitizer runtimes wherever they are linked: the
+  # unit tests and the benchmarks of a fuzz build link them too.
+  target_link_options(zavora_core INTERFACE -fsanitize=fuzzer-no-link,address,undefined)
 endif()
