@@ -1,0 +1,71 @@
+// The key table build and the character table load over the shipped data files.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "charset/character_file.h"
+#include "charset/data_files.h"
+#include "charset/key_table_builder.h"
+#include "charset/language_order.h"
+#include "platform/sim/code_page.h"
+#include "platform/sim/sim_registry.h"
+
+namespace kz {
+namespace {
+
+class UkKeyboard final : public platform::Keyboard {
+public:
+    bool asyncKeyDown(int) const override { return false; }
+    std::int16_t keyState(int) const override { return 0; }
+    platform::AsciiTranslation toAscii(int, bool) override { return {}; }
+    std::string layoutName() const override { return "00000809"; }
+};
+
+const std::filesystem::path kFolder = ZAVORA_DATA_DIR;
+
+void BM_BuildKeyTableAllLanguages(benchmark::State& state) {
+    sim::Windows1252CodePage codePage;
+    sim::SimRegistry registry;
+    SettingsStore store(registry);
+    UkKeyboard keyboard;
+    std::string everything;
+    std::size_t languages = 0;
+    for (const auto& entry : ParseLanguageOrder(ReadDefaultOrder(kFolder, codePage))) {
+        everything += entry.name + ";";
+        ++languages;
+    }
+    store.write(platform::Scope::PerUser, "Zavora", "Languages", everything);
+    auto characters = std::make_unique<CharacterTable>();
+    for (auto _ : state) {
+        KeyTable table = BuildKeyTable({store, codePage, keyboard, kFolder}, *characters);
+        benchmark::DoNotOptimize(table);
+    }
+    state.counters["languages"] = static_cast<double>(languages);
+}
+BENCHMARK(BM_BuildKeyTableAllLanguages)->Unit(benchmark::kMillisecond);
+
+void BM_LoadCharacterTable(benchmark::State& state) {
+    sim::Windows1252CodePage codePage;
+    auto characters = std::make_unique<CharacterTable>();
+    for (auto _ : state) {
+        LoadCharacterTable(*characters, kFolder, codePage);
+        benchmark::DoNotOptimize(characters->size());
+    }
+    state.counters["characters"] = static_cast<double>(characters->size());
+}
+BENCHMARK(BM_LoadCharacterTable)->Unit(benchmark::kMicrosecond);
+
+void BM_CodeIndexLookup(benchmark::State& state) {
+    sim::Windows1252CodePage codePage;
+    auto characters = std::make_unique<CharacterTable>();
+    LoadCharacterTable(*characters, kFolder, codePage);
+    char16_t c = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(characters->find(c));
+        c = static_cast<char16_t>(c + 97);
+    }
+}
+BENCHMARK(BM_CodeIndexLookup);
+
+}  // namespace
+}  // namespace kz
