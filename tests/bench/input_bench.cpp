@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "input_test_rig.h"
+#include "../unit/input_test_rig.h"  // the same simulated desktop as the unit tests
 
 namespace {
 std::atomic<long long> gAllocations{0};
