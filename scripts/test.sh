@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, builds for Linux and runs the unit tests,
-# the benchmarks (briefly) and the fuzz targets (briefly), cross-builds zavora.exe and
-# runs the end-to-end suite under Wine. Every step runs even when an earlier one failed,
-# unless it needs that step's output; the summary at the end names each step's result.
+# the benchmarks (briefly), the data generator's tests and the fuzz targets (briefly),
+# cross-builds zavora.exe and runs the end-to-end suite under Wine. Every step runs even
+# when an earlier one failed, unless it needs that step's output; the summary at the end
+# names each step's result.
 #   scripts/test.sh
 # Build folders: $ZAVORA_LINUX_BUILD (build/linux), $ZAVORA_WIN_BUILD (build/windows).
 # End-to-end screenshots and logs: $ZAVORA_WIN_BUILD/e2e-artifacts.
@@ -80,6 +81,13 @@ if step linux-build bash scripts/build-linux.sh "$linux_build"; then
   fi
 else
   skip unit-tests "the Linux build failed"
+fi
+
+# The data generator is a project of its own with its own unit tests.
+if step datagen-build bash -c "cmake -S tools/datagen -B '$linux_build/datagen' -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null && cmake --build '$linux_build/datagen' -j2"; then
+  step datagen-tests ctest --test-dir "$linux_build/datagen" --output-on-failure -j2
+else
+  skip datagen-tests "the data generator's build failed"
 fi
 
 if [ -f scripts/fuzz.sh ]; then
