@@ -2,7 +2,8 @@
 # Cross build of zavora.exe with MinGW-w64 (x86_64), and the end-to-end test tools.
 #   scripts/build-windows.sh [BUILD_DIR]  (default: $ZAVORA_WIN_BUILD or build/windows)
 # Results: BUILD_DIR/zavora.exe with the data files beside it, the same in BUILD_DIR/dist/
-# (the folder to copy to a Windows machine), and BUILD_DIR/e2e-tools/{probe,target}.exe.
+# (the folder to copy to a Windows machine), BUILD_DIR/e2e-tools/{probe,target}.exe and
+# BUILD_DIR/win32-checks/win32_checks.exe.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-${ZAVORA_WIN_BUILD:-$root/build/windows}}"
@@ -14,6 +15,10 @@ cmake --build "$build" -j2
 cmake -S "$root/tests/e2e/tools" -B "$build/e2e-tools" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build/e2e-tools" -j2
+
+cmake -S "$root/tests/win32" -B "$build/win32-checks" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+  -DCMAKE_BUILD_TYPE=Release
+cmake --build "$build/win32-checks" -j2
 
 rm -rf "$build/dist"
 mkdir -p "$build/dist"

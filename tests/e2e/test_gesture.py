@@ -15,6 +15,8 @@ CAPITAL_E_ACUTE = "\u00c9"
 A_ACUTE = "\u00e1"
 # Long enough for a key that is wrongly let through to reach the target.
 SETTLE = 0.5
+WS_POPUP = 0x80000000
+WS_EX_TOPMOST, WS_EX_TOOLWINDOW, WS_EX_NOACTIVATE = 0x8, 0x80, 0x08000000
 
 
 def start_zavora(env, zavora, **user):
@@ -80,6 +82,9 @@ def test_number_after_letting_go_types_that_candidate(alt_gr):
     shown = open_with(env, "altgr")
     # The popup never takes the focus, and lies centred on the 1024 x 768 desktop.
     assert target.has_focus()
+    assert shown.style & WS_POPUP
+    assert shown.exstyle & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE) == \
+        WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE
     assert shown.width == 145 and shown.height == 369
     assert shown.rect[:2] == [439, 199]
     path = env.screenshot("popup-e-open")
