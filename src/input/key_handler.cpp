@@ -11,6 +11,7 @@ namespace kz {
 namespace {
 
 constexpr std::uint64_t kRecentMs = 500;
+constexpr std::uint32_t kPacketKey = 0xE7;  // VK_PACKET: what the hook sees of a Unicode stroke
 
 constexpr bool IsCtrlKey(int key) {
     return key == vk::kControl || key == vk::kLControl || key == vk::kRControl;
@@ -69,8 +70,13 @@ AnsiDecodeTable MakeAnsiDecodeTable(const platform::CodePage& codePage) {
 }
 
 bool KeyHandler::handle(const platform::KeyEvent& event) noexcept {
-    // Our own menu mask passes untouched; so does everything while Options is open.
-    if (event.extraInfo == kMenuMaskTag || links_.optionsOpen) return false;
+    // Our own menu mask passes untouched; so does everything while Options is open. So does
+    // a Unicode stroke: it holds no key, so it can neither arm nor choose anything, and
+    // the character we type ourselves arrives while a function-key trigger still counts
+    // as held, which would otherwise swallow it.
+    if (event.extraInfo == kMenuMaskTag || links_.optionsOpen || event.vk == kPacketKey) {
+        return false;
+    }
     bool swallow = false;
     maskSent_ = false;
     try {

@@ -220,6 +220,25 @@ TEST_F(GestureTest, TheAutomaticInsertWaitsForAltGrOrCtrlAltTriggers) {
     EXPECT_EQ(rig.typed(), u"");
 }
 
+TEST_F(GestureTest, FunctionKeyTriggersTypeTheChoiceAlthoughTheKeyStillCountsAsHeld) {
+    rig.settings.trigger = 4;
+    rig.sim.press(vk::kF12);
+    rig.sim.tap('E');
+    rig.sim.tap('E');
+    rig.sim.release(vk::kF12);  // inserts at once, well within half a second
+    EXPECT_EQ(rig.typed(), u"\u00E9");
+
+    rig.sim.press(vk::kF12);
+    rig.sim.tap('E');
+    rig.sim.release(vk::kF12);
+    rig.advance(200);
+    rig.sim.tap('2');  // the trigger still counts as held: numbers wait
+    EXPECT_EQ(rig.typed(), u"\u00E9");
+    rig.advance(400);
+    rig.sim.tap('2');
+    EXPECT_EQ(rig.typed(), u"\u00E9\u00E8");
+}
+
 TEST_F(GestureTest, TriggerAndSpaceOpenTheAllCharactersScreenAgainAndAgain) {
     rig.sim.press(vk::kRMenu);
     rig.sim.tap(vk::kSpace);
