@@ -4,6 +4,8 @@
 
 #include "checks.h"
 #include "platform/win32/popup_window.h"
+#include "platform/win32/scroll_bar.h"
+#include "popup/scroll_bar_model.h"
 
 using kz::win32::PopupWindow;
 
@@ -62,4 +64,40 @@ CHECK_CASE(DestroyedWithItsObject) {
         CHECK(IsWindow(window));
     }
     CHECK(!IsWindow(window));
+}
+
+CHECK_CASE(ScrollBarFollowsItsModelBothWays) {
+    PopupWindow popup(GetModuleHandleW(nullptr));
+    kz::ScrollBarModel model;
+    model.setMax(10);
+    model.setLargeChange(7);
+    int scrolls = 0;
+    model.onScroll([&] { ++scrolls; });
+    kz::win32::ScrollBar bar(popup.handle(), model, RECT{222, 154, 239, 343});
+    popup.addScrollBar(bar);
+    CHECK(model.window() == reinterpret_cast<kz::platform::WindowHandle>(bar.handle()));
+    CHECK_EQ(model.heightPixels(), 189);
+
+    const auto send = [&](int code) { SendMessageW(popup.handle(), WM_VSCROLL, code, reinterpret_cast<LPARAM>(bar.handle())); };
+    send(SB_LINEDOWN);
+    CHECK_EQ(model.value(), 1);
+    send(SB_PAGEDOWN);
+    CHECK_EQ(model.value(), 8);
+    send(SB_PAGEDOWN);
+    CHECK_EQ(model.value(), 10);  // held at the maximum
+    send(SB_TOP);
+    CHECK_EQ(model.value(), 0);
+    CHECK_EQ(scrolls, 4);
+
+    model.setValue(5);  // the program moves it: the thumb follows on sync
+    bar.sync();
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    GetScrollInfo(bar.handle(), SB_CTL, &info);
+    CHECK_EQ(info.nPos, 5);
+    CHECK_EQ(info.nMin, 0);
+    CHECK_EQ(info.nMax, 16);
+    CHECK_EQ(static_cast<int>(info.nPage), 7);
+    popup.removeScrollBar(bar);
 }

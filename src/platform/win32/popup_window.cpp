@@ -65,6 +65,7 @@ LRESULT PopupWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DPICHANGED:
             onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
+        case WM_VSCROLL: onScrollBar(reinterpret_cast<HWND>(lParam), wParam); return 0;
         case WM_CLOSE:
             if (onClose_) onClose_();
             return 0;  // never destroyed by a close: only the destructor unloads it
@@ -83,6 +84,12 @@ void PopupWindow::onPaint() {
         if (source_) PaintPopup(canvas, source_());
     }
     buffer.present();
+}
+
+void PopupWindow::onScrollBar(HWND bar, WPARAM wParam) {
+    for (ScrollBar* child : scrollBars_) {
+        if (child->handle() == bar) child->onScroll(wParam);
+    }
 }
 
 void PopupWindow::redraw() {

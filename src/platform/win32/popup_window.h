@@ -5,10 +5,12 @@
 #include <windows.h>
 
 #include <functional>
+#include <vector>
 
 #include "popup/popup_draw_state.h"
 #include "popup/popup_view.h"
 #include "platform/win32/font_cache.h"
+#include "platform/win32/scroll_bar.h"
 
 namespace kz::win32 {
 
@@ -27,6 +29,11 @@ public:
     // An attempt to close the window (WM_CLOSE) hides the popup instead; this says how.
     void setCloseHandler(std::function<void()> handler) { onClose_ = std::move(handler); }
 
+    // The all-characters screen's scroll bars live in this window; their WM_VSCROLL is
+    // handed to them. A bar must be removed before it goes.
+    void addScrollBar(ScrollBar& bar) { scrollBars_.push_back(&bar); }
+    void removeScrollBar(ScrollBar& bar) { std::erase(scrollBars_, &bar); }
+
     HWND handle() const { return window_; }
     int dpi() const { return dpi_; }
 
@@ -43,6 +50,7 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void onPaint();
     void onDpiChanged(int dpi, const RECT& suggested);
+    void onScrollBar(HWND bar, WPARAM wParam);
     void applySize(int left, int top);
 
     HWND window_ = nullptr;
@@ -52,6 +60,7 @@ private:
     FontCache fonts_;
     StateSource source_;
     std::function<void()> onClose_;
+    std::vector<ScrollBar*> scrollBars_;
 };
 
 }  // namespace kz::win32
