@@ -19,6 +19,11 @@ void PopupList::Form_KeyDown(int& keyCode, int shift) {
         if (links_.seams.showHelp) links_.seams.showHelp("usingzavora.htm");
     }
     if (mode_ == 2 && links_.seams.allCharacters) {
+        // Letters, digits and spaces typed after the trigger has gone find characters by name.
+        if (!links_.gesture.triggerHeld &&
+            links_.seams.allCharacters->searchKey(keyCode, static_cast<unsigned char>(ch))) {
+            return;
+        }
         if (focusList_ == 1) {
             links_.seams.allCharacters->picture2KeyDown(keyCode, shift);
         } else {

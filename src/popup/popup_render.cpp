@@ -35,15 +35,6 @@ std::u16string NumberLabel(int n) {
     return std::u16string(1, static_cast<char16_t>(u'0' + n % 10));
 }
 
-void DrawBadge(Canvas& canvas, int rowTop) {
-    const Rect disc{canvas.scaleBasePixels(92), rowTop + canvas.scaleBasePixels(13),
-                    canvas.scaleBasePixels(108), rowTop + canvas.scaleBasePixels(29)};
-    canvas.fillEllipse(disc, platform::kGrey, platform::kGrey);
-    const Rect letter{canvas.scaleBasePixels(93), rowTop + canvas.scaleBasePixels(14),
-                      canvas.scaleBasePixels(109), rowTop + canvas.scaleBasePixels(30)};
-    canvas.drawText(kBadgeLetter, letter, kCentred, NumberFont(), platform::kWhite);
-}
-
 void DrawRow(Canvas& canvas, const PopupDrawState& state, int row, int areaWidth) {
     const int rowTop = canvas.scale(kRowHeightTwips * row);
     const int rowBottom = canvas.scale(kRowHeightTwips * (row + 1));
@@ -64,7 +55,7 @@ void DrawRow(Canvas& canvas, const PopupDrawState& state, int row, int areaWidth
         canvas.drawText(NumberLabel(number), box, kCentred, NumberFont(), platform::kGrey);
     }
 
-    if (NeedsBadge(state, drawn)) DrawBadge(canvas, rowTop);
+    if (NeedsBadge(state, drawn)) DrawUnicodeBadge(canvas, 92, rowTop, 13);
 }
 
 void DrawLine(Canvas& canvas, const PopupLayout& layout, int y) {
@@ -95,6 +86,15 @@ platform::FontSpec CaseLabelFont() { return platform::pointFont(9.75, "Arial", t
 
 Rect ToPixels(const Canvas& canvas, const TwipsBox& box) {
     return platform::TwipsRect(box.left, box.top, box.width, box.height, canvas.dpi());
+}
+
+void DrawUnicodeBadge(Canvas& canvas, int discLeft, int originY, int discTop) {
+    const Rect disc{canvas.scaleBasePixels(discLeft), originY + canvas.scaleBasePixels(discTop),
+                    canvas.scaleBasePixels(discLeft + 16), originY + canvas.scaleBasePixels(discTop + 16)};
+    canvas.fillEllipse(disc, platform::kGrey, platform::kGrey);
+    const Rect letter{canvas.scaleBasePixels(discLeft + 1), originY + canvas.scaleBasePixels(discTop + 1),
+                      canvas.scaleBasePixels(discLeft + 17), originY + canvas.scaleBasePixels(discTop + 17)};
+    canvas.drawText(kBadgeLetter, letter, kCentred, NumberFont(), platform::kWhite);
 }
 
 void PaintPopup(Canvas& canvas, const PopupDrawState& state) {

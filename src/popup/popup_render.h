@@ -20,6 +20,12 @@ platform::Rect ToPixels(const platform::Canvas& canvas, const TwipsBox& box);
 // only the frame and the white list container are drawn; its lists have their own routines.
 void PaintPopup(platform::Canvas& canvas, const PopupDrawState& state);
 
+// The grey disc with a white "U" that marks a character outside the system code page: a
+// disc 16 pixels across whose top left corner lies `discLeft` pixels from the area's left
+// and `discTop` pixels below `originY` (lengths in 96-dpi pixels, `originY` in the
+// canvas's pixels).
+void DrawUnicodeBadge(platform::Canvas& canvas, int discLeft, int originY, int discTop);
+
 // `redraw`: the rows of the key popup into the canvas's current area (`pic1`), `width` ×
 // `height` pixels: cleared, the selection bar, then per row the character, its number
 // label and, for a character outside the system code page, the "U" badge.

@@ -24,6 +24,9 @@ public:
     virtual std::optional<char16_t> chosenCharacter(int caseSel) const = 0;
     // `redrawlist`.
     virtual void redrawlist() = 0;
+    // A key for the search by name (`typed` is the character it types, 0 for none): true
+    // when the search took it, and the popup then does nothing more with it.
+    virtual bool searchKey(int /*keyCode*/, unsigned char /*typed*/) { return false; }
 };
 
 // The mouse hook that serves the popup while it is shown.

@@ -1,0 +1,145 @@
+#include "popup/popup_mouse.h"
+
+#include "input/virtual_keys.h"
+#include "popup/all_characters_layout.h"
+#include "popup/all_characters_screen.h"
+#include "popup/popup_list.h"
+
+namespace kz {
+namespace {
+
+bool Inside(const TwipsBox& box, int x, int y) {
+    return x >= box.left && x < box.right() && y >= box.top && y < box.bottom();
+}
+
+struct Candidate {
+    PopupControl control;
+    TwipsBox box;
+};
+
+// The controls of a mode, front to back (a scroll bar overlaps its list's edge).
+template <typename Visit>
+void ForEachControl(int mode, int lastRow, Visit visit) {
+    const PopupLayout layout = LayoutForMode(mode, lastRow);
+    visit(Candidate{PopupControl::CaseLower, layout.label[0]});
+    visit(Candidate{PopupControl::CaseUpper, layout.label[1]});
+    if (mode == 1) {
+        visit(Candidate{PopupControl::ArrowUp, layout.arrowUp});
+        visit(Candidate{PopupControl::ArrowDown, layout.arrowDown});
+        visit(Candidate{PopupControl::Rows, layout.rows});
+        return;
+    }
+    const AllCharactersControls controls = AllCharactersControlLayout();
+    visit(Candidate{PopupControl::OptionTypes, controls.option[0]});
+    visit(Candidate{PopupControl::OptionLanguages, controls.option[1]});
+    visit(Candidate{PopupControl::TopBar, controls.topBar});
+    visit(Candidate{PopupControl::TopList, controls.topList});
+    visit(Candidate{PopupControl::CharactersBar, controls.charactersBar});
+    visit(Candidate{PopupControl::CharacterList, controls.characterList});
+}
+
+}  // namespace
+
+ControlHit HitTestPopup(int mode, int lastRow, int xTwips, int yTwips) {
+    ControlHit hit;
+    ForEachControl(mode, lastRow, [&](const Candidate& candidate) {
+        if (hit.control != PopupControl::None || !Inside(candidate.box, xTwips, yTwips)) return;
+        hit = ControlHit{candidate.control, xTwips - candidate.box.left, yTwips - candidate.box.top};
+    });
+    return hit;
+}
+
+TwipsBox ControlBox(int mode, int lastRow, PopupControl control) {
+    TwipsBox found;
+    ForEachControl(mode, lastRow, [&](const Candidate& candidate) {
+        if (candidate.control == control) found = candidate.box;
+    });
+    return found;
+}
+
+void PopupMouse::onMessage(PopupControl control, std::uint32_t message, int buttons, int xTwips,
+                           int yTwips) {
+    switch (message) {
+        case mouse_message::kLeftDown:
+        case mouse_message::kRightDown:
+        case mouse_message::kMiddleDown: mouseDown(control, buttons, xTwips, yTwips); break;
+        case mouse_message::kLeftDoubleClick: doubleClick(control); break;
+        case mouse_message::kMove: mouseMove(control, buttons, xTwips, yTwips); break;
+        default: break;
+    }
+}
+
+void PopupMouse::onWindowMessage(std::uint32_t message, int buttons, int xPixels, int yPixels) {
+    const PopupBounds& bounds = popup_.bounds();
+    const ControlHit hit = HitTestPopup(popup_.mode(), popup_.lastRow(), xPixels * bounds.twipsPerPixelX,
+                                        yPixels * bounds.twipsPerPixelY);
+    onMessage(hit.control, message, buttons, hit.xTwips, hit.yTwips);
+}
+
+void PopupMouse::mouseDown(PopupControl control, int buttons, int xTwips, int yTwips) {
+    const bool keyPopup = popup_.mode() == 1;
+    switch (control) {
+        case PopupControl::Rows: if (keyPopup) pic1_MouseDown(yTwips); break;
+        case PopupControl::ArrowUp: if (keyPopup) scroll_MouseDown(0); break;
+        case PopupControl::ArrowDown: if (keyPopup) scroll_MouseDown(1); break;
+        case PopupControl::CaseLower: Label8_MouseDown(0); break;
+        case PopupControl::CaseUpper: Label8_MouseDown(1); break;
+        default: break;
+    }
+    if (keyPopup || screen_ == nullptr) return;
+    switch (control) {
+        case PopupControl::OptionTypes: screen_->Option1_MouseDown(0); break;
+        case PopupControl::OptionLanguages: screen_->Option1_MouseDown(1); break;
+        case PopupControl::CharacterList: screen_->Picture1_MouseDown(yTwips); break;
+        case PopupControl::TopList: screen_->Picture2_MouseDown(yTwips); break;
+        case PopupControl::CharactersBar: screen_->ScrollbarPlus1_MouseMove(buttons, 0, xTwips, yTwips); break;
+        case PopupControl::TopBar: screen_->ScrollbarPlus2_MouseMove(buttons, 0, xTwips, yTwips); break;
+        default: break;
+    }
+}
+
+void PopupMouse::doubleClick(PopupControl control) {
+    if (control == PopupControl::Rows && popup_.mode() == 1) pic1_DblClick();
+    if (control == PopupControl::CharacterList && popup_.mode() == 2) Picture1_DblClick();
+}
+
+void PopupMouse::mouseMove(PopupControl control, int buttons, int xTwips, int yTwips) {
+    if (popup_.mode() != 2 || screen_ == nullptr) return;
+    if (control == PopupControl::CharactersBar) screen_->ScrollbarPlus1_MouseMove(buttons, 0, xTwips, yTwips);
+    if (control == PopupControl::TopBar) screen_->ScrollbarPlus2_MouseMove(buttons, 0, xTwips, yTwips);
+}
+
+void PopupMouse::pic1_MouseDown(int yTwips) {
+    popup_.makeselected(popup_.topRow() + yTwips / kRowHeightTwips);
+}
+
+void PopupMouse::pic1_DblClick() { typeSelected(); }
+
+// The down arrow shows the next candidate and keeps the selection in view (selecting the
+// first visible one when nothing was selected); the up arrow the reverse.
+void PopupMouse::scroll_MouseDown(int index) {
+    if (index == 1) {
+        if (!popup_.downArrowActive()) return;
+        popup_.setTopRow(popup_.topRow() + 1);
+        const int selected = popup_.selected() < popup_.topRow() ? popup_.topRow() : popup_.selected();
+        popup_.makeselected(selected);
+    } else {
+        if (!popup_.upArrowActive()) return;
+        popup_.setTopRow(popup_.topRow() - 1);
+        const int selected =
+            popup_.selected() - popup_.topRow() > kMaxRows - 1 ? popup_.topRow() + kMaxRows - 1 : popup_.selected();
+        popup_.makeselected(selected);
+    }
+}
+
+void PopupMouse::Label8_MouseDown(int index) { popup_.makeselected_case(index); }
+
+// The press before the double click gave the characters list the keys.
+void PopupMouse::Picture1_DblClick() { typeSelected(); }
+
+void PopupMouse::typeSelected() {
+    int enter = vk::kReturn;
+    popup_.Form_KeyDown(enter, 0);
+}
+
+}  // namespace kz

@@ -1,0 +1,236 @@
+// The all-characters screen's lists and remembered state, driven through the keyboard
+// handler on the simulated desktop.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "allchars_test_rig.h"
+
+namespace kz::testing {
+namespace {
+
+using Names = std::vector<std::string>;
+
+const Names kAcuteLetters = {"a with acute", "e with acute", "i with acute", "o with acute", "u with acute",
+                             "y with acute", "c with acute", "n with acute", "z with acute"};
+
+class AllCharsScreenTest : public ::testing::Test {
+protected:
+    void tap(int key) { rig.input.sim.tap(key); }
+    void chooseLanguage(int row) {
+        rig.click(rig.pointIn(PopupControl::OptionLanguages));
+        rig.click(rig.pointIn(PopupControl::TopList, row * 210 + 100));
+    }
+    AllCharsRig rig;
+};
+
+TEST_F(AllCharsScreenTest, OpensOnTheFirstTypeWithItsCharactersInTableOrder) {
+    rig.open();
+    ASSERT_TRUE(rig.popup.shown());
+    EXPECT_EQ(rig.popup.mode(), 2);
+    EXPECT_EQ(rig.screen.groupNames(), (Names{"with acute", "with grave", "with stroke", "with cedilla",
+                                              "other letters", "punctuation", "with ring"}));
+    EXPECT_EQ(rig.screen.optionIndex(), 0);
+    EXPECT_EQ(rig.screen.topCaption(), "Character Types:");
+    EXPECT_EQ(rig.screen.charactersCaption(), "Characters:");
+    EXPECT_EQ(rig.listedNames(), kAcuteLetters);
+    EXPECT_EQ(rig.screen.gridSel(), 0);
+    EXPECT_EQ(rig.popup.focusList(), 2);
+    EXPECT_TRUE(rig.input.sim.mouseHookInstalled());
+}
+
+TEST_F(AllCharsScreenTest, LanguagesAreEveryKnownOneInTheUsersOrderEnabledOrNot) {
+    rig.open();
+    // order.dat: French, German, then the disabled ones; "Empty" has no body and is left out.
+    EXPECT_EQ(rig.screen.languageNames(), (Names{"French", "German", "Polish", "Spanish"}));
+    tap(vk::kEscape);
+
+    // The user's order first (a disabled entry still listed, case of a duplicate ignored),
+    // then the shipped languages it does not mention, then the user's own languages.
+    rig.store.write(Scope::PerUser, "Zavora", "Languages", "!Spanish;German;spanish");
+    rig.store.write(Scope::MachineWide, "Zavora\\Languages", "klingon", "k 00E9;;q 00E1");
+    rig.open();
+    EXPECT_EQ(rig.screen.languageNames(), (Names{"Spanish", "German", "French", "Polish", "Klingon"}));
+    chooseLanguage(4);
+    EXPECT_EQ(rig.listedNames(), (Names{"e with acute", "a with acute"}));  // keys k, then q
+}
+
+TEST_F(AllCharsScreenTest, ALanguageListsItsKeysFromAToZThenTheOtherKeysAndEachCharacterOnce) {
+    rig.open();
+    chooseLanguage(2);  // Polish: ó on both "o" and "u"; ą and ż are not in the table
+    EXPECT_EQ(rig.screen.languageSel(), 2);
+    EXPECT_EQ(rig.listedNames(), (Names{"c with acute", "l with stroke", "n with acute", "o with acute",
+                                        "z with acute"}));
+    rig.click(rig.pointIn(PopupControl::TopList, 3 * 210 + 100));  // Spanish: "¡" sits on "!"
+    EXPECT_EQ(rig.listedNames(), (Names{"a with acute", "e with acute", "i with acute", "o with acute",
+                                        "u with acute", "inverted exclamation mark"}));
+}
+
+TEST_F(AllCharsScreenTest, ScrollMaximaFollowTheListsLength) {
+    rig.open();
+    EXPECT_EQ(rig.screen.topBar().max(), 2);         // seven types, five rows: the last one reachable
+    EXPECT_EQ(rig.screen.charactersBar().max(), 2);  // nine letters, seven rows
+    rig.click(rig.pointIn(PopupControl::TopList, 2 * 210 + 100));  // "with stroke": three letters
+    EXPECT_EQ(rig.screen.charactersBar().max(), -4);  // negative for a type
+    chooseLanguage(2);                                // Polish: five characters
+    EXPECT_EQ(rig.screen.charactersBar().max(), 0);   // zero for a language
+    EXPECT_EQ(rig.screen.topBar().max(), -1);         // four languages
+}
+
+TEST_F(AllCharsScreenTest, PageKeysStopAtBothEndsOfEachList) {
+    rig.open();
+    tap(vk::kNext);
+    EXPECT_EQ(rig.screen.gridSel(), 7);
+    EXPECT_EQ(rig.screen.charactersBar().value(), 1);
+    tap(vk::kNext);
+    EXPECT_EQ(rig.screen.gridSel(), 8);  // the last letter
+    EXPECT_EQ(rig.screen.charactersBar().value(), 2);
+    tap(vk::kPrior);
+    tap(vk::kPrior);
+    EXPECT_EQ(rig.screen.gridSel(), 0);
+    EXPECT_EQ(rig.screen.charactersBar().value(), 0);
+
+    rig.popup.setFocusList(1);
+    tap(vk::kNext);
+    tap(vk::kNext);
+    EXPECT_EQ(rig.screen.groupSel(), 6);  // the last type, scrolled into view
+    EXPECT_EQ(rig.screen.topBar().value(), 2);
+    EXPECT_EQ(rig.listedNames(), Names{});  // "with ring" has no characters
+    tap(vk::kPrior);
+    tap(vk::kPrior);
+    EXPECT_EQ(rig.screen.groupSel(), 0);
+    EXPECT_EQ(rig.screen.topBar().value(), 0);
+    EXPECT_EQ(rig.listedNames(), kAcuteLetters);
+}
+
+TEST_F(AllCharsScreenTest, AShortLanguageKeepsTheSelectionOnItsLastCharacter) {
+    rig.open();
+    chooseLanguage(2);
+    rig.click(rig.pointIn(PopupControl::CharacterList, 100));
+    for (int i = 0; i < 9; ++i) tap(vk::kDown);
+    EXPECT_EQ(rig.screen.gridSel(), 4);
+    tap(vk::kReturn);
+    EXPECT_EQ(rig.input.typed(), u"\u017A");
+}
+
+TEST_F(AllCharsScreenTest, EnterTypesTheSelectedCharacterInTheChosenCase) {
+    rig.open();
+    tap(vk::kDown);
+    tap(vk::kReturn);
+    EXPECT_FALSE(rig.popup.shown());
+    EXPECT_FALSE(rig.input.sim.mouseHookInstalled());
+    EXPECT_EQ(rig.input.typed(), u"\u00E9");
+
+    rig.input.sim.setCapsLock(true);  // opens in upper case
+    rig.open();
+    EXPECT_EQ(rig.screen.gridSel(), 1);  // remembered
+    tap(vk::kReturn);
+    EXPECT_EQ(rig.input.typed(), u"\u00E9\u00C9");
+
+    rig.open();
+    rig.popup.setFocusList(1);
+    for (int i = 0; i < 4; ++i) tap(vk::kDown);  // "other letters": sharp s has no capital
+    rig.popup.setFocusList(2);
+    tap(vk::kReturn);
+    EXPECT_EQ(rig.input.typed(), u"\u00E9\u00C9\u00DF");
+}
+
+TEST_F(AllCharsScreenTest, EnterTypesNothingWhileTheTopListHasTheKeys) {
+    rig.open();
+    rig.click(rig.pointIn(PopupControl::OptionLanguages));
+    EXPECT_EQ(rig.screen.topCaption(), "Languages:");
+    EXPECT_EQ(rig.popup.focusList(), 1);
+    EXPECT_EQ(rig.listedNames(), (Names{"a with grave", "c with cedilla", "e with acute", "e with grave"}));
+    tap(vk::kReturn);
+    EXPECT_TRUE(rig.popup.shown());
+    EXPECT_EQ(rig.input.typed(), u"");
+}
+
+TEST_F(AllCharsScreenTest, WithRememberStateTheScreenReopensWhereItWasLeft) {
+    rig.open();
+    chooseLanguage(3);  // Spanish
+    rig.click(rig.pointIn(PopupControl::CharacterList, 100));
+    for (int i = 0; i < 4; ++i) tap(vk::kDown);  // its fifth character, ú
+    tap(vk::kEscape);
+    EXPECT_EQ(rig.storedState(settings::kOptionSel), "1");
+    EXPECT_EQ(rig.storedState(settings::kList1Sel), "with acute");
+    EXPECT_EQ(rig.storedState(settings::kList2Sel), "Spanish");
+    EXPECT_EQ(rig.storedState(settings::kCharSel), "250");
+
+    rig.open();
+    EXPECT_EQ(rig.screen.optionIndex(), 1);
+    EXPECT_EQ(rig.screen.topCaption(), "Languages:");
+    EXPECT_EQ(rig.screen.languageSel(), 3);
+    EXPECT_EQ(rig.screen.gridSel(), 4);
+    tap(vk::kEscape);
+
+    // A character further down is scrolled into view.
+    rig.store.write(Scope::PerUser, "Zavora\\AllCharactersScreen", "OptionSel", "0");
+    rig.store.write(Scope::PerUser, "Zavora\\AllCharactersScreen", "CharSel", "378");  // ź
+    rig.open();
+    EXPECT_EQ(rig.screen.gridSel(), 8);
+    EXPECT_EQ(rig.screen.charactersBar().value(), 2);
+}
+
+TEST_F(AllCharsScreenTest, WithoutRememberStateEveryOpeningStartsAfresh) {
+    rig.input.settings.rememberState = false;
+    rig.store.write(Scope::PerUser, "Zavora\\AllCharactersScreen", "OptionSel", "1");
+    rig.store.write(Scope::PerUser, "Zavora\\AllCharactersScreen", "List2Sel", "Polish");
+    rig.store.write(Scope::PerUser, "Zavora\\AllCharactersScreen", "CharSel", "243");
+    rig.open();
+    EXPECT_EQ(rig.screen.optionIndex(), 0);
+    EXPECT_EQ(rig.screen.groupSel(), 0);
+    EXPECT_EQ(rig.screen.gridSel(), 0);
+    tap(vk::kDown);
+    tap(vk::kEscape);  // the state is still written
+    EXPECT_EQ(rig.storedState(settings::kCharSel), "233");
+    rig.open();
+    EXPECT_EQ(rig.screen.gridSel(), 0);
+}
+
+TEST_F(AllCharsScreenTest, StoredNamesThatNoLongerExistOrBadValuesSelectTheFirstEntries) {
+    rig.store.write(Scope::PerUser, "Zavora\\AllCharactersScreen", "OptionSel", "7");
+    rig.store.write(Scope::PerUser, "Zavora\\AllCharactersScreen", "List1Sel", "with hook");
+    rig.store.write(Scope::PerUser, "Zavora\\AllCharactersScreen", "CharSel", "99999999999");
+    rig.open();
+    EXPECT_EQ(rig.screen.optionIndex(), 0);
+    EXPECT_EQ(rig.screen.groupSel(), 0);
+    EXPECT_EQ(rig.screen.gridSel(), 0);
+    tap(vk::kEscape);
+    rig.store.write(Scope::PerUser, "Zavora\\AllCharactersScreen", "CharSel", "232");  // è: not an acute
+    rig.open();
+    EXPECT_EQ(rig.screen.gridSel(), 0);
+}
+
+TEST_F(AllCharsScreenTest, MissingGroupsFileOpensWithEmptyListsAndKeepsTheStoredType) {
+    std::filesystem::remove(rig.folder.path() / "groups.dat");
+    rig.store.write(Scope::PerUser, "Zavora\\AllCharactersScreen", "List1Sel", "with grave");
+    rig.open();
+    ASSERT_TRUE(rig.popup.shown());
+    EXPECT_TRUE(rig.screen.groupNames().empty());
+    EXPECT_TRUE(rig.screen.gridChars().empty());
+    tap(vk::kDown);
+    tap(vk::kNext);
+    rig.click(rig.pointIn(PopupControl::CharacterList, 900));
+    EXPECT_EQ(rig.screen.gridSel(), 0);
+    tap(vk::kReturn);  // an empty list: the screen closes and types nothing
+    EXPECT_FALSE(rig.popup.shown());
+    EXPECT_EQ(rig.input.typed(), u"");
+    EXPECT_EQ(rig.storedState(settings::kList1Sel), "with grave");
+}
+
+TEST_F(AllCharsScreenTest, RefillingAScrolledCharactersListLeavesTheKeysInTheTopList) {
+    rig.open();
+    tap(vk::kNext);
+    ASSERT_EQ(rig.screen.charactersBar().value(), 1);
+    rig.popup.setFocusList(1);
+    tap(vk::kDown);
+    EXPECT_EQ(rig.screen.charactersBar().value(), 0);
+    EXPECT_EQ(rig.screen.gridSel(), 0);
+    EXPECT_EQ(rig.popup.focusList(), 1);
+    tap(vk::kReturn);
+    EXPECT_TRUE(rig.popup.shown());
+}
+
+}  // namespace
+}  // namespace kz::testing

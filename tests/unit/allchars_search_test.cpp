@@ -1,0 +1,178 @@
+// Finding characters by name in the all-characters screen: the word-start index, and the
+// search typed on the simulated keyboard.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "allchars_test_rig.h"
+#include "charset/character_file.h"
+#include "popup/character_search.h"
+
+namespace kz::testing {
+namespace {
+
+using Names = std::vector<std::string>;
+
+class CharacterSearchTest : public ::testing::Test {
+protected:
+    CharacterSearchTest() {
+        table.assign(TestCharacters());
+        search.index(table);
+    }
+    Names find(std::string_view query) {
+        search.find(query, found);
+        Names names;
+        for (int index : found) names.push_back(table.records()[static_cast<std::size_t>(index)].name);
+        return names;
+    }
+    CharacterTable table;
+    CharacterSearch search;
+    std::vector<int> found;
+};
+
+TEST_F(CharacterSearchTest, EveryTypedWordMustBeginAWordOfTheNameInAnyOrder) {
+    EXPECT_EQ(find("o stroke"), Names{"o with stroke"});
+    EXPECT_EQ(find("stroke o"), Names{"o with stroke"});
+    EXPECT_EQ(find("e ac"), Names{"e with acute"});
+    EXPECT_EQ(find("with s"), (Names{"o with stroke", "d with stroke", "l with stroke"}));
+    EXPECT_EQ(find("  sharp   s "), Names{"sharp s"});
+}
+
+TEST_F(CharacterSearchTest, WordStartsNotSubstringsAndLetterCaseIgnored) {
+    EXPECT_EQ(find("cute"), Names{});
+    EXPECT_EQ(find("troke"), Names{});
+    EXPECT_EQ(find("owith"), Names{});
+    EXPECT_EQ(find("CYRILLIC Zh"), Names{"cyrillic zhe"});
+    EXPECT_EQ(find("acute").size(), 9u);
+}
+
+TEST_F(CharacterSearchTest, NoHitOrNoWordGivesAnEmptyList) {
+    EXPECT_EQ(find("xylophone"), Names{});
+    EXPECT_EQ(find("e zhe"), Names{});
+    EXPECT_EQ(find("   "), Names{});
+    EXPECT_EQ(find(""), Names{});
+}
+
+TEST(CharacterSearchShippedData, FindsTheLettersTheUserAsksFor) {
+    sim::Windows1252CodePage codePage;
+    CharacterTable table;
+    LoadCharacterTable(table, ZAVORA_DATA_DIR, codePage);
+    ASSERT_GT(table.size(), 200u);
+    CharacterSearch search;
+    search.index(table);
+    std::vector<int> found;
+
+    search.find("acute", found);
+    std::size_t acuteNames = 0;
+    for (const CharacterRecord& record : table.records()) {
+        acuteNames += record.name.find("acute") != std::string::npos;
+    }
+    EXPECT_EQ(found.size(), acuteNames);
+    for (int index : found) EXPECT_NE(table.records()[static_cast<std::size_t>(index)].name.find("acute"), std::string::npos);
+
+    search.find("o stroke", found);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(table.records()[static_cast<std::size_t>(found[0])].code, u'\u00F8');
+    search.find("e ac", found);
+    ASSERT_FALSE(found.empty());
+    EXPECT_EQ(table.records()[static_cast<std::size_t>(found[0])].code, u'\u00E9');
+}
+
+class AllCharsSearchTest : public ::testing::Test {
+protected:
+    void tap(int key) { rig.input.sim.tap(key); }
+    AllCharsRig rig;
+};
+
+TEST_F(AllCharsSearchTest, TypedWordsListMatchingCharactersAndEnterTypesTheFirst) {
+    rig.open();
+    rig.popup.setFocusList(1);
+    rig.typeText("o stroke");
+    EXPECT_EQ(rig.screen.searchText(), "o stroke");
+    EXPECT_EQ(rig.screen.charactersCaption(), "Search: o stroke");
+    EXPECT_EQ(rig.listedNames(), Names{"o with stroke"});
+    EXPECT_EQ(rig.popup.focusList(), 2);
+    tap(vk::kReturn);
+    EXPECT_FALSE(rig.popup.shown());
+    EXPECT_EQ(rig.input.typed(), u"\u00F8");
+}
+
+TEST_F(AllCharsSearchTest, UpperCaseLettersSearchTheSameAndTheResultsScroll) {
+    rig.open();
+    rig.input.sim.press(vk::kShift);
+    rig.typeText("ACUTE");
+    rig.input.sim.release(vk::kShift);
+    EXPECT_EQ(rig.screen.searchText(), "acute");
+    EXPECT_EQ(rig.screen.gridChars().size(), 9u);
+    EXPECT_EQ(rig.screen.charactersBar().max(), 2);
+    tap(vk::kNext);
+    tap(vk::kNext);
+    EXPECT_EQ(rig.screen.gridSel(), 8);
+    rig.wheel({900, 700}, 120);
+    EXPECT_EQ(rig.screen.charactersBar().value(), 0);
+}
+
+TEST_F(AllCharsSearchTest, BackspaceTakesBackOneCharacterAndClosesOnlyWhenNothingIsLeft) {
+    rig.open();
+    tap(vk::kDown);
+    rig.typeText("e g");
+    EXPECT_EQ(rig.listedNames(), Names{"e with grave"});
+    tap(vk::kBack);
+    EXPECT_EQ(rig.screen.searchText(), "e ");
+    EXPECT_EQ(rig.listedNames(), (Names{"e with acute", "e with grave", "inverted exclamation mark"}));
+    tap(vk::kBack);
+    tap(vk::kBack);
+    EXPECT_TRUE(rig.popup.shown());
+    EXPECT_EQ(rig.screen.searchText(), "");
+    EXPECT_EQ(rig.screen.charactersCaption(), "Characters:");
+    EXPECT_EQ(rig.listedNames().size(), 9u);  // the chosen type again, from its first letter
+    EXPECT_EQ(rig.screen.gridSel(), 0);
+    tap(vk::kBack);
+    EXPECT_FALSE(rig.popup.shown());
+    EXPECT_EQ(rig.input.typed(), u"");
+}
+
+TEST_F(AllCharsSearchTest, ASearchWithoutHitsShowsAnEmptyListAndEscapeCloses) {
+    rig.open();
+    rig.typeText("zz9");
+    EXPECT_TRUE(rig.screen.gridChars().empty());
+    tap(vk::kDown);
+    EXPECT_EQ(rig.screen.gridSel(), 0);
+    tap(vk::kEscape);
+    EXPECT_FALSE(rig.popup.shown());
+    rig.open();  // a new opening starts without a search
+    EXPECT_EQ(rig.screen.searchText(), "");
+    EXPECT_EQ(rig.listedNames().size(), 9u);
+}
+
+TEST_F(AllCharsSearchTest, ChoosingATypeOrALanguageClearsTheSearch) {
+    rig.open();
+    rig.typeText("stroke");
+    rig.click(rig.pointIn(PopupControl::TopList, 50));  // the type already chosen
+    EXPECT_EQ(rig.screen.searchText(), "");
+    EXPECT_EQ(rig.listedNames().size(), 9u);
+    rig.typeText("stroke");
+    rig.click(rig.pointIn(PopupControl::OptionLanguages, 50));
+    EXPECT_EQ(rig.screen.searchText(), "");
+    EXPECT_EQ(rig.listedNames().size(), 4u);
+    rig.typeText("stroke");
+    rig.popup.setFocusList(1);
+    tap(vk::kDown);
+    EXPECT_EQ(rig.screen.searchText(), "");
+    EXPECT_EQ(rig.screen.languageSel(), 1);
+}
+
+TEST_F(AllCharsSearchTest, LettersTypedWithTheTriggerHeldDoNotSearch) {
+    rig.input.withHeld(vk::kRMenu, vk::kSpace);
+    rig.input.sim.tap('Q');  // no characters on Q: the screen stays, nothing is searched
+    EXPECT_TRUE(rig.popup.shown());
+    EXPECT_EQ(rig.screen.searchText(), "");
+    rig.input.sim.release(vk::kRMenu);
+    rig.input.sim.tap(vk::kSpace);  // a search does not start with a blank
+    EXPECT_EQ(rig.screen.searchText(), "");
+    rig.input.sim.tap('Q');
+    EXPECT_EQ(rig.screen.searchText(), "q");
+}
+
+}  // namespace
+}  // namespace kz::testing

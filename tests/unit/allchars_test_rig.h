@@ -1,0 +1,198 @@
+#pragma once
+// The all-characters screen on the simulated desktop: the keyboard with its hook and the
+// key handler, the popup with the screen and its mouse handlers, the mouse hook, a
+// desktop of windows for the mouse, and a data folder with a small character set.
+#include <cctype>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "charset/ansi_table.h"
+#include "charset_test_folder.h"
+#include "input/mouse_handler.h"
+#include "input_test_rig.h"
+#include "platform/sim/code_page.h"
+#include "platform/sim/sim_mouse_windows.h"
+#include "platform/sim/sim_registry.h"
+#include "popup/all_characters_screen.h"
+#include "popup/popup_mouse.h"
+#include "settings/setting_access.h"
+#include "settings/settings_store.h"
+#include "settings/settings_table.h"
+
+namespace kz::testing {
+
+class CountingListsView final : public AllCharactersView {
+public:
+    void redrawTopList() override { ++topRedraws; }
+    void redrawList() override { ++listRedraws; }
+    void captionsChanged() override { ++captionChanges; }
+    int topRedraws = 0, listRedraws = 0, captionChanges = 0;
+};
+
+// The characters of the tests: "with acute" has nine letters (more than a page), "with
+// stroke" three; Cyrillic zhe has no type.
+inline std::vector<CharacterRecord> TestCharacters() {
+    return {
+        {u'\u00E1', u'\u00C1', 1, false, "a with acute"},
+        {u'\u00E9', u'\u00C9', 1, false, "e with acute"},
+        {u'\u00ED', u'\u00CD', 1, false, "i with acute"},
+        {u'\u00F3', u'\u00D3', 1, false, "o with acute"},
+        {u'\u00FA', u'\u00DA', 1, false, "u with acute"},
+        {u'\u00FD', u'\u00DD', 1, false, "y with acute"},
+        {u'\u0107', u'\u0106', 1, true, "c with acute"},
+        {u'\u0144', u'\u0143', 1, true, "n with acute"},
+        {u'\u017A', u'\u0179', 1, true, "z with acute"},
+        {u'\u00E8', u'\u00C8', 2, false, "e with grave"},
+        {u'\u00E0', u'\u00C0', 2, false, "a with grave"},
+        {u'\u00F8', u'\u00D8', 3, false, "o with stroke"},
+        {u'\u0111', u'\u0110', 3, true, "d with stroke"},
+        {u'\u0142', u'\u0141', 3, true, "l with stroke"},
+        {u'\u00E7', u'\u00C7', 4, false, "c with cedilla"},
+        {u'\u00DF', 0, 5, false, "sharp s"},
+        {u'\u00A1', 0, 6, false, "inverted exclamation mark"},
+        {u'\u0436', u'\u0416', 0, true, "cyrillic zhe"},
+    };
+}
+
+inline constexpr std::string_view kTestGroups =
+    "1;with acute\r\n2;with grave\r\n3;with stroke\r\n4;with cedilla\r\n5;other letters\r\n"
+    "6;punctuation\r\n7;with ring\r\n";
+// Polish carries ó on two keys ("o" and "u"); Spanish puts "¡" on "!" (before "a" in
+// code order, after "z" in the screen's key order).
+inline constexpr std::string_view kTestLanguages =
+    "French{a 00E000E2\r\nc 00E7\r\ne 00E900E800EA00EB}\r\n"
+    "German{a 00E4\r\ns 00DF}\r\n"
+    "Polish{a 0105\r\nc 0107\r\nl 0142\r\nn 0144\r\no 00F3\r\nu 00F3\r\nz 017A017C}\r\n"
+    "Spanish{! 00A1\r\na 00E1\r\ne 00E9\r\ni 00ED\r\nn 00F1\r\no 00F3\r\nu 00FA00FC}\r\n"
+    "Empty{}\r\n";
+inline constexpr std::string_view kTestOrder = "French;German;!Polish;!Spanish;!Empty";
+
+class AllCharsRig {
+public:
+    AllCharsRig()
+        : ansi(codePage),
+          screen(AllCharacters::Links{store, input.settings, input.characters, ansi,
+                                      [this] { return LoadAllCharactersData(store, folder.path(), codePage); },
+                                      popup, lists}),
+          popupMouse(popup, &screen),
+          mouse(MouseHandler::Links{input.sim, input.sim, input.clock, registry, windows, input.sim,
+                                    input.tutorial, popup, popupMouse, &screen}),
+          popup(PopupList::Links{input.settings, input.characters, input.sim, input.sim, input.gesture,
+                                 input.tutorial, input.view, input.screen,
+                                 PopupSeams{.allCharacters = &screen,
+                                            .mouseHook = &mouse,
+                                            .showHelp = {},
+                                            .ensureServiceRunning = {},
+                                            .letPendingEventsRun = [this] { input.pump(); }}}),
+          handler(KeyHandler::Links{input.sim, input.sim, input.clock, input.settings, input.keys, popup,
+                                    input.gesture, input.optionsOpen, input.tutorial,
+                                    [this] { input.pump(); }}) {
+        input.characters.assign(TestCharacters());
+        input.sim.installKeyboardHook(handler);
+        folder.write("groups.dat", kTestGroups);
+        folder.write("data.dat", kTestLanguages);
+        folder.write("order.dat", kTestOrder);
+        application = windows.addWindow({0, 0, 1024, 768}, [this](const sim::PostedMessage& m) {
+            applicationMessages.push_back(m);
+        });
+    }
+
+    // Alt Gr + space, released: the screen is open and the popup's windows are in place.
+    void open() {
+        input.withHeld(vk::kRMenu, vk::kSpace);
+        input.sim.release(vk::kRMenu);
+        placeWindows();
+    }
+    // The popup window (which finds the control under the pointer itself) and, on top of
+    // it, the two scroll bars as windows of their own, where the popup's bounds say.
+    void placeWindows() {
+        const PopupBounds& b = popup.bounds();
+        const int perX = b.twipsPerPixelX, perY = b.twipsPerPixelY;
+        const platform::WindowRect rect{b.leftTwips / perX, b.topTwips / perY,
+                                        (b.leftTwips + b.widthTwips) / perX, (b.topTwips + b.heightTwips) / perY};
+        if (popupWindow == 0) {
+            popupWindow = windows.addWindow(rect, [this](const sim::PostedMessage& m) {
+                popupMouse.onWindowMessage(m.message, static_cast<int>(m.wParam), platform::MouseX(m.lParam),
+                                           platform::MouseY(m.lParam));
+            });
+            topBarWindow = windows.addWindow({});
+            charactersBarWindow = windows.addWindow({});
+            screen.topBar().setWindow(topBarWindow);
+            screen.charactersBar().setWindow(charactersBarWindow);
+        }
+        windows.moveWindow(popupWindow, rect);
+        windows.moveWindow(topBarWindow, childRect(PopupControl::TopBar));
+        windows.moveWindow(charactersBarWindow, childRect(PopupControl::CharactersBar));
+        screen.topBar().setHeightPixels(heightOf(topBarWindow));
+        screen.charactersBar().setHeightPixels(heightOf(charactersBarWindow));
+    }
+    platform::WindowRect childRect(PopupControl control) const {
+        const PopupBounds& b = popup.bounds();
+        const TwipsBox box = ControlBox(popup.mode(), popup.lastRow(), control);
+        const int x = b.leftTwips + box.left, y = b.topTwips + box.top;
+        return {x / b.twipsPerPixelX, y / b.twipsPerPixelY, (x + box.width) / b.twipsPerPixelX,
+                (y + box.height) / b.twipsPerPixelY};
+    }
+    int heightOf(platform::WindowHandle w) const {
+        const platform::WindowRect r = windows.windowRect(w);
+        return r.bottom - r.top;
+    }
+    // A screen point inside `control`, `yTwips` below its top and 10 pixels from its left.
+    platform::Point pointIn(PopupControl control, int yTwips = 0) const {
+        const platform::WindowRect r = childRect(control);
+        return {r.left + 10, r.top + yTwips / popup.bounds().twipsPerPixelY};
+    }
+
+    // The user's mouse: through the hook when it is installed, then the message loop turns.
+    // True when the hook swallowed the event.
+    bool mouseEvent(std::uint32_t message, int x, int y, std::uint32_t mouseData = 0) {
+        const platform::MouseEvent event{x, y, mouseData, 0, 0, message};
+        const bool swallowed = input.sim.mouseHookInstalled() && mouse.handle(event);
+        windows.runMessages();
+        return swallowed;
+    }
+    void click(platform::Point p) {
+        mouseEvent(mouse_message::kLeftDown, p.x, p.y);
+        mouseEvent(mouse_message::kLeftUp, p.x, p.y);
+    }
+    void doubleClick(platform::Point p) {
+        click(p);
+        input.advance(100);
+        click(p);
+    }
+    bool wheel(platform::Point p, int delta) {
+        return mouseEvent(mouse_message::kWheel, p.x, p.y, static_cast<std::uint32_t>(delta) << 16);
+    }
+    void typeText(std::string_view text) {
+        for (char c : text) input.sim.tap(c == ' ' ? vk::kSpace : std::toupper(static_cast<unsigned char>(c)));
+    }
+    std::string storedState(const settings::Setting& setting) const {
+        return settings::Read(store, setting);
+    }
+    // The names of the characters list, in order.
+    std::vector<std::string> listedNames() const {
+        std::vector<std::string> names;
+        for (int index : screen.gridChars()) names.push_back(input.characters.records()[index].name);
+        return names;
+    }
+
+    InputRig input;
+    sim::Windows1252CodePage codePage;
+    AnsiTable ansi;
+    sim::SimRegistry registry;
+    SettingsStore store{registry};
+    DataFolder folder;
+    CountingListsView lists;
+    sim::SimMouseWindows windows;
+    platform::WindowHandle application = 0;
+    platform::WindowHandle popupWindow = 0, topBarWindow = 0, charactersBarWindow = 0;
+    std::vector<sim::PostedMessage> applicationMessages;
+    AllCharacters screen;
+    PopupMouse popupMouse;
+    MouseHandler mouse;
+    PopupList popup;
+    KeyHandler handler;
+};
+
+}  // namespace kz::testing

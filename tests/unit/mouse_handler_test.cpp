@@ -1,0 +1,256 @@
+// The mouse hook's decisions while the popup is shown: what it swallows, what it posts to
+// the popup's windows, double clicks, the wheel, thumb dragging and clicks outside.
+#include <gtest/gtest.h>
+
+#include "allchars_test_rig.h"
+#include "input/mouse_double_click.h"
+
+namespace kz::testing {
+namespace {
+
+namespace msg = mouse_message;
+using sim::PostedMessage;
+
+class MouseHandlerTest : public ::testing::Test {
+protected:
+    // The key popup of "a": eight candidates, six rows.
+    void openKeyPopup() {
+        rig.input.withHeld(vk::kRMenu, 'A');
+        rig.input.sim.release(vk::kRMenu);
+        rig.placeWindows();
+    }
+    platform::Point rowsPoint(int yTwips) const { return rig.pointIn(PopupControl::Rows, yTwips); }
+    // On the heading picture, where presses do nothing but may make double clicks.
+    platform::Point headingPoint() const {
+        const platform::WindowRect window = rig.windows.windowRect(rig.popupWindow);
+        return {window.left + 40, window.top + 20};
+    }
+    std::vector<std::uint32_t> postedMessages() const {
+        std::vector<std::uint32_t> out;
+        for (const PostedMessage& m : rig.windows.posted()) out.push_back(m.message);
+        return out;
+    }
+    int doubleClicksPosted() const {
+        int n = 0;
+        for (const PostedMessage& m : rig.windows.posted()) n += m.message == msg::kLeftDoubleClick;
+        return n;
+    }
+    void pressAfter(int ms, platform::Point p) {
+        rig.input.advance(static_cast<std::uint64_t>(ms));
+        rig.click(p);
+    }
+
+    AllCharsRig rig;
+};
+
+TEST_F(MouseHandlerTest, TheHookLivesWhileThePopupIsShown) {
+    rig.input.sim.setKeyDown(1, true);  // the left button is already down when the popup opens
+    openKeyPopup();
+    EXPECT_TRUE(rig.input.sim.mouseHookInstalled());
+    EXPECT_TRUE(rig.mouse.state().leftDown);
+    rig.input.sim.setKeyDown(1, false);
+    rig.input.sim.tap(vk::kEscape);
+    EXPECT_FALSE(rig.input.sim.mouseHookInstalled());
+
+    // Hidden by a path that does not remove the hook: the next event removes it and passes.
+    openKeyPopup();
+    rig.popup.setWidth(0);
+    EXPECT_TRUE(rig.input.sim.mouseHookInstalled());
+    const platform::Point p = rowsPoint(100);
+    EXPECT_FALSE(rig.mouseEvent(msg::kLeftDown, p.x, p.y));
+    EXPECT_FALSE(rig.input.sim.mouseHookInstalled());
+}
+
+TEST_F(MouseHandlerTest, AClickInsideIsSwallowedAndReachesTheRowsWithRelativeCoordinates) {
+    openKeyPopup();
+    const platform::Point p = rowsPoint(2 * 615 + 300);  // the third row
+    EXPECT_TRUE(rig.mouseEvent(msg::kLeftDown, p.x, p.y));
+    EXPECT_TRUE(rig.mouseEvent(msg::kLeftUp, p.x, p.y));
+    const platform::WindowRect window = rig.windows.windowRect(rig.popupWindow);
+    ASSERT_EQ(rig.windows.posted().size(), 2u);
+    EXPECT_EQ(rig.windows.posted()[0],
+              (PostedMessage{rig.popupWindow, msg::kLeftDown, 1,
+                             platform::MouseLParam(p.x - window.left, p.y - window.top)}));
+    EXPECT_EQ(rig.windows.posted()[1].message, msg::kLeftUp);
+    EXPECT_EQ(rig.windows.posted()[1].wParam, 0u);
+    EXPECT_EQ(rig.popup.selected(), 2);
+    EXPECT_TRUE(rig.applicationMessages.empty());
+    EXPECT_TRUE(rig.popup.shown());
+}
+
+TEST_F(MouseHandlerTest, ClickingBelowTheLastCandidateSelectsTheLastAndADoubleClickTypesIt) {
+    rig.input.keys['e'] = {u'\u00E9', u'\u00E8'};
+    rig.input.withHeld(vk::kRMenu, 'E');
+    rig.input.sim.release(vk::kRMenu);
+    rig.placeWindows();
+    const platform::Point p = rowsPoint(4 * 615 + 100);
+    rig.click(p);
+    EXPECT_EQ(rig.popup.selected(), 1);
+    rig.doubleClick(p);
+    EXPECT_FALSE(rig.popup.shown());
+    EXPECT_EQ(rig.input.typed(), u"\u00E8");
+    EXPECT_FALSE(rig.input.sim.mouseHookInstalled());
+}
+
+TEST_F(MouseHandlerTest, DoubleClicksNeedTheSettingsTimeAndDistance) {
+    openKeyPopup();
+    const platform::Point p = headingPoint();
+    rig.click(p);
+    pressAfter(300, {p.x + 2, p.y + 2});
+    EXPECT_EQ(doubleClicksPosted(), 1);
+    pressAfter(600, p);  // too late
+    EXPECT_EQ(doubleClicksPosted(), 1);
+    pressAfter(100, {p.x + 5, p.y});  // too far
+    EXPECT_EQ(doubleClicksPosted(), 1);
+    EXPECT_TRUE(rig.popup.shown());
+
+    // The user's own settings, read when the popup opens.
+    rig.input.sim.tap(vk::kEscape);
+    rig.registry.writeString(Scope::PerUser, "Control Panel\\Mouse", "DoubleClickSpeed", "200");
+    rig.registry.writeString(Scope::PerUser, "Control Panel\\Mouse", "DoubleClickWidth", "10");
+    rig.input.advance(1000);
+    openKeyPopup();
+    rig.click(p);
+    pressAfter(300, p);
+    EXPECT_EQ(doubleClicksPosted(), 1);
+    pressAfter(150, {p.x + 8, p.y});
+    EXPECT_EQ(doubleClicksPosted(), 2);
+}
+
+TEST_F(MouseHandlerTest, AThirdPressIsComparedWithTheSecond) {
+    openKeyPopup();
+    const platform::Point p = headingPoint();
+    rig.click(p);
+    pressAfter(300, p);
+    pressAfter(300, p);
+    EXPECT_EQ(doubleClicksPosted(), 2);
+}
+
+TEST_F(MouseHandlerTest, DoubleClickSettingsOfTheWrongKindFallBack) {
+    rig.registry.setRaw(Scope::PerUser, "Control Panel\\Mouse", "DoubleClickSpeed",
+                        platform::RawValue{platform::ValueType::Other, "\x10\x27"});
+    rig.registry.writeString(Scope::PerUser, "Control Panel\\Mouse", "DoubleClickWidth", "wide");
+    rig.registry.writeString(Scope::PerUser, "Control Panel\\Mouse", "DoubleClickHeight", "99999999999999");
+    const DoubleClickSettings settings = ReadDoubleClickSettings(rig.registry);
+    EXPECT_EQ(settings.speedMs, 500);
+    EXPECT_EQ(settings.width, 0);
+    EXPECT_EQ(settings.height, 1'000'000'000);
+    EXPECT_TRUE(IsDoubleClick(settings, 10, 500, 2000, 10, 0, 1500));
+    EXPECT_FALSE(IsDoubleClick(settings, 11, 500, 2000, 10, 0, 1500));
+}
+
+TEST_F(MouseHandlerTest, TheWheelScrollsTheKeyPopupFromAnywhere) {
+    openKeyPopup();
+    EXPECT_TRUE(rig.wheel({900, 700}, -120));  // far outside the popup
+    EXPECT_EQ(rig.popup.topRow(), 1);
+    EXPECT_EQ(rig.popup.selected(), 1);
+    rig.wheel({900, 700}, -120);
+    rig.wheel({900, 700}, -120);  // the last candidate is in view: the arrow is inactive
+    EXPECT_EQ(rig.popup.topRow(), 2);
+    rig.wheel({5, 5}, 120);
+    EXPECT_EQ(rig.popup.topRow(), 1);
+    EXPECT_TRUE(rig.applicationMessages.empty());
+    EXPECT_TRUE(rig.popup.shown());
+}
+
+TEST_F(MouseHandlerTest, TheWheelScrollsTheListThatHasTheKeysByThreeRows) {
+    rig.open();
+    rig.wheel({900, 700}, -120);
+    EXPECT_EQ(rig.screen.charactersBar().value(), 2);  // nine letters: stops at the maximum
+    rig.wheel({900, 700}, 240);
+    EXPECT_EQ(rig.screen.charactersBar().value(), 0);
+
+    rig.popup.setFocusList(1);
+    rig.wheel({900, 700}, -120);
+    EXPECT_EQ(rig.screen.topBar().value(), 2);
+    EXPECT_EQ(rig.screen.charactersBar().value(), 0);
+    EXPECT_EQ(rig.popup.focusList(), 1);
+
+    rig.click(rig.pointIn(PopupControl::OptionLanguages));  // four languages: nothing to scroll
+    rig.wheel({900, 700}, -120);
+    EXPECT_EQ(rig.screen.topBar().value(), 0);
+}
+
+TEST_F(MouseHandlerTest, AnOutsideRightClickClosesThePopupAndStillReachesTheApplication) {
+    openKeyPopup();
+    rig.input.sim.clearLogs();
+    EXPECT_FALSE(rig.mouseEvent(msg::kRightDown, 900, 700));
+    EXPECT_FALSE(rig.popup.shown());
+    EXPECT_FALSE(rig.input.sim.mouseHookInstalled());
+    EXPECT_FALSE(rig.input.keyEventsSent().empty());  // the trigger keys were released
+    EXPECT_FALSE(rig.mouseEvent(msg::kRightUp, 900, 700));  // no hook any more
+    EXPECT_EQ(rig.input.typed(), u"");
+}
+
+TEST_F(MouseHandlerTest, AMoveOrALeftReleaseOutsideDoesNothing) {
+    openKeyPopup();
+    EXPECT_FALSE(rig.mouseEvent(msg::kMove, 900, 700));
+    EXPECT_FALSE(rig.mouseEvent(msg::kLeftUp, 900, 700));
+    EXPECT_FALSE(rig.mouseEvent(0x20E, 900, 700));  // the horizontal wheel is not ours
+    EXPECT_TRUE(rig.popup.shown());
+    EXPECT_TRUE(rig.windows.posted().empty());
+}
+
+TEST_F(MouseHandlerTest, AnOutsideClickSendsTheTutorialBackToItsFirstStep) {
+    FakeTutorial tutorial;
+    tutorial.step = "3";
+    openKeyPopup();
+    rig.input.tutorial.set(&tutorial);
+    rig.mouseEvent(msg::kLeftDown, 1000, 10);
+    EXPECT_EQ(tutorial.steps, std::vector<int>{1});
+    EXPECT_FALSE(rig.popup.shown());
+}
+
+TEST_F(MouseHandlerTest, AReleaseElsewhereStillReachesTheWindowThatWasPressed) {
+    rig.open();
+    const platform::Point list = rig.pointIn(PopupControl::CharacterList, 100);
+    rig.mouseEvent(msg::kLeftDown, list.x, list.y);
+    EXPECT_EQ(rig.mouse.state().captureWindow, rig.popupWindow);
+    rig.mouseEvent(msg::kLeftUp, 900, 700);
+    EXPECT_EQ(rig.mouse.state().captureWindow, 0u);
+    const PostedMessage& last = rig.windows.posted().back();
+    EXPECT_EQ(last.window, rig.popupWindow);
+    EXPECT_EQ(last.message, msg::kLeftUp);
+    EXPECT_TRUE(rig.popup.shown());
+}
+
+TEST_F(MouseHandlerTest, DraggingEitherThumbMovesItsListAndGivesItTheKeys) {
+    rig.open();
+    const platform::WindowRect bar = rig.windows.windowRect(rig.charactersBarWindow);
+    rig.mouseEvent(msg::kLeftDown, bar.left + 5, bar.top + 20);
+    EXPECT_EQ(rig.mouse.state().captureWindow, rig.charactersBarWindow);
+    EXPECT_EQ(doubleClicksPosted(), 0);
+    rig.popup.setFocusList(1);
+    rig.windows.clearLog();
+    // Dragging is not swallowed, and the bar is told its button is still down.
+    EXPECT_FALSE(rig.mouseEvent(msg::kMove, bar.left + 5, bar.top + 130));
+    EXPECT_EQ(rig.screen.charactersBar().value(), 2);
+    EXPECT_EQ(rig.popup.focusList(), 2);
+    ASSERT_EQ(rig.windows.posted().size(), 1u);
+    EXPECT_EQ(rig.windows.posted()[0].window, rig.charactersBarWindow);
+    EXPECT_EQ(rig.windows.posted()[0].message, msg::kLeftDown);
+    rig.mouseEvent(msg::kMove, bar.left + 5, bar.top + 80);
+    EXPECT_EQ(rig.screen.charactersBar().value(), 0);
+    rig.mouseEvent(msg::kLeftUp, bar.left + 5, bar.top + 80);
+
+    const platform::WindowRect top = rig.windows.windowRect(rig.topBarWindow);
+    rig.mouseEvent(msg::kLeftDown, top.left + 5, top.top + 20);
+    rig.mouseEvent(msg::kMove, top.left + 5, top.top + 50);
+    EXPECT_EQ(rig.screen.topBar().value(), 2);
+    EXPECT_EQ(rig.popup.focusList(), 1);
+}
+
+TEST_F(MouseHandlerTest, ThumbPositionsBeyondEitherEndLeaveTheValue) {
+    rig.open();
+    rig.screen.charactersBar().setValue(1);
+    const int height = rig.screen.charactersBar().heightPixels();
+    rig.screen.ScrollbarPlus1_MouseMove(1, 0, 0, 2 * 15);  // in the upper arrow button
+    EXPECT_EQ(rig.screen.charactersBar().value(), 1);
+    rig.screen.ScrollbarPlus1_MouseMove(1, 0, 0, (height - 2) * 15);
+    EXPECT_EQ(rig.screen.charactersBar().value(), 1);
+    rig.screen.ScrollbarPlus1_MouseMove(0, 0, 0, height / 2 * 15);  // no button: no drag
+    EXPECT_EQ(rig.screen.charactersBar().value(), 1);
+}
+
+}  // namespace
+}  // namespace kz::testing
