@@ -50,7 +50,7 @@ std::string_view OptionsDialog::helpTopic() const {
 }
 
 void OptionsDialog::menu_options_Click() {
-    s_.optionsOpen = true;
+    s_.host.setOptionsOpen(true);
     // Nothing typed into the dialog may be intercepted.
     s_.host.savePopupState();
     s_.hooks.removeMouseHook();
@@ -68,7 +68,7 @@ void OptionsDialog::menu_options_Click() {
 void OptionsDialog::closeDialog() {
     s_.view.hideDialog();
     open_ = false;
-    s_.optionsOpen = false;
+    s_.host.setOptionsOpen(false);
     s_.host.makePopupTopmost();
     s_.hooks.installKeyboardHook(s_.keyHandler);
 }

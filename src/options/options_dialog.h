@@ -35,7 +35,6 @@ inline constexpr int kApplyButton = 2;
 struct OptionsDialogServices {
     SettingsStore& store;
     RunningSettings& running;
-    bool& optionsOpen;  // the flag the key handler consults first
     platform::Hooks& hooks;
     platform::KeyEventSink& keyHandler;  // what the keyboard hook calls once reinstalled
     platform::MessageBoxes& messageBoxes;

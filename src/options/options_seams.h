@@ -14,6 +14,8 @@ namespace kz::options {
 class OptionsHost {
 public:
     virtual ~OptionsHost() = default;
+    // The options-open flag that the key handler consults first.
+    virtual void setOptionsOpen(bool open) = 0;
     // The popup keeps the all-characters screen's selections before the hooks go.
     virtual void savePopupState() = 0;
     virtual void makePopupTopmost() = 0;

@@ -27,7 +27,7 @@ TEST_F(OptionsLifecycle, OpeningRemovesBothHooksAndSetsTheFlag) {
     input.installMouseHook(mouseSink);
 
     dialog().menu_options_Click();
-    EXPECT_TRUE(optionsOpen);
+    EXPECT_TRUE(host.optionsOpen);
     EXPECT_TRUE(dialog().isOpen());
     EXPECT_FALSE(input.keyboardHookInstalled());
     EXPECT_FALSE(input.mouseHookInstalled());
@@ -43,7 +43,7 @@ TEST_F(OptionsLifecycle, ClosingHidesClearsTheFlagRetopsThePopupAndHooksTheKeybo
         host.calls.clear();
         view.calls.clear();
         dialog().cmd_Click(button);
-        EXPECT_FALSE(optionsOpen);
+        EXPECT_FALSE(host.optionsOpen);
         EXPECT_FALSE(dialog().isOpen());
         EXPECT_TRUE(input.keyboardHookInstalled());
         EXPECT_FALSE(input.mouseHookInstalled()) << "the popup installs its own when it opens";
@@ -62,7 +62,7 @@ TEST_F(OptionsLifecycle, TheCloseBoxIsCancel) {
     dialog().Label_Click(CheckLabel::Label2);
     dialog().closeBoxClicked();
     EXPECT_EQ(snapshot(), before);
-    EXPECT_FALSE(optionsOpen);
+    EXPECT_FALSE(host.optionsOpen);
     EXPECT_TRUE(input.keyboardHookInstalled());
 }
 

@@ -47,6 +47,7 @@ class RecordingHost final : public options::OptionsHost {
 public:
     explicit RecordingHost(std::function<StoredValues()> snapshot) : snapshot_(std::move(snapshot)) {}
 
+    void setOptionsOpen(bool open) override { optionsOpen = open; }
     void savePopupState() override { calls.push_back("savePopupState"); }
     void makePopupTopmost() override { calls.push_back("makePopupTopmost"); }
     void rebuildKeyTable() override {
@@ -59,6 +60,7 @@ public:
     }
     void showHelp(std::string_view topic) override { calls.push_back("help " + std::string(topic)); }
 
+    bool optionsOpen = false;
     std::vector<std::string> calls;
     std::optional<StoredValues> storeAtRebuild;
     std::optional<StoredValues> storeAtClear;
@@ -125,7 +127,6 @@ protected:
             dialog_.emplace(options::OptionsDialogServices{
                 .store = store,
                 .running = running,
-                .optionsOpen = optionsOpen,
                 .hooks = input,
                 .keyHandler = keySink,
                 .messageBoxes = boxes,
@@ -201,7 +202,6 @@ protected:
     SettingsStore store{registry};
     sim::Windows1252CodePage codePage;
     RunningSettings running;
-    bool optionsOpen = false;
     sim::SimInput input;
     PassingKeySink keySink;
     sim::ScriptedMessageBoxes boxes;
