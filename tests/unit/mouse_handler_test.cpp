@@ -197,7 +197,10 @@ TEST_F(MouseHandlerTest, AnOutsideClickSendsTheTutorialBackToItsFirstStep) {
     openKeyPopup();
     rig.input.tutorial.set(&tutorial);
     rig.mouseEvent(msg::kLeftDown, 1000, 10);
-    EXPECT_EQ(tutorial.steps, std::vector<int>{1});
+    // The tutorial hears of the close first (the released trigger keys report to it too).
+    ASSERT_FALSE(tutorial.steps.empty());
+    EXPECT_EQ(tutorial.steps.front(), 1);
+    EXPECT_EQ(tutorial.shownStep(), "1");
     EXPECT_FALSE(rig.popup.shown());
 }
 
