@@ -1,0 +1,166 @@
+#include "platform/win32/editor_char_list.h"
+
+#include <commctrl.h>
+
+#include "editor/editor_list_draw.h"
+#include "platform/win32/double_buffer.h"
+#include "platform/win32/gdi_canvas.h"
+#include "platform/win32/gdi_holders.h"
+
+namespace kz::win32 {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"KelvraZavoraEditorList";
+constexpr UINT_PTR kBarSubclassId = 1;
+
+HINSTANCE InstanceOf(HWND window) {
+    return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+}
+
+}  // namespace
+
+EditorCharList::EditorCharList(EditorCharListSetup setup) : s_(std::move(setup)) {
+    const HINSTANCE instance = InstanceOf(s_.parent);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    if (!GetClassInfoExW(instance, kClassName, &wc)) {
+        wc = WNDCLASSEXW{};
+        wc.cbSize = sizeof(wc);
+        wc.style = CS_DBLCLKS;  // a double click in a list is Add or Remove
+        wc.lpfnWndProc = &EditorCharList::WindowProc;
+        wc.hInstance = instance;
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = kClassName;
+        RegisterClassExW(&wc);
+    }
+    CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER, 0, 0, 0, 0, s_.parent,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(s_.id)), instance, this);
+
+    barModel_.setLargeChange(editor::kVisibleRows);
+    barModel_.onScroll([this] {
+        if (s_.events.scrolled) s_.events.scrolled(barModel_.value());
+    });
+    bar_ = std::make_unique<ScrollBar>(s_.parent, barModel_, RECT{0, 0, 0, 0});
+    if (bar_->handle() != nullptr) {
+        SetWindowSubclass(bar_->handle(), &EditorCharList::BarProc, kBarSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    }
+}
+
+EditorCharList::~EditorCharList() {
+    if (bar_ && bar_->handle() != nullptr) {
+        RemoveWindowSubclass(bar_->handle(), &EditorCharList::BarProc, kBarSubclassId);
+    }
+    bar_.reset();
+    if (window_ != nullptr) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+}
+
+bool EditorCharList::hasFocus() const {
+    const HWND focus = GetFocus();
+    return focus != nullptr && (focus == window_ || focus == barHandle());
+}
+
+void EditorCharList::place(const RECT& list, const RECT& bar, int dpi) {
+    dpi_ = dpi;
+    // The border lies outside the design's rectangle, so seven rows fill the inside.
+    if (window_ != nullptr) {
+        MoveWindow(window_, list.left - 1, list.top - 1, list.right - list.left + 2, list.bottom - list.top + 2, TRUE);
+    }
+    bar_->move(bar);
+    sync();
+}
+
+void EditorCharList::show(const editor::CharacterList& list) {
+    list_ = &list;
+    sync();
+}
+
+void EditorCharList::sync() {
+    if (list_ == nullptr) return;
+    barModel_.setMin(0);
+    barModel_.setMax(list_->scrollMaximum());
+    barModel_.setValue(list_->scrollValue());
+    bar_->sync();
+    if (window_ != nullptr) InvalidateRect(window_, nullptr, FALSE);
+}
+
+bool EditorCharList::routeScroll(HWND bar, WPARAM wParam) {
+    if (bar == nullptr || bar != barHandle()) return false;
+    bar_->onScroll(wParam);
+    return true;
+}
+
+LRESULT CALLBACK EditorCharList::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<EditorCharList*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<EditorCharList*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT CALLBACK EditorCharList::BarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR self) {
+    const LRESULT result = DefSubclassProc(bar, message, wParam, lParam);
+    if (message == WM_SETFOCUS) {
+        auto* list = reinterpret_cast<EditorCharList*>(self);
+        if (list->s_.events.barFocused) list->s_.events.barFocused();
+    }
+    return result;
+}
+
+LRESULT EditorCharList::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND: return 1;
+        case WM_PAINT: onPaint(); return 0;
+        // The arrow keys move the selection here instead of the dialog's focus.
+        case WM_GETDLGCODE: return DLGC_WANTARROWS;
+        case WM_KEYDOWN: onKey(wParam); return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN: {
+            SetFocus(window_);
+            const int yPixels = static_cast<short>(HIWORD(lParam));
+            if (s_.events.mouseDown) s_.events.mouseDown(MulDiv(yPixels, platform::kTwipsPerInch, dpi_));
+            return 0;
+        }
+        case WM_LBUTTONDBLCLK:
+            if (s_.events.doubleClick) s_.events.doubleClick();
+            return 0;
+        default: return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+void EditorCharList::onKey(WPARAM key) {
+    if (!s_.events.keyDown) return;
+    switch (key) {
+        case VK_UP: s_.events.keyDown(editor::ListKey::Up); break;
+        case VK_DOWN: s_.events.keyDown(editor::ListKey::Down); break;
+        case VK_PRIOR: s_.events.keyDown(editor::ListKey::PageUp); break;
+        case VK_NEXT: s_.events.keyDown(editor::ListKey::PageDown); break;
+        default: break;  // other keys do nothing
+    }
+}
+
+void EditorCharList::onPaint() {
+    PaintDc paint(window_);
+    RECT client{};
+    GetClientRect(window_, &client);
+    DoubleBuffer buffer(paint.get(), client.right, client.bottom);
+    {
+        GdiCanvas canvas(buffer.dc(), dpi_, *s_.fonts);
+        if (list_ != nullptr) {
+            editor::DrawEditorList(canvas, *list_, *s_.characters, *s_.displayUnicodeSymbol, client.right,
+                                   client.bottom);
+        } else {
+            canvas.fillRect({0, 0, client.right, client.bottom}, canvas.systemColor(platform::SystemColor::Window));
+        }
+    }
+    buffer.present();
+}
+
+}  // namespace kz::win32

@@ -1,0 +1,41 @@
+#pragma once
+// The language editor as the Options dialog opens it ("Add Language", "Edit Language"):
+// each call loads a fresh editor window and model, shows it modally over the dialog and
+// returns the name under which it saved a language (empty when it saved nothing).
+#include <windows.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "options/options_seams.h"
+#include "platform/code_page.h"
+#include "platform/message_box.h"
+#include "settings/running_settings.h"
+#include "settings/settings_store.h"
+
+namespace kz::win32 {
+
+struct LanguageEditorLinks {
+    HINSTANCE instance = nullptr;
+    SettingsStore& store;
+    const platform::CodePage& codePage;
+    std::filesystem::path folder;  // the application folder with the data files
+    const RunningSettings& settings;
+    platform::MessageBoxes& messages;
+    std::function<HWND()> owner;  // the Options dialog's window
+};
+
+class Win32LanguageEditor final : public options::LanguageEditor {
+public:
+    explicit Win32LanguageEditor(LanguageEditorLinks links) : links_(std::move(links)) {}
+
+    std::string addLanguage() override;
+    std::string editLanguage(std::string_view name) override;
+
+private:
+    std::string run(const std::string* name);
+
+    LanguageEditorLinks links_;
+};
+
+}  // namespace kz::win32
