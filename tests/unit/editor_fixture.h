@@ -46,35 +46,6 @@ inline constexpr std::string_view kCharacters =
 inline constexpr std::string_view kLanguages =
     "French{e 00E900E800E8;;a 00E0\r\nc 00E7}\r\nBreton{u 00F9}\r\n";
 
-// Passes everything to the simulated registry, except that it can refuse to delete
-// machine-wide values, as Windows does for a standard user. (The simulated registry can
-// refuse writes itself, not yet deletions.)
-class GuardedRegistry final : public platform::Registry {
-public:
-    explicit GuardedRegistry(sim::SimRegistry& inner) : inner_(inner) {}
-    bool refuseMachineWideRemovals = false;
-
-    std::optional<platform::RawValue> query(platform::Scope scope, std::string_view keyPath,
-                                            std::string_view name) const override {
-        return inner_.query(scope, keyPath, name);
-    }
-    bool writeString(platform::Scope scope, std::string_view keyPath, std::string_view name,
-                     std::string_view text) override {
-        return inner_.writeString(scope, keyPath, name, text);
-    }
-    void remove(platform::Scope scope, std::string_view keyPath, std::string_view name) override {
-        if (scope == platform::Scope::MachineWide && refuseMachineWideRemovals) return;
-        inner_.remove(scope, keyPath, name);
-    }
-    std::vector<platform::ValueName> values(platform::Scope scope,
-                                            std::string_view keyPath) const override {
-        return inner_.values(scope, keyPath);
-    }
-
-private:
-    sim::SimRegistry& inner_;
-};
-
 inline constexpr std::string_view kLanguagesKey = "Software\\Kelvra\\Zavora\\Languages";
 
 class EditorTest : public ::testing::Test {
@@ -118,8 +89,7 @@ protected:
 
     std::filesystem::path folder;
     sim::SimRegistry registry;
-    GuardedRegistry guarded{registry};
-    SettingsStore store{guarded};
+    SettingsStore store{registry};
     sim::Windows1252CodePage codePage;
     CharacterTable characters;
     sim::ScriptedMessageBoxes messages;

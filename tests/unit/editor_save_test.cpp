@@ -152,7 +152,7 @@ TEST_F(EditorSaveTest, ARefusedResetSaysSoAndKeepsTheEdits) {
     auto& e = open("French");
     e.cmd_keyb_Click(kKeyA);
     e.cmd_swap_Click(0);
-    guarded.refuseMachineWideRemovals = true;
+    registry.setWritable(platform::Scope::MachineWide, false);
     e.cmd_reset_Click();
     EXPECT_EQ(shownTexts(), std::vector<std::string>{editor::ResetRefusedMessage("French")});
     EXPECT_EQ(stored("French"), "u 00FA");

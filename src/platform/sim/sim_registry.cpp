@@ -65,14 +65,14 @@ void SimRegistry::setRaw(platform::Scope scope, std::string_view keyPath, std::s
 
 bool SimRegistry::writeString(platform::Scope scope, std::string_view keyPath,
                               std::string_view name, std::string_view text) {
-    const bool writable =
-        scope == platform::Scope::PerUser ? perUserWritable_ : machineWideWritable_;
-    if (!writable) return false;
+    if (!writable(scope)) return false;
     setRaw(scope, keyPath, name, {platform::ValueType::String, std::string(text)});
     return true;
 }
 
 void SimRegistry::remove(platform::Scope scope, std::string_view keyPath, std::string_view name) {
+    // A user who may not write a scope may not delete from it either.
+    if (!writable(scope)) return;
     const auto key = keys(scope).find(Lower(keyPath));
     if (key == keys(scope).end()) return;
     std::erase_if(key->second.values,
@@ -90,6 +90,10 @@ std::vector<platform::ValueName> SimRegistry::values(platform::Scope scope,
 
 bool SimRegistry::keyExists(platform::Scope scope, std::string_view keyPath) const {
     return keys(scope).contains(Lower(keyPath));
+}
+
+bool SimRegistry::writable(platform::Scope scope) const {
+    return scope == platform::Scope::PerUser ? perUserWritable_ : machineWideWritable_;
 }
 
 void SimRegistry::setWritable(platform::Scope scope, bool writable) {

@@ -25,7 +25,10 @@ public:
                 platform::RawValue value);
     bool keyExists(platform::Scope scope, std::string_view keyPath) const;
     // Simulates a user who may not write a scope (typically the machine-wide one).
+    // A scope that is not writable refuses writes and deletions, as the machine-wide root
+    // does for a standard user on Windows.
     void setWritable(platform::Scope scope, bool writable);
+    bool writable(platform::Scope scope) const;
 
 private:
     struct Key {
