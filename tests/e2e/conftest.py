@@ -84,8 +84,7 @@ class Desktop:
     def clean(self):
         self.release_keys()
         for name in TEST_PROGRAMS:
-            for process in self.probe.processes(name):
-                self.probe.kill(process["pid"])
+            self.probe.kill_all(name)
         self.zavora.reset()
 
     def close(self):

@@ -130,8 +130,14 @@ class Probe:
             return procs
         return [p for p in procs if p["exe"].lower() == exe.lower()]
 
-    def kill(self, pid):
-        return self.call("kill", pid)
+    def kill(self, pid, exe=None):
+        """Ends a process; with `exe`, only if the id still names a process of that image
+        (ids are reused at once)."""
+        return self.call("kill", pid, *([exe] if exe else []))["ok"]
+
+    def kill_all(self, exe):
+        """Ends every process of that image name; returns how many."""
+        return self.call("killall", exe)["killed"]
 
     # Registry (the prefix's 64-bit view, as zavora.exe sees it)
     def reg_get(self, key, name):

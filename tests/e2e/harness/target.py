@@ -104,6 +104,6 @@ class Target:
 
     def close(self):
         if self.pid:
-            self.probe.kill(self.pid)
+            self.probe.kill(self.pid, "target.exe")
         if self.process:
             self.process.wait(30)

@@ -134,9 +134,10 @@ class Zavora:
     # Cleaning between tests
     def reset(self):
         """Ends every zavora process and removes every setting of the program."""
-        for process in self.processes():
-            self.probe.kill(process["pid"])
-        wait_until(lambda: not self.processes(), 20, what="zavora processes to be killed")
+        # An instance that is ending may start another (the service starts the interception
+        # instance): end them until none is left.
+        wait_until(lambda: self.probe.kill_all(EXE) == 0 and not self.processes(), 20,
+                   what="zavora processes to be killed")
         self.probe.reg_delete(r"HKCU\Software\Kelvra")
         self.probe.reg_delete(r"HKLM\Software\Kelvra")
         self.prefix.reap()

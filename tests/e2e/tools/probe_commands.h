@@ -38,6 +38,7 @@ void RegistryList(const Args& args, Json& out);    // reglist KEY
 
 // probe_processes.cpp
 void ListProcesses(const Args& args, Json& out);   // procs
-void KillProcess(const Args& args, Json& out);     // kill PID
+void KillProcess(const Args& args, Json& out);     // kill PID [EXE]
+void KillAll(const Args& args, Json& out);         // killall EXE
 
 }  // namespace probe
