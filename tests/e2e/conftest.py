@@ -90,6 +90,7 @@ class Desktop:
     def close(self):
         try:
             self.keyboard.close()
+            self.probe.close()
         finally:
             self.prefix.shutdown()
             self.xserver.stop()

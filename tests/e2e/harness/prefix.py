@@ -17,6 +17,8 @@ class WinePrefix:
         self.display = display
         self.log_dir = log_dir
         self._started = []
+        # Called before the wineserver is ended, by those that keep a program running.
+        self.before_restart = []
         os.makedirs(log_dir, exist_ok=True)
 
     @property
@@ -97,6 +99,8 @@ class WinePrefix:
 
     def restart(self, timeout=60):
         """Ends every program of the prefix and its wineserver."""
+        for callback in self.before_restart:
+            callback()
         subprocess.run(["wineserver", "-k"], env=self.env, timeout=timeout, check=False,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.wait_idle(timeout)

@@ -1,6 +1,10 @@
 """probe.exe seen from Python: windows, child controls, list views, menus, processes,
 messages and the registry of the prefix, read from outside as a test sees them."""
 import json
+import os
+import select
+import subprocess
+import time
 from dataclasses import dataclass, field
 
 # Message numbers the suite uses with send()/post().
@@ -55,18 +59,78 @@ class ProbeError(RuntimeError):
 
 
 class Probe:
+    """Answers come from one long-running `probe.exe serve` (a few milliseconds a call);
+    a request the line protocol cannot carry (a tab or a line break in an argument) runs
+    a one-shot probe.exe instead. When the prefix restarts, the server is started again."""
+
     def __init__(self, prefix, exe_windows_path):
         self.prefix = prefix
         self.exe = exe_windows_path
+        self._server = None
+        self._pending = b""
+        prefix.before_restart.append(self.close)
 
     def call(self, *args, timeout=30):
         """Runs one probe command and returns its decoded JSON answer."""
-        result = self.prefix.run([self.exe, *[str(a) for a in args]], timeout=timeout)
+        words = [str(a) for a in args]
+        if any(("\t" in w or "\n" in w or "\r" in w) for w in words):
+            return self._decode(args, self._run_once(words, timeout))
+        return self._decode(args, self._ask_server(words, timeout))
+
+    def close(self):
+        server, self._server = self._server, None
+        if server and server.poll() is None:
+            try:
+                server.stdin.close()
+                server.wait(5)
+            except (OSError, subprocess.TimeoutExpired):
+                server.kill()
+                server.wait()
+
+    def _run_once(self, words, timeout):
+        result = self.prefix.run([self.exe, *words], timeout=timeout)
         lines = [line for line in result.stdout.decode("utf-8", "replace").splitlines() if line.strip()]
-        if not lines:
-            raise ProbeError(f"probe {args!r} answered nothing (exit {result.returncode}): "
-                             f"{result.stderr.decode('utf-8', 'replace')[-2000:]}")
-        answer = json.loads(lines[-1])
+        return lines[-1] if lines else ""
+
+    def _ask_server(self, words, timeout):
+        if self._server is None or self._server.poll() is not None:
+            self._server = subprocess.Popen(["wine", self.exe, "serve"], env=self.prefix.env,
+                                            stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                            stderr=subprocess.DEVNULL)
+            self._pending = b""
+        try:
+            self._server.stdin.write(("\t".join(words) + "\n").encode("utf-8"))
+            self._server.stdin.flush()
+            return self._read_line(timeout)
+        except (OSError, TimeoutError):
+            # A dead or stuck server is replaced at the next call; this one fails.
+            self._server.kill()
+            self._server.wait()
+            self._server = None
+            raise
+
+    def _read_line(self, timeout):
+        # The pipe may outlive the server (services of the prefix inherit it), so reads
+        # are bounded by select rather than by end of file.
+        deadline = time.monotonic() + timeout
+        fd = self._server.stdout.fileno()
+        while b"\n" not in self._pending:
+            left = deadline - time.monotonic()
+            ready, _, _ = select.select([fd], [], [], max(left, 0))
+            if not ready:
+                raise TimeoutError("probe server did not answer")
+            chunk = os.read(fd, 65536)
+            if not chunk:
+                raise OSError("probe server ended")
+            self._pending += chunk
+        line, self._pending = self._pending.split(b"\n", 1)
+        return line.decode("utf-8", "replace")
+
+    @staticmethod
+    def _decode(args, line):
+        if not line.strip():
+            raise ProbeError(f"probe {args!r} answered nothing")
+        answer = json.loads(line)
         if isinstance(answer, dict) and "error" in answer:
             raise ProbeError(f"probe {args!r}: {answer['error']}")
         return answer
