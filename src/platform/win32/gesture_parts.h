@@ -55,6 +55,17 @@ public:
     // Removes the hooks and destroys the popup for good (the exit sequence).
     void unloadPopup();
 
+    // For the Options dialog: the popup keeps its all-characters state and lets the mouse
+    // go before the dialog opens; the key handler forgets a recent function key after a save.
+    void savePopupState() {
+        if (popup_) popup_->closeMouseHook();
+    }
+    void removeMouseHook() { hooks_.removeMouseHook(); }
+    void settingsSaved() {
+        if (handler_) handler_->settingsSaved();
+    }
+    const CharacterTable& characters() const { return characters_; }
+
     PopupWindow* popupWindow() { return window_.get(); }
 
 private:

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/dialog_keys.h"
 #include "platform/win32/program_windows.h"
 #include "platform/win32/wide_text.h"
 
@@ -67,6 +68,7 @@ void Win32Process::processPendingMessages() {
             PostQuitMessage(static_cast<int>(msg.wParam));  // for the main loop to see
             return;
         }
+        if (TranslateDialogKeys(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -91,6 +93,7 @@ int RunMessageLoop() {
     while (AnyProgramWindowLeft()) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0 || got == -1) break;
+        if (TranslateDialogKeys(msg)) continue;  // Tab, arrows, Enter, Escape in our dialogs
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

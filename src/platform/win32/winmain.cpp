@@ -14,6 +14,7 @@
 #include "platform/win32/gesture_parts.h"
 #include "platform/win32/process.h"
 #include "platform/win32/registry.h"
+#include "platform/win32/shell_parts.h"
 #include "settings/settings_store.h"
 
 namespace {
@@ -42,6 +43,32 @@ public:
             .ensureServiceRunning = [&desktop, &process] { kz::app::EnsureServiceRunning(desktop, process); }});
     }
 
+    // The tray icon, the about box, help and the Options dialog, once the gesture exists.
+    void attachShell(HINSTANCE module, kz::app::Instance& program, kz::win32::Win32Process& process,
+                     kz::SettingsStore& store) {
+        shell_.emplace(kz::win32::ShellLinks{.instance = module,
+                                             .program = program,
+                                             .store = store,
+                                             .codePage = codePage_,
+                                             .applicationFolder = process.applicationFolder(),
+                                             .gesture = gesture_ ? &*gesture_ : nullptr});
+    }
+    void addTrayIcon(kz::platform::MainWindow& window, std::string_view tooltip) override {
+        if (shell_) shell_->addTrayIcon(window, tooltip);
+    }
+    void removeTrayIcon() override {
+        if (shell_) shell_->removeTrayIcon();
+    }
+    void prepareOptionsLayout(kz::platform::MainWindow& window) override {
+        if (shell_) shell_->prepareOptionsLayout(window);
+    }
+    void openOptions() override {
+        if (shell_) shell_->openOptions();
+    }
+    void unloadOtherForms() override {
+        if (shell_) shell_->unloadOtherForms();
+    }
+
     void loadLanguages() override {
         if (gesture_) gesture_->loadLanguages();
     }
@@ -64,6 +91,7 @@ public:
 private:
     kz::win32::SystemCodePage codePage_;
     std::optional<kz::win32::GestureParts> gesture_;
+    std::optional<kz::win32::ShellParts> shell_;  // after the gesture: it uses it
 };
 
 void InitControlClasses() {
@@ -85,6 +113,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     ProgramParts parts;
     kz::app::Instance program({desktop, process, clock, store}, parts);
     parts.attachGesture(instance, program, desktop, process, clock, store);
+    parts.attachShell(instance, program, process, store);
     program.start();
     return kz::win32::RunMessageLoop();
 }

@@ -1,0 +1,26 @@
+#include "platform/win32/dialog_keys.h"
+
+namespace kz::win32 {
+namespace {
+
+constexpr wchar_t kDialogMark[] = L"KelvraZavoraDialog";
+
+}  // namespace
+
+void MarkAsDialog(HWND window) {
+    if (window != nullptr) SetPropW(window, kDialogMark, reinterpret_cast<HANDLE>(1));
+}
+
+bool TranslateDialogKeys(MSG& message) {
+    // Only keyboard and mnemonic messages need the dialog manager; the rest go straight on.
+    if (message.hwnd == nullptr || message.message < WM_KEYFIRST || message.message > WM_KEYLAST) {
+        return false;
+    }
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (root == nullptr || GetPropW(root, kDialogMark) == nullptr || !IsWindowVisible(root)) {
+        return false;
+    }
+    return IsDialogMessageW(root, &message) != FALSE;
+}
+
+}  // namespace kz::win32

@@ -1,0 +1,129 @@
+#include "platform/win32/shell_parts.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "options/language_list_reload.h"
+#include "platform/win32/wide_text.h"
+
+namespace kz::win32 {
+namespace {
+
+std::filesystem::path FromUtf8(const std::string& text) {
+    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
+}
+
+// The gesture's key handler is what the keyboard hook feeds; the gesture parts own it
+// and install it themselves, so the sink the dialog names is not needed.
+class NoSink final : public platform::KeyEventSink {
+public:
+    bool onKeyEvent(const platform::KeyEvent&) noexcept override { return false; }
+};
+NoSink g_noSink;
+
+}  // namespace
+
+// The hooks as the Options dialog switches them: through the gesture parts that own them.
+class ShellParts::GestureHooks final : public platform::Hooks {
+public:
+    explicit GestureHooks(GestureParts* gesture) : gesture_(gesture) {}
+    bool installKeyboardHook(platform::KeyEventSink&) override {
+        if (gesture_ != nullptr) gesture_->installKeyboardHook();
+        keyboard_ = gesture_ != nullptr;
+        return keyboard_;
+    }
+    void removeKeyboardHook() override {
+        if (gesture_ != nullptr) gesture_->removeKeyboardHook();
+        keyboard_ = false;
+    }
+    bool keyboardHookInstalled() const override { return keyboard_; }
+    // The mouse hook is installed by the popup itself, never by the dialog.
+    bool installMouseHook(platform::MouseEventSink&) override { return false; }
+    void removeMouseHook() override {
+        if (gesture_ != nullptr) gesture_->removeMouseHook();
+    }
+    bool mouseHookInstalled() const override { return false; }
+
+private:
+    GestureParts* gesture_;
+    bool keyboard_ = true;  // the start-up installed it
+};
+
+ShellParts::ShellParts(ShellLinks links)
+    : links_(std::move(links)),
+      help_(links_.applicationFolder),
+      tray_(links_.instance, *this),
+      about_(links_.instance, fonts_, [this] { return aboutFacts(); }),
+      hooks_(std::make_unique<GestureHooks>(links_.gesture)),
+      optionsWindow_(fonts_) {}
+
+ShellParts::~ShellParts() = default;
+
+options::DataFolder ShellParts::dataFolder() const {
+    return options::DataFolder{FromUtf8(links_.applicationFolder), links_.codePage};
+}
+
+void ShellParts::addTrayIcon(platform::MainWindow& window, std::string_view tooltip) {
+    tray_.add(reinterpret_cast<HWND>(window.handle()), Widen(tooltip));
+}
+
+void ShellParts::removeTrayIcon() { tray_.remove(); }
+
+void ShellParts::prepareOptionsLayout(platform::MainWindow& window) {
+    if (dialog_) return;
+    dialog_ = std::make_unique<options::OptionsDialog>(options::OptionsDialogServices{
+        .store = links_.store,
+        .running = links_.program.runningSettings(),
+        .hooks = *hooks_,
+        .keyHandler = g_noSink,
+        .messageBoxes = messageBoxes_,
+        .host = *this,
+        .view = optionsWindow_,
+        .dataFolder = dataFolder(),
+        .editor = editor_});
+    optionsWindow_.build(reinterpret_cast<HWND>(window.handle()), *dialog_);
+}
+
+void ShellParts::openOptions() {
+    if (dialog_) dialog_->menu_options_Click();
+}
+
+void ShellParts::unloadOtherForms() { about_.unload(); }
+
+void ShellParts::showTutorial() {
+    // The tutorial window is not part of the program yet: the item opens nothing.
+}
+
+void ShellParts::showAbout() { about_.show(); }
+
+void ShellParts::showHelp(std::string_view topic) { help_.show(topic); }
+
+void ShellParts::exitProgram() { links_.program.exitProgram(); }
+
+void ShellParts::setOptionsOpen(bool open) { links_.program.setOptionsOpen(open); }
+
+void ShellParts::savePopupState() {
+    if (links_.gesture != nullptr) links_.gesture->savePopupState();
+}
+
+void ShellParts::makePopupTopmost() {
+    if (links_.gesture != nullptr) links_.gesture->makePopupTopmost();
+}
+
+void ShellParts::rebuildKeyTable() {
+    if (links_.gesture != nullptr) links_.gesture->loadLanguages();
+}
+
+void ShellParts::clearRecentFunctionKey() {
+    if (links_.gesture != nullptr) links_.gesture->settingsSaved();
+}
+
+AboutFacts ShellParts::aboutFacts() {
+    AboutFacts facts;
+    const auto rows = options::BuildLanguageRows(links_.store, dataFolder(), false);
+    facts.languages = static_cast<std::size_t>(std::ranges::count_if(rows, &options::LanguageRow::checked));
+    if (links_.gesture != nullptr) facts.characters = links_.gesture->characters().size();
+    return facts;
+}
+
+}  // namespace kz::win32

@@ -1,0 +1,11 @@
+#pragma once
+// The program's version as its own executable's version resource states it, so the
+// version is written in one place only (resources/version.h).
+#include <string>
+
+namespace kz::win32 {
+
+// "major.minor.patch" of the product version; empty when the resource cannot be read.
+std::wstring OwnVersionText();
+
+}  // namespace kz::win32
