@@ -36,6 +36,9 @@ void RegistrySet(const Args& args, Json& out);     // regset KEY NAME TYPE DATA
 void RegistryDelete(const Args& args, Json& out);  // regdel KEY [NAME]
 void RegistryList(const Args& args, Json& out);    // reglist KEY
 
+// probe_resources.cpp
+void ExecutableInfo(const Args& args, Json& out);  // exeinfo PATH
+
 // probe_processes.cpp
 void ListProcesses(const Args& args, Json& out);   // procs
 void KillProcess(const Args& args, Json& out);     // kill PID [EXE]

@@ -36,7 +36,7 @@ const std::map<std::string, Command>& Commands() {
         {"menu", MenuItems},      {"screen", ScreenInfo},     {"activate", Activate},
         {"listview", ReadListView}, {"procs", ListProcesses}, {"kill", KillProcess},
         {"regget", RegistryGet},  {"regset", RegistrySet},   {"regdel", RegistryDelete},
-        {"reglist", RegistryList},  {"killall", KillAll},
+        {"reglist", RegistryList},  {"killall", KillAll},     {"exeinfo", ExecutableInfo},
     };
     return commands;
 }

@@ -1,0 +1,89 @@
+"""The tray icon of the interception instance: its menu opens with either mouse button,
+"Options" shows the dialog, "About" shows one about box, "Help" never harms the program,
+and "Exit" ends the interception instance while the service stays."""
+from harness.waiting import holds_for, wait_until
+from harness.zavora import MAIN_CLASS
+
+import options_ui as ui
+
+ABOUT_CAPTION = "About Kelvra Zavora"
+
+
+def test_either_button_opens_the_menu(env, zavora):
+    ui.start(env, zavora)
+    for button in (3, 1):
+        menu = ui.open_tray_menu(env, button)
+        assert menu.pid in zavora.pids()
+        # Five items and two separators, at the mouse: the menu stands at the icon.
+        x, y = ui.tray_icon_point(env)
+        left, top, right, bottom = menu.rect
+        assert left <= x <= right + 2 and bottom <= y + 2
+        env.keyboard.tap("Escape")
+        wait_until(lambda: not env.probe.find(cls=ui.MENU_CLASS, visible=True), 10,
+                   what="the menu to close")
+    # A dismissed menu does nothing: no dialog, the instance runs on.
+    assert ui.dialog(env) is None
+    assert zavora.settled()
+
+
+def test_options_opens_the_dialog_on_the_general_page(env, zavora):
+    ui.start(env, zavora)
+    window = ui.open_options(env)
+    c = ui.Controls(env, window)
+    assert c.one(ui.TAB_CLASS).visible
+    for caption in ("Help", "OK", "Cancel"):
+        assert c.button(caption).enabled
+    assert not c.button("Apply").enabled  # nothing edited yet
+    page = c.visible_page()
+    assert len(c.checkboxes(page)) == 5  # Check1, Check3, Check4, Check6, Check5
+    assert env.probe.text(c.combo().hwnd) == "Alt Gr (Right Alt)"
+    # Opening it again while it is open shows the same window, reloaded.
+    ui.choose_from_tray(env, "Options")
+    assert ui.dialog(env).hwnd == window.hwnd
+    env.keyboard.tap("Escape")
+    ui.wait_closed(env)
+    assert zavora.settled()
+
+
+def test_about_shows_one_box_with_the_version(env, zavora):
+    ui.start(env, zavora)
+    ui.choose_from_tray(env, "About")
+    about = wait_until(lambda: env.probe.find(text=ABOUT_CAPTION, visible=True), 10,
+                       what="the about box")[0]
+    texts = [env.probe.text(c.hwnd) for c in env.probe.children(about.hwnd)]
+    assert "Kelvra Zavora" in texts
+    details = next(t for t in texts if t.startswith("Version "))
+    assert details.splitlines()[0] == "Version 1.0.0"
+    assert "1 language in use" in details  # Testlang alone
+    ui.choose_from_tray(env, "About")
+    assert [w.hwnd for w in env.probe.find(text=ABOUT_CAPTION)] == [about.hwnd]
+    env.keyboard.tap("Escape")
+    wait_until(lambda: not env.probe.find(text=ABOUT_CAPTION, visible=True), 10,
+               what="the about box to close")
+
+
+def test_help_without_a_help_file_keeps_the_program_running(env, zavora):
+    ui.start(env, zavora)
+    ui.choose_from_tray(env, "Help")
+    holds_for(lambda: zavora.settled(), 2, what="the instances to stay up")
+    # The viewer may have said that the file is missing; whatever it shows is its own.
+    for window in env.probe.windows():
+        if window.pid in zavora.pids() and window.visible and window.cls not in (MAIN_CLASS,):
+            env.probe.post(window.hwnd, 0x0010)  # WM_CLOSE
+
+
+def test_exit_ends_the_interception_instance_and_leaves_the_service(env, zavora):
+    ui.start(env, zavora)
+    service = zavora.service_windows()[0]
+    ui.choose_from_tray(env, "Exit")
+    zavora.wait_settled(options=0, service=1, timeout=30)
+    assert zavora.service_windows()[0].hwnd == service.hwnd
+    wait_until(lambda: ui.tray_icon_point(env) is None, 10, what="the tray icon to go")
+
+
+def test_exit_while_the_dialog_is_open_ends_the_program_too(env, zavora):
+    ui.start(env, zavora)
+    ui.open_options(env)
+    ui.choose_from_tray(env, "Exit")
+    zavora.wait_settled(options=0, service=1, timeout=30)
+    assert ui.dialog(env) is None
