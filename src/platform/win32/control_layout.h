@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/canvas.h"
@@ -41,15 +42,17 @@ platform::FontSpec DialogFont();
 
 class ControlLayout {
 public:
-    explicit ControlLayout(FontCache& fonts) : fonts_(fonts) {}
+    // The controls show `font` (the dialog font unless a window asks for another).
+    explicit ControlLayout(FontCache& fonts, platform::FontSpec font = DialogFont())
+        : fonts_(fonts), font_(std::move(font)) {}
     ControlLayout(const ControlLayout&) = delete;
     ControlLayout& operator=(const ControlLayout&) = delete;
 
     // Creates the control in `parent`; it is placed by the next apply().
     HWND add(HWND parent, const ControlSpec& spec);
-    // Moves every control to its box at `dpi` and gives it the dialog font of that DPI.
+    // Moves every control to its box at `dpi` and gives it the layout's font at that DPI.
     void apply(int dpi);
-    HFONT font(int dpi) const { return fonts_.get(DialogFont(), dpi); }
+    HFONT font(int dpi) const { return fonts_.get(font_, dpi); }
 
 private:
     struct Placed {
@@ -61,6 +64,7 @@ private:
     // The font that lets the label's text fit; `r` grows as far as the text needs.
     HFONT fitLabel(const Placed& label, int dpi, RECT& r);
     FontCache& fonts_;
+    platform::FontSpec font_;
     std::vector<Placed> controls_;
 };
 

@@ -57,7 +57,8 @@ constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE;
 constexpr std::array<ControlDesign, 16> kControls{{
     {kLabel3, L"STATIC", editor::kNameLabel, kLabel, 0, {4680, 165, 1335, 255}},
     {kText3, L"EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, {6120, 120, 3075, 285}},
-    {kLabel4, L"STATIC", editor::kKeyLabel, kLabel, 0, {4680, 600, 3855, 255}},
+    // Reaching on to the Shift key's right edge, so no face cuts the sentence short.
+    {kLabel4, L"STATIC", editor::kKeyLabel, kLabel, 0, {4680, 600, 4575, 255}},
     {kLabel1, L"STATIC", editor::kTypesLabel, kLabel, 0, {120, 120, 1695, 255}},
     {kList1, L"LISTBOX", "", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE,
      {120, 420, 3615, 1425}},
@@ -152,6 +153,8 @@ EditLanguageWindow::EditLanguageWindow(EditLanguageWindowSetup setup) : s_(setup
 }
 
 EditLanguageWindow::~EditLanguageWindow() {
+    // Nothing said while the controls go reaches the model, which may be gone already.
+    model_ = nullptr;
     // The lists and the keyboard let go of their controls before the window goes.
     left_.reset();
     right_.reset();
@@ -185,28 +188,31 @@ void EditLanguageWindow::createControls() {
 // is after the model is attached.
 std::unique_ptr<EditorCharList> EditLanguageWindow::makeList(int id, editor::ListSide side) {
     const bool left = side == editor::ListSide::Left;
+    // Runs a model handler for this list, then shows the model again.
+    const auto onModel = [this](auto handler) {
+        if (model_ == nullptr) return;
+        handler(*model_);
+        refresh();
+    };
     EditorCharListEvents events{
-        .mouseDown = [this, left](int y) {
-            left ? model_->Picture1_MouseDown(y) : model_->Picture2_MouseDown(y);
-            refresh();
+        .mouseDown = [onModel, left](int y) {
+            onModel([&](editor::EditorModel& m) { left ? m.Picture1_MouseDown(y) : m.Picture2_MouseDown(y); });
         },
-        .doubleClick = [this, left] {
-            left ? model_->Picture1_DblClick() : model_->Picture2_DblClick();
-            refresh();
+        .doubleClick = [onModel, left] {
+            onModel([&](editor::EditorModel& m) { left ? m.Picture1_DblClick() : m.Picture2_DblClick(); });
         },
-        .keyDown = [this, left](editor::ListKey key) {
-            left ? model_->Picture1_KeyDown(key) : model_->Picture2_KeyDown(key);
-            refresh();
+        .keyDown = [onModel, left](editor::ListKey key) {
+            onModel([&](editor::EditorModel& m) { left ? m.Picture1_KeyDown(key) : m.Picture2_KeyDown(key); });
         },
-        .scrolled = [this, left](int value) {
-            left ? model_->VScroll1_Change(value) : model_->VScroll2_Change(value);
-            refresh();
+        .scrolled = [onModel, left](int value) {
+            onModel([&](editor::EditorModel& m) { left ? m.VScroll1_Change(value) : m.VScroll2_Change(value); });
         },
         // The left bar hands the focus on to its list; the right one keeps it and its
         // list is drawn again.
-        .barFocused = [this, left] {
-            if (left) SetFocus(left_->handle());
-            refresh();
+        .barFocused = [this, onModel, left] {
+            onModel([&](editor::EditorModel&) {
+                if (left && left_) SetFocus(left_->handle());
+            });
         }};
     return std::make_unique<EditorCharList>(EditorCharListSetup{.parent = window_,
                                                                 .id = id,

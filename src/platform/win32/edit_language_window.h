@@ -68,7 +68,8 @@ private:
     HWND window_ = nullptr;
     int dpi_ = 96;
     FontCache fonts_;
-    ControlLayout controls_{fonts_};
+    // The window's own captions in the keys' face, whose width the design's boxes fit.
+    ControlLayout controls_{fonts_, platform::pointFont(8.25, "Arial", false)};
     editor::EditorModel* model_ = nullptr;
     bool closed_ = false;
     bool settingName_ = false;  // the name box is being set from the model

@@ -4,12 +4,11 @@
 // returns the name under which it saved a language (empty when it saved nothing).
 #include <windows.h>
 
-#include <filesystem>
 #include <functional>
 
 #include "options/options_seams.h"
 #include "platform/code_page.h"
-#include "platform/message_box.h"
+#include "platform/win32/message_box.h"
 #include "settings/running_settings.h"
 #include "settings/settings_store.h"
 
@@ -19,10 +18,9 @@ struct LanguageEditorLinks {
     HINSTANCE instance = nullptr;
     SettingsStore& store;
     const platform::CodePage& codePage;
-    std::filesystem::path folder;  // the application folder with the data files
+    std::string applicationFolder;  // UTF-8, with the data files
     const RunningSettings& settings;
-    platform::MessageBoxes& messages;
-    std::function<HWND()> owner;  // the Options dialog's window
+    std::function<HWND()> owner;  // the Options dialog's window, the editor's owner
 };
 
 class Win32LanguageEditor final : public options::LanguageEditor {
@@ -36,6 +34,7 @@ private:
     std::string run(const std::string* name);
 
     LanguageEditorLinks links_;
+    SystemMessageBoxes messages_;
 };
 
 }  // namespace kz::win32

@@ -12,6 +12,7 @@
 #include "platform/win32/code_page.h"
 #include "platform/win32/desktop.h"
 #include "platform/win32/gesture_parts.h"
+#include "platform/win32/language_editor.h"
 #include "platform/win32/process.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/shell_parts.h"
@@ -52,6 +53,17 @@ public:
                                              .codePage = codePage_,
                                              .applicationFolder = process.applicationFolder(),
                                              .gesture = gesture_ ? &*gesture_ : nullptr});
+        editor_.emplace(kz::win32::LanguageEditorLinks{
+            .instance = module,
+            .store = store,
+            .codePage = codePage_,
+            .applicationFolder = process.applicationFolder(),
+            .settings = program.runningSettings(),
+            .owner = [&program]() -> HWND {
+                kz::platform::MainWindow* window = program.mainWindow();
+                return window != nullptr ? reinterpret_cast<HWND>(window->handle()) : nullptr;
+            }});
+        shell_->languageEditor().plug(&*editor_);
     }
     void addTrayIcon(kz::platform::MainWindow& window, std::string_view tooltip) override {
         if (shell_) shell_->addTrayIcon(window, tooltip);
@@ -91,6 +103,7 @@ public:
 private:
     kz::win32::SystemCodePage codePage_;
     std::optional<kz::win32::GestureParts> gesture_;
+    std::optional<kz::win32::Win32LanguageEditor> editor_;  // "Add Language" and "Edit Language"
     std::optional<kz::win32::ShellParts> shell_;  // after the gesture: it uses it
 };
 
