@@ -64,9 +64,46 @@ def tray_icon_point(env):
     return (right - span + (start_column + end) // 2, y)
 
 
-# The menu's items below its separators. Wine keeps a menu's items in the process that
-# made it, so another process cannot read them: the scenarios pick items with the keys.
-MENU_ITEMS = ["Tutorial", "About", "Options", "Help", "Exit"]
+# The menu's items, in groups between its two separators. Wine keeps a menu's items in
+# the process that made it, so another process cannot read them; and while our keyboard
+# hook is installed Wine gives the keys to the hook but not to the open menu. The
+# scenarios therefore click the items, found by the separators drawn in the menu.
+MENU_GROUPS = [["Tutorial"], ["About", "Options", "Help"], ["Exit"]]
+
+
+def _column(display_name, x, y, height):
+    """One column of the screen: a list of (r, g, b)."""
+    d = xdisplay.Display(display_name)
+    try:
+        data = d.screen().root.get_image(x, y, 1, height, X.ZPixmap, 0xFFFFFFFF).data
+        return [(data[i + 2], data[i + 1], data[i]) for i in range(0, height * 4, 4)]
+    finally:
+        d.close()
+
+
+def menu_item_points(env, menu):
+    """{caption: (x, y)} for the shown tray menu, from the separator lines that cross a
+    column near its left edge (the captions start further right)."""
+    left, top, right, bottom = menu.rect
+    column = _column(env.display, left + 8, top, bottom - top)
+    background = column[len(column) // 2]
+    # Rows of the column that are not the menu's background: the border and separators.
+    marked = [i for i, pixel in enumerate(column) if sum(abs(a - b) for a, b in zip(pixel, background)) > 30]
+    inner = [i for i in marked if 4 < i < len(column) - 5]
+    runs = []
+    for i in inner:
+        if runs and i - runs[-1][1] <= 2:
+            runs[-1][1] = i
+        else:
+            runs.append([i, i])
+    assert len(runs) == 2, f"expected two separators in the menu, found rows {runs}"
+    edges = [(3, runs[0][0] - 3), (runs[0][1] + 4, runs[1][0] - 3), (runs[1][1] + 4, len(column) - 3)]
+    points = {}
+    for (first, last), captions in zip(edges, MENU_GROUPS):
+        height = (last - first) / len(captions)
+        for n, caption in enumerate(captions):
+            points[caption] = ((left + right) // 2, top + int(first + height * (n + 0.5)))
+    return points
 
 
 def open_tray_menu(env, button=3):
@@ -78,11 +115,9 @@ def open_tray_menu(env, button=3):
 
 
 def choose_from_tray(env, caption, button=3):
-    """Opens the tray menu and chooses the item `caption` with the arrow keys and Enter."""
-    open_tray_menu(env, button)
-    for _ in range(MENU_ITEMS.index(caption) + 1):
-        env.keyboard.tap("Down")
-    env.keyboard.tap("Return")
+    """Opens the tray menu and clicks the item `caption`."""
+    menu = open_tray_menu(env, button)
+    env.mouse.click(*menu_item_points(env, menu)[caption])
     wait_until(lambda: not env.probe.find(cls=MENU_CLASS, visible=True), 10,
                what="the tray menu to close")
 

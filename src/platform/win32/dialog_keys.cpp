@@ -7,6 +7,11 @@ constexpr wchar_t kDialogMark[] = L"KelvraZavoraDialog";
 
 }  // namespace
 
+UINT DialogKeyMessage() {
+    static const UINT message = RegisterWindowMessageW(L"KelvraZavoraDialogKey");
+    return message;
+}
+
 void MarkAsDialog(HWND window) {
     if (window != nullptr) SetPropW(window, kDialogMark, reinterpret_cast<HANDLE>(1));
 }
@@ -20,6 +25,7 @@ bool TranslateDialogKeys(MSG& message) {
     if (root == nullptr || GetPropW(root, kDialogMark) == nullptr || !IsWindowVisible(root)) {
         return false;
     }
+    if (SendMessageW(root, DialogKeyMessage(), 0, reinterpret_cast<LPARAM>(&message)) != 0) return true;
     return IsDialogMessageW(root, &message) != FALSE;
 }
 

@@ -8,6 +8,9 @@
 namespace kz::win32 {
 
 void MarkAsDialog(HWND window);
+// The message a marked window receives first, with the MSG in lParam, for its own keys
+// (Ctrl+Tab between the pages of a tabbed dialog); a non-zero answer takes the key.
+UINT DialogKeyMessage();
 // IsDialogMessage for the marked top-level window that `message` belongs to. True when it
 // handled the message, which must then not be dispatched again.
 bool TranslateDialogKeys(MSG& message);

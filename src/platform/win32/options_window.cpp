@@ -218,9 +218,27 @@ LRESULT OptionsWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         detach();
         return DefSubclassProc(window, message, wParam, lParam);
     default:
+        if (message == DialogKeyMessage()) return onDialogKey(*reinterpret_cast<const MSG*>(lParam)) ? 1 : 0;
         break;
     }
     return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// Ctrl+Tab and Ctrl+Page Down go to the next page, with Shift or Page Up to the previous
+// one, as in every tabbed dialog of the system.
+bool OptionsWindow::onDialogKey(const MSG& key) {
+    if (key.message != WM_KEYDOWN || (GetKeyState(VK_CONTROL) & 0x8000) == 0) return false;
+    const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    int step = 0;
+    if (key.wParam == VK_TAB) step = shift ? -1 : 1;
+    if (key.wParam == VK_NEXT) step = 1;
+    if (key.wParam == VK_PRIOR) step = -1;
+    if (step == 0) return false;
+    const int count = static_cast<int>(kTabCaptions.size());
+    const auto current = static_cast<int>(SendMessageW(tab_, TCM_GETCURSEL, 0, 0));
+    SendMessageW(tab_, TCM_SETCURSEL, static_cast<WPARAM>((current + step + count) % count), 0);
+    onTabChanged();
+    return true;
 }
 
 bool OptionsWindow::onCommand(int id, int code) {

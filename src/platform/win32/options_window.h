@@ -45,6 +45,7 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool onCommand(int id, int code);
     void onTabChanged();
+    bool onDialogKey(const MSG& key);
     void onDpiChanged(int dpi, const RECT& suggested);
     void detach();
 

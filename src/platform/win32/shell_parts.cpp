@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "charset/language_order.h"
 #include "options/language_list_reload.h"
+#include "options/language_order.h"
 #include "platform/win32/wide_text.h"
 
 namespace kz::win32 {
@@ -120,8 +122,17 @@ void ShellParts::clearRecentFunctionKey() {
 
 AboutFacts ShellParts::aboutFacts() {
     AboutFacts facts;
-    const auto rows = options::BuildLanguageRows(links_.store, dataFolder(), false);
-    facts.languages = static_cast<std::size_t>(std::ranges::count_if(rows, &options::LanguageRow::checked));
+    // The languages the key table is built from: the enabled names of the stored order
+    // that are languages (the list's rows are exactly the names with a body).
+    const options::DataFolder data = dataFolder();
+    const auto rows = options::BuildLanguageRows(links_.store, data, false);
+    const auto order = ParseLanguageOrder(ReadLanguageOrder(links_.store, data.folder, data.codePage));
+    facts.languages = static_cast<std::size_t>(std::ranges::count_if(rows, [&order](const options::LanguageRow& row) {
+        const auto entry = std::ranges::find_if(order, [&row](const LanguageOrderEntry& e) {
+            return options::SameLanguageName(e.name, row.text);
+        });
+        return entry != order.end() && entry->enabled;
+    }));
     if (links_.gesture != nullptr) facts.characters = links_.gesture->characters().size();
     return facts;
 }
