@@ -29,21 +29,44 @@ void GestureParts::loadLanguages() {
 void GestureParts::loadPopupHidden() {
     if (popup_) return;
     window_ = std::make_unique<PopupWindow>(links_.instance);
+    panel_ = std::make_unique<AllCharactersPanel>(links_.instance, *window_);
+    view_ = std::make_unique<PopupViewRelay>(*window_, *panel_);
+    ansiTable_ = std::make_unique<AnsiTable>(links_.codePage);
     PopupSeams seams;
     seams.ensureServiceRunning = links_.ensureServiceRunning;
     seams.letPendingEventsRun = [this] { links_.process.processPendingMessages(); };
-    popup_ = std::make_unique<PopupList>(PopupList::Links{.settings = links_.settings,
-                                                          .characters = characters_,
-                                                          .keyboard = keyboard_,
-                                                          .input = input_,
-                                                          .gesture = gesture_,
-                                                          .tutorial = tutorial_,
-                                                          .view = *window_,
-                                                          .screen = screen_,
-                                                          .seams = std::move(seams)});
-    PopupList* model = popup_.get();
+    parts_ = std::make_unique<PopupParts>(PopupPartsLinks{
+        .popup = PopupList::Links{.settings = links_.settings,
+                                  .characters = characters_,
+                                  .keyboard = keyboard_,
+                                  .input = input_,
+                                  .gesture = gesture_,
+                                  .tutorial = tutorial_,
+                                  .view = *view_,
+                                  .screen = screen_,
+                                  .seams = std::move(seams)},
+        .store = screenStore_,
+        .ansi = *ansiTable_,
+        .loadData =
+            [this] {
+                return LoadAllCharactersData(screenStore_, FromUtf8(links_.process.applicationFolder()),
+                                             links_.codePage);
+            },
+        .screenView = *panel_,
+        .hooks = hooks_,
+        .clock = links_.clock,
+        .registry = registry_,
+        .windows = mouseWindows_});
+    popup_ = &parts_->popup();
+    PopupList* model = popup_;
+    PopupMouse* mouse = &parts_->mouse();
+    panel_->attach(parts_->screen(), *mouse);
+    view_->setModeSource([model] { return model->mode(); });
     window_->setStateSource([model] { return model->drawState(); });
     window_->setCloseHandler([model] { model->hidePopup(); });
+    window_->setMouseHandler([mouse](UINT message, WPARAM buttons, int x, int y) {
+        mouse->onWindowMessage(message, static_cast<int>(buttons), x, y);
+    });
     popup_->setWidth(0);
     window_->setTopmost();
 }
@@ -77,7 +100,10 @@ void GestureParts::unloadPopup() {
     hooks_.removeMouseHook();
     hooks_.removeKeyboardHook();
     handler_.reset();
-    popup_.reset();
+    popup_ = nullptr;
+    parts_.reset();
+    view_.reset();
+    panel_.reset();
     window_.reset();
 }
 

@@ -18,6 +18,11 @@
 #include "platform/process.h"
 #include "platform/win32/hooks.h"
 #include "platform/win32/keyboard.h"
+#include "platform/win32/all_characters_panel.h"
+#include "platform/win32/mouse_windows.h"
+#include "platform/win32/popup_parts.h"
+#include "platform/win32/popup_view_relay.h"
+#include "platform/win32/registry.h"
 #include "platform/win32/popup_screen.h"
 #include "platform/win32/popup_window.h"
 #include "platform/win32/synth_input.h"
@@ -79,8 +84,17 @@ private:
     AnsiDecodeTable ansi_{};
     GestureFlags gesture_;
     TutorialSlot tutorial_;
+    // The all-characters screen keeps its state and the mouse hook reads the double-click
+    // settings through a store of their own (the registry wrapper holds no state).
+    Win32Registry registry_;
+    SettingsStore screenStore_{registry_};
+    Win32MouseWindows mouseWindows_;
+    std::unique_ptr<AnsiTable> ansiTable_;
     std::unique_ptr<PopupWindow> window_;
-    std::unique_ptr<PopupList> popup_;
+    std::unique_ptr<AllCharactersPanel> panel_;
+    std::unique_ptr<PopupViewRelay> view_;
+    std::unique_ptr<PopupParts> parts_;
+    PopupList* popup_ = nullptr;  // in parts_
     std::unique_ptr<KeyHandler> handler_;
 };
 

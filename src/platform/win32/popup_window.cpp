@@ -15,7 +15,8 @@ namespace kz::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"KelvraZavoraPopup";
-constexpr DWORD kStyle = WS_POPUP;
+// The all-characters panel is a child that paints itself: the popup paints around it.
+constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST;
 constexpr UINT kNoActivation = SWP_NOACTIVATE | SWP_NOOWNERZORDER;
 
@@ -66,6 +67,16 @@ LRESULT PopupWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_VSCROLL: onScrollBar(reinterpret_cast<HWND>(lParam), wParam); return 0;
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP:
+            if (onMouse_) onMouse_(message, wParam, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+            return 0;
         case WM_CLOSE:
             if (onClose_) onClose_();
             return 0;  // never destroyed by a close: only the destructor unloads it

@@ -34,8 +34,15 @@ public:
     void addScrollBar(ScrollBar& bar) { scrollBars_.push_back(&bar); }
     void removeScrollBar(ScrollBar& bar) { std::erase(scrollBars_, &bar); }
 
+    // Mouse messages that reach the window (posted by the mouse hook, or the system's own
+    // when no hook is installed), with the position in the window's pixels.
+    using MouseHandler = std::function<void(UINT message, WPARAM buttons, int x, int y)>;
+    void setMouseHandler(MouseHandler handler) { onMouse_ = std::move(handler); }
+
     HWND handle() const { return window_; }
     int dpi() const { return dpi_; }
+    // The run-long fonts, shared with the all-characters panel that draws inside.
+    FontCache& fonts() { return fonts_; }
 
     // PopupView
     void redraw() override;
@@ -60,6 +67,7 @@ private:
     FontCache fonts_;
     StateSource source_;
     std::function<void()> onClose_;
+    MouseHandler onMouse_;
     std::vector<ScrollBar*> scrollBars_;
 };
 
