@@ -49,14 +49,27 @@ def twips(value, dpi):
     return round(value * dpi / 1440)
 
 
+def list_size(dpi):
+    """The outer size of an editor list: its 3315 x 2835 twips at 150, 2430 converted
+    edge by edge, and a one-pixel border around them."""
+    width = twips(150 + 3315, dpi) - twips(150, dpi)
+    height = twips(2430 + 2835, dpi) - twips(2430, dpi)
+    return (width + 2, height + 2)
+
+
 def click(env, window):
     env.mouse.click(*window.center)
 
 
+def caption(text):
+    """A control's text as shown: "&Yes" reads "Yes", "&&" is one "&"."""
+    return text.replace("&&", "\0").replace("&", "").replace("\0", "&")
+
+
 def child(env, parent, text=None, cls=None):
-    """The visible child control of `parent` with that text and class; None if absent."""
+    """The visible child control of `parent` with that caption and class; None if absent."""
     for control in env.probe.children(parent.hwnd):
-        if control.visible and (text is None or control.text == text) and \
+        if control.visible and (text is None or caption(control.text) == text) and \
                 (cls is None or control.cls.lower() == cls.lower()):
             return control
     return None
@@ -141,6 +154,12 @@ class Editor:
         y = area.rect[1] + 1 + twips(ROW_TWIPS * row + ROW_TWIPS // 2, self.dpi)
         self.env.mouse.click(area.rect[0] + 60, y)
 
+    def scroll_position(self, side):
+        """The value of the left (0) or right (1) list's scroll bar."""
+        bars = sorted((c for c in self.env.probe.children(self.window.hwnd) if c.cls.lower() == "scrollbar"),
+                      key=lambda c: c.rect[0])
+        return self.env.probe.send(bars[side].hwnd, 0x00E1)["result"]  # SBM_GETPOS
+
     def type_name(self, name):
         box = wait_child(self.env, self.window, cls="Edit")
         click(self.env, box)
@@ -190,6 +209,8 @@ def test_a_new_language_made_in_the_editor_is_offered_by_the_popup(env, zavora):
     editor.press("  Add    -->")      # è, after à and selected
     editor.press("Move to Top")       # è, à
     editor.type_name("Testlang")
+    assert editor.dpi == 96
+    assert all((area.width, area.height) == list_size(96) for area in editor.lists())
     print("editor screenshot at 96 dpi:", env.screenshot("editor-96dpi"))
     editor.press("OK")
     editor.wait_closed()
@@ -250,3 +271,49 @@ def test_a_changed_built_in_language_is_stored_and_restore_defaults_removes_it(e
     answer(env, wait_message(env, "Are you sure you want to reset your language settings?"), "Yes")
     wait_until(lambda: env.probe.reg_get(LANGUAGES_KEY, "French") is None, 10,
                what="the stored French to be removed")
+
+
+def test_lists_follow_keys_wheel_and_double_click_on_a_shifted_key(env, zavora):
+    options = Options.open(env, zavora, Languages=built_in_languages_off())
+    options.show_languages()
+    editor = options.add_language()
+    editor.press("Shift")
+    editor.press("!")                 # the shifted "1": a key of its own
+    editor.click_row(0, 0)            # "with acute": the left list has the focus
+    env.keyboard.tap("Down")
+    env.keyboard.tap("Down")          # í
+    editor.press("  Add    -->")
+    editor.click_row(0, 3)            # the focus back to the left list, away from row 0
+    left = editor.lists()[0]
+    env.mouse.wheel(*left.center, -1)  # one notch towards the user: four rows down
+    wait_until(lambda: editor.scroll_position(0) == 4, 10, what="the left list scrolled by four rows")
+    env.mouse.double_click(left.rect[0] + 60, left.rect[1] + 1 + twips(ROW_TWIPS // 2, editor.dpi))  # ú
+    editor.type_name("Keys")
+    editor.press("OK")
+    editor.wait_closed()
+    assert env.probe.reg_get(LANGUAGES_KEY, "Keys") == "! 00ED00FA"
+
+
+@pytest.fixture
+def dpi144(env):
+    env.prefix.set_dpi(144)
+    yield env
+    env.clean()
+    env.prefix.set_dpi(96)
+
+
+def test_the_editor_scales_to_the_screen_dpi(dpi144, zavora):
+    env = dpi144
+    options = Options.open(env, zavora, Languages=built_in_languages_off())
+    options.show_languages()
+    editor = options.add_language()
+    assert editor.dpi == 144
+    assert all((area.width, area.height) == list_size(144) for area in editor.lists())
+    editor.press("[")
+    editor.click_row(0, 2)
+    editor.press("  Add    -->")
+    editor.type_name("Scaled")
+    print("editor screenshot at 144 dpi:", env.screenshot("editor-144dpi"))
+    editor.press("Cancel")
+    editor.wait_closed()
+    assert stored_languages(env) == []
