@@ -219,6 +219,10 @@ def test_a_new_language_made_in_the_editor_is_offered_by_the_popup(env, zavora):
     rows = wait_until(lambda: (lambda r: r if r and r[-1]["texts"][0] == "Testlang" else None)(options.rows()),
                       10, what="Testlang in the language list")
     assert rows[-1]["checked"] and rows[-1]["selected"]
+    view = child(env, options.window, cls="SysListView32")
+    top = env.probe.listview(view.hwnd)["top"]
+    per_page = env.probe.send(view.hwnd, 0x1028)["result"]  # LVM_GETCOUNTPERPAGE
+    assert top <= len(rows) - 1 < top + per_page  # scrolled into view
     assert env.probe.info(options.window.hwnd).enabled
 
     options.press("OK")
