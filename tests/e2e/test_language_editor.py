@@ -313,6 +313,10 @@ def test_the_editor_scales_to_the_screen_dpi(dpi144, zavora):
     editor = options.add_language()
     assert editor.dpi == 144
     assert all((area.width, area.height) == list_size(144) for area in editor.lists())
+    # The prefix's United States layout: no "#" key, and "\\" stands right of "]".
+    assert child(env, editor.window, text="#") is None
+    backslash, bracket = child(env, editor.window, text="\\"), child(env, editor.window, text="]")
+    assert backslash.rect[1] == bracket.rect[1] and backslash.rect[0] == bracket.rect[2]
     editor.press("[")
     editor.click_row(0, 2)
     editor.press("  Add    -->")
