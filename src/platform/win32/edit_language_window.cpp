@@ -1,7 +1,5 @@
 #include "platform/win32/edit_language_window.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 #include <array>
 #include <string>
