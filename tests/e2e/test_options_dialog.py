@@ -168,3 +168,27 @@ def test_options_at_start_up_opens_the_same_dialog(env, zavora):
     ui.wait_closed(env)
     assert zavora.user_setting("Trigger") == "3"
     assert ui.dialog(env) is None and env.probe.exists(window.hwnd)
+
+
+def test_keyboard_alone_moves_between_the_controls(env, zavora):
+    ui.start(env, zavora)
+    ui.open_options(env)
+    boxes, _ = general_boxes(env)
+    wait_until(lambda: env.probe.focus()["focus"] == boxes[0].hwnd, 5,
+               what="the focus on the first box")
+    env.keyboard.tap("space")
+    wait_until(lambda: checked(env, boxes[0]), 5, what="Space to tick the first box")
+    assert ui.apply_enabled(env)
+    env.keyboard.tap("Tab")  # the trigger list
+    combo = ui.controls(env).combo()
+    wait_until(lambda: env.probe.focus()["focus"] == combo.hwnd, 5, what="Tab to reach the list")
+    env.keyboard.tap("Down")
+    wait_until(lambda: env.probe.text(combo.hwnd) == "Ctrl + Alt", 5, what="Down to pick Ctrl + Alt")
+    env.keyboard.tap("Tab")  # Check3; the arrow keys move through its group
+    env.keyboard.tap("Down")
+    wait_until(lambda: env.probe.focus()["focus"] == boxes[2].hwnd, 5,
+               what="Down to move to the next box")
+    env.keyboard.tap("Return")
+    ui.wait_closed(env)
+    assert zavora.user_setting("AutoStart") == "Yes"
+    assert zavora.user_setting("Trigger") == "1"

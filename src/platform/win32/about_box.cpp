@@ -142,6 +142,9 @@ LRESULT AboutBox::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case DM_GETDEFID:
         return MAKELONG(kCloseId, DC_HASDEFID);
+    case WM_NEXTDLGCTL:
+        MoveDialogFocus(window_, wParam, lParam);
+        return 0;
     case WM_DPICHANGED: {
         const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
         SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0,

@@ -45,7 +45,7 @@ AdvancedTab::AdvancedTab(HWND dialog, FontCache& fonts, options::OptionsDialog& 
                       .box = {120, 2820, 255, 255}, .id = kCheck2Id});
     page_.add({.text = L"Don't intercept keystroke when there are no characters associated with "
                        L"a key.",
-               .style = SS_NOTIFY, .box = {480, 2760, 4935, 495}, .id = kLabel14Id, .fitText = true,
+               .style = SS_NOTIFY | WS_GROUP, .box = {480, 2760, 4935, 495}, .id = kLabel14Id, .fitText = true,
                .growTwips = 300});
 }
 

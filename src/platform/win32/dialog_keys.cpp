@@ -16,6 +16,16 @@ void MarkAsDialog(HWND window) {
     if (window != nullptr) SetPropW(window, kDialogMark, reinterpret_cast<HANDLE>(1));
 }
 
+void MoveDialogFocus(HWND window, WPARAM wParam, LPARAM lParam) {
+    HWND target = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
+                                      : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
+    if (target == nullptr || !IsChild(window, target)) return;
+    SetFocus(target);
+    if ((SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {
+        SendMessageW(target, EM_SETSEL, 0, -1);
+    }
+}
+
 bool TranslateDialogKeys(MSG& message) {
     // Only keyboard and mnemonic messages need the dialog manager; the rest go straight on.
     if (message.hwnd == nullptr || message.message < WM_KEYFIRST || message.message > WM_KEYLAST) {

@@ -11,6 +11,10 @@ void MarkAsDialog(HWND window);
 // The message a marked window receives first, with the MSG in lParam, for its own keys
 // (Ctrl+Tab between the pages of a tabbed dialog); a non-zero answer takes the key.
 UINT DialogKeyMessage();
+// WM_NEXTDLGCTL for a marked window that is no dialog of the system (the dialog manager
+// moves the focus with it on the arrow keys): focuses the control it names, or the next
+// or previous one in the Tab order; a text box gets its text selected, as in a dialog.
+void MoveDialogFocus(HWND window, WPARAM wParam, LPARAM lParam);
 // IsDialogMessage for the marked top-level window that `message` belongs to. True when it
 // handled the message, which must then not be dispatched again.
 bool TranslateDialogKeys(MSG& message);

@@ -68,8 +68,9 @@ GeneralTab::GeneralTab(HWND dialog, FontCache& fonts, options::OptionsDialog& mo
 }
 
 void GeneralTab::create() {
-    // The arrow keys move between the boxes of a group: the first box, and the boxes
-    // below the trigger.
+    // The controls are made in the order of the keyboard: Tab goes from box to list to
+    // box, the arrow keys move among the four boxes below the list. The labels come last,
+    // each starting a group of its own, so no arrow key ever lands on one.
     const auto addBox = [this](CheckBox box, int left, int top) {
         const DWORD group = box == CheckBox::Check1 || box == CheckBox::Check3 ? WS_GROUP : 0;
         boxes_[static_cast<std::size_t>(box) - 1] =
@@ -78,15 +79,13 @@ void GeneralTab::create() {
     };
     const auto addLabel = [this](CheckLabel label, const wchar_t* text, TwipsBox box, DWORD style,
                                  int room) {
-        return page_.add({.windowClass = L"STATIC", .text = text, .style = SS_NOTIFY | style,
+        return page_.add({.windowClass = L"STATIC", .text = text, .style = SS_NOTIFY | WS_GROUP | style,
                           .box = box, .id = LabelId(label), .fitText = true, .growTwips = room});
     };
 
     addBox(CheckBox::Check1, 120, 240);
-    addLabel(CheckLabel::Label2, L"Automatically load Kelvra Zavora when the computer starts up",
-             {480, 270, 4575, 255}, SS_LEFT, 150);
-    page_.add({.windowClass = L"STATIC", .text = L"Trigger Key:", .box = {120, 1005, 975, 255},
-               .id = -1});
+    page_.add({.windowClass = L"STATIC", .text = L"Trigger Key:", .style = WS_GROUP,
+               .box = {120, 1005, 975, 255}, .id = -1});
     // A drop-down list's height includes its open list: room for every entry.
     combo_ = page_.add({.windowClass = L"COMBOBOX",
                         .style = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
@@ -94,8 +93,11 @@ void GeneralTab::create() {
     for (std::string_view entry : options::kTriggerEntries) {
         SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(entry).c_str()));
     }
+    for (const Row& row : kRows) addBox(row.box, row.boxLeft, row.boxTop);
+
+    addLabel(CheckLabel::Label2, L"Automatically load Kelvra Zavora when the computer starts up",
+             {480, 270, 4575, 255}, SS_LEFT, 150);
     for (const Row& row : kRows) {
-        addBox(row.box, row.boxLeft, row.boxTop);
         // Label18 draws its own text, so the badge can show through the gap in it.
         const DWORD style = row.label == CheckLabel::Label18 ? SS_OWNERDRAW : SS_LEFT;
         HWND label = addLabel(row.label, row.text, row.labelBox, style, row.room);

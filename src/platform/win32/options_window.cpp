@@ -204,6 +204,9 @@ LRESULT OptionsWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case DM_GETDEFID:
         return MAKELONG(IDOK, DC_HASDEFID);
+    case WM_NEXTDLGCTL:
+        MoveDialogFocus(window, wParam, lParam);
+        return 0;
     case WM_CLOSE:
         // The close box is Cancel while the dialog is open.
         if (model_->isOpen()) {
@@ -258,7 +261,11 @@ void OptionsWindow::onTabChanged() {
     const auto selected = static_cast<int>(SendMessageW(tab_, TCM_GETCURSEL, 0, 0));
     model_->TabStrip1_Click(selected < 0 ? OptionsTab::None : static_cast<OptionsTab>(selected));
     showSelectedPage();
-    if (model_->selectedTab() == OptionsTab::Languages) languages_->list().focus();
+    if (model_->selectedTab() == OptionsTab::Languages) {
+        languages_->list().focus();
+    } else if (HWND focus = GetFocus(); focus != nullptr && !IsWindowVisible(focus)) {
+        SetFocus(tab_);  // the focus was on the page just hidden
+    }
 }
 
 void OptionsWindow::onDpiChanged(int dpi, const RECT& suggested) {

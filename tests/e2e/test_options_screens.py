@@ -1,0 +1,54 @@
+"""The Options dialog laid out at the screen's DPI: every length of the design is in
+twips, so at 144 dpi the window and its controls are 1.5 times their size at 96 dpi.
+The three pages are kept as screenshots (options-<page>-<dpi>dpi.png) at both."""
+import pytest
+
+from harness.waiting import wait_until
+
+import options_ui as ui
+
+PAGES = ("general", "languages", "advanced")
+
+
+def twips(value, dpi):
+    """Pixels of a length in twips, halves to the even neighbour as the program rounds."""
+    return round(value * dpi / 1440)
+
+
+def show_pages(env, zavora, dpi):
+    ui.start(env, zavora)
+    window = ui.open_options(env)
+    assert window.width == twips(6240, dpi)
+    c = ui.controls(env)
+    for caption, left in (("Help", 120), ("OK", 2520), ("Cancel", 3720), ("Apply", 4920)):
+        button = c.button(caption)
+        assert button.width == twips(left + 1095, dpi) - twips(left, dpi)
+        assert button.height == twips(6360 + 375, dpi) - twips(6360, dpi)
+    assert c.list_view().width == twips(120 + 3735, dpi) - twips(120, dpi)
+    for n, page in enumerate(PAGES):
+        if n:
+            ui.next_tab(env)
+        wait_until(lambda: ui.controls(env).visible_page().hwnd == c.find(ui.PAGE_CLASS)[n].hwnd, 5,
+                   what=f"the {page} page")
+        shown = ui.controls(env).visible_page()
+        assert (shown.width, shown.height) == (twips(240 + 5655, dpi) - twips(240, dpi),
+                                               twips(480 + 5655, dpi) - twips(480, dpi))
+        print(f"{page} page at {dpi} dpi:", env.screenshot(f"options-{page}-{dpi}dpi"))
+    env.keyboard.tap("Escape")
+    ui.wait_closed(env)
+
+
+@pytest.fixture
+def dpi144(env):
+    env.prefix.set_dpi(144)
+    yield env
+    env.clean()
+    env.prefix.set_dpi(96)
+
+
+def test_pages_at_96_dpi(env, zavora):
+    show_pages(env, zavora, 96)
+
+
+def test_pages_at_144_dpi(dpi144, zavora):
+    show_pages(dpi144, zavora, 144)
