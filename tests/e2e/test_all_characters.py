@@ -128,6 +128,28 @@ def test_the_wheel_scrolls_the_characters_list(env, zavora):
     assert screen_shown(env) and target.has_focus() and target.chars() == ""
 
 
+def test_dragging_the_thumb_scrolls_the_list_and_a_press_on_an_arrow_steps_one_row(env, zavora):
+    target = start(env, zavora, RememberState="No")
+    window = open_screen(env)
+    bar = characters_bar(env, window)
+    x = (bar.rect[0] + bar.rect[2]) // 2
+    env.mouse.click(x, bar.rect[3] - 5)               # the down arrow
+    wait_until(lambda: env.probe.send(bar.hwnd, SBM_GETPOS)["result"] == 1, 10,
+               what="one row down")
+    # The thumb sits just below the up arrow; drag it halfway down the bar.
+    env.mouse.down(x, bar.rect[1] + 20)
+    env.mouse.move(x, (bar.rect[1] + bar.rect[3]) // 2)
+    wait_until(lambda: env.probe.send(bar.hwnd, SBM_GETPOS)["result"] > 1, 10,
+               what="the thumb to follow the pointer")
+    env.mouse.up()
+    dragged = env.probe.send(bar.hwnd, SBM_GETPOS)["result"]
+    # The drag is over: pressing the up arrow steps one row again.
+    env.mouse.click(x, bar.rect[1] + 5)
+    wait_until(lambda: env.probe.send(bar.hwnd, SBM_GETPOS)["result"] == dragged - 1, 10,
+               what="one row up after the drag")
+    assert screen_shown(env) and target.has_focus() and target.chars() == ""
+
+
 def test_a_click_outside_closes_the_screen_and_reaches_the_target(env, zavora):
     target = start(env, zavora, RememberState="No")
     env.keyboard.tap("x", "y", "z")

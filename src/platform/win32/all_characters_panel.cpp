@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/win32/double_buffer.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/gdi_holders.h"
@@ -119,7 +121,10 @@ void AllCharactersPanel::layout() {
         if (child != nullptr) MoveWindow(child, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
     };
     for (std::size_t i = 0; i < options_.size(); ++i) place(options_[i], local(controls.option[i]));
-    place(topCaption_, local(controls.topCaption));
+    // The caption's box reaches a pixel into the frame below it; the frame's line stays.
+    RECT topCaption = local(controls.topCaption);
+    topCaption.bottom = std::min(topCaption.bottom, local(controls.topFrame).top);
+    place(topCaption_, topCaption);
     place(charactersCaption_, local(controls.charactersCaption));
     if (topBar_) topBar_->move(local(controls.topBar));
     if (charactersBar_) charactersBar_->move(local(controls.charactersBar));

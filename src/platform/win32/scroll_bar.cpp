@@ -22,8 +22,11 @@ ScrollBar::~ScrollBar() {
 
 void ScrollBar::sync() {
     if (window_ == nullptr) return;
-    const int low = std::min(model_.min(), model_.max());
-    const int high = std::max(model_.min(), model_.max());
+    // A list shorter than its page (maximum below minimum) has nothing to scroll: the bar
+    // shows one position and is disabled, rather than a thumb away from its top.
+    const bool scrolls = model_.max() > model_.min();
+    const int low = scrolls ? model_.min() : model_.value();
+    const int high = scrolls ? model_.max() : model_.value();
     const int page = std::max(model_.largeChange(), 1);
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
