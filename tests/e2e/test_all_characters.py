@@ -202,3 +202,24 @@ def test_a_search_by_name_lists_the_matches_and_enter_types_the_first(env, zavor
     env.keyboard.tap("Return")
     wait_until(lambda: popup_hidden(env), 10, what="the screen to close")
     assert_typed_alone(target, E_ACUTE)
+
+
+def test_a_double_click_in_the_key_popup_types_that_candidate(env, zavora):
+    # A user language fixes the key popup's candidates: e offers é è ê ë.
+    zavora.start(user={"AutoStart": "No", "Languages": "Testlang"},
+                 machine={r"Languages\Testlang": "e 00E900E800EA00EB"})
+    zavora.wait_settled(options=1, service=1, timeout=60)
+    wait_until(lambda: env.probe.find(cls=POPUP_CLASS), 30, what="the popup window")
+    target = env.target()
+    target.clear()
+    env.keyboard.right_alt_down()
+    env.keyboard.tap("e")
+    env.keyboard.right_alt_up()
+    window = wait_until(lambda: (w := popup(env)) and w.visible and w.width > 0 and w, 10,
+                        what="the key popup")
+    # The rows (`pic1`) start 1590 twips down, 615 twips each; the second is è.
+    x = window.rect[0] + (240 + 1695 // 2) // TWIPS_PER_PIXEL
+    y = window.rect[1] + (1590 + 615 + 307) // TWIPS_PER_PIXEL
+    env.mouse.double_click(x, y)
+    wait_until(lambda: popup_hidden(env), 10, what="the key popup to close")
+    assert_typed_alone(target, "\u00e8")
