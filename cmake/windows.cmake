@@ -8,6 +8,8 @@ target_compile_definitions(zavora_core PRIVATE NOMINMAX)
 if(MINGW)
   # Static runtime: the exe runs with no DLL of ours beside it.
   target_link_options(zavora PRIVATE -static -static-libgcc -static-libstdc++ -municode)
+  # A release exe carries no symbols: it is what users download.
+  target_link_options(zavora PRIVATE $<$<CONFIG:Release>:-s>)
   target_compile_options(zavora PRIVATE -Wall -Wextra)
 endif()
 target_link_libraries(zavora PRIVATE user32 gdi32 comctl32 shell32 advapi32 uxtheme imm32 version)

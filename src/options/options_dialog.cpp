@@ -66,11 +66,8 @@ void OptionsDialog::menu_options_Click() {
 }
 
 void OptionsDialog::closeDialog() {
-    s_.view.hideDialog();
     open_ = false;
-    s_.host.setOptionsOpen(false);
-    s_.host.makePopupTopmost();
-    s_.hooks.installKeyboardHook(s_.keyHandler);
+    s_.host.closeOptions();
 }
 
 void OptionsDialog::savesettings(int buttonIndex) {

@@ -36,7 +36,6 @@ struct OptionsDialogServices {
     SettingsStore& store;
     RunningSettings& running;
     platform::Hooks& hooks;
-    platform::KeyEventSink& keyHandler;  // what the keyboard hook calls once reinstalled
     platform::MessageBoxes& messageBoxes;
     OptionsHost& host;
     OptionsView& view;

@@ -19,6 +19,10 @@ public:
     // The popup keeps the all-characters screen's selections before the hooks go.
     virtual void savePopupState() = 0;
     virtual void makePopupTopmost() = 0;
+    // Closes the dialog as every close of the main window that is not an exit does: the
+    // window hidden, the options-open flag cleared, the popup topmost again and the
+    // keyboard hook back in place. The application core owns that sequence.
+    virtual void closeOptions() = 0;
     // Rebuilds the key table from the store, so the popup uses the saved languages at once.
     virtual void rebuildKeyTable() = 0;
     // Clears the key handler's memory of a recent function-key trigger (`fkeyRecent`).
@@ -63,7 +67,6 @@ public:
     // Lays out and shows the dialog (column width, centred on the primary screen, page
     // backgrounds, the example badge) with the page of the selected tab visible.
     virtual void showDialog() = 0;
-    virtual void hideDialog() = 0;
 };
 
 }  // namespace kz::options

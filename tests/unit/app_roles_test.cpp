@@ -212,7 +212,8 @@ TEST(Shutdown, ClosingTheOptionsDialogHidesAndKeepsRunning) {
         void installKeyboardHook() override { ++installs; }
         void removeKeyboardHook() override { ++removals; }
         void unloadPopup() override { ++popupUnloads; }
-        int installs = 0, removals = 0, popupUnloads = 0;
+        void makePopupTopmost() override { ++retops; }
+        int installs = 0, removals = 0, popupUnloads = 0, retops = 0;
     } parts;
     sim::SimWorld world;
     sim::SimProcess process(world, 1, "");
@@ -227,6 +228,7 @@ TEST(Shutdown, ClosingTheOptionsDialogHidesAndKeepsRunning) {
     EXPECT_FALSE(instance.mainWindow()->isVisible());
     EXPECT_FALSE(instance.optionsOpen());
     EXPECT_EQ(parts.installs, 2);
+    EXPECT_EQ(parts.retops, 1);
     instance.exitProgram();  // the tray menu's "Exit"
     EXPECT_TRUE(process.ended());
     EXPECT_EQ(parts.removals, 1);

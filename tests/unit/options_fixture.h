@@ -50,6 +50,7 @@ public:
     void setOptionsOpen(bool open) override { optionsOpen = open; }
     void savePopupState() override { calls.push_back("savePopupState"); }
     void makePopupTopmost() override { calls.push_back("makePopupTopmost"); }
+    void closeOptions() override { calls.push_back("closeOptions"); }
     void rebuildKeyTable() override {
         calls.push_back("rebuildKeyTable");
         storeAtRebuild = snapshot_();
@@ -79,7 +80,6 @@ public:
     std::optional<std::size_t> rowNearBottom() const override { return bottom; }
     void ensureVisible(std::size_t row) override { calls.push_back("visible " + std::to_string(row)); }
     void showDialog() override { calls.push_back("show"); }
-    void hideDialog() override { calls.push_back("hide"); }
 
     std::vector<std::string> calls;
     int rowsChangedCount = 0;
@@ -128,7 +128,6 @@ protected:
                 .store = store,
                 .running = running,
                 .hooks = input,
-                .keyHandler = keySink,
                 .messageBoxes = boxes,
                 .host = host,
                 .view = view,

@@ -122,10 +122,6 @@ void OptionsWindow::showDialog() {
     if (HWND first = GetNextDlgTabItem(main_, nullptr, FALSE)) SetFocus(first);
 }
 
-void OptionsWindow::hideDialog() {
-    if (main_ != nullptr) ShowWindow(main_, SW_HIDE);
-}
-
 // --- layout ---
 
 void OptionsWindow::layout(int dpi) {

@@ -37,7 +37,6 @@ public:
     void ensureVisible(std::size_t row) override;
     // options::OptionsView
     void showDialog() override;
-    void hideDialog() override;
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,

@@ -6,24 +6,10 @@
 #include "charset/language_order.h"
 #include "options/language_list_reload.h"
 #include "options/language_order.h"
+#include "platform/file_bytes.h"
 #include "platform/win32/wide_text.h"
 
 namespace kz::win32 {
-namespace {
-
-std::filesystem::path FromUtf8(const std::string& text) {
-    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
-}
-
-// The gesture's key handler is what the keyboard hook feeds; the gesture parts own it
-// and install it themselves, so the sink the dialog names is not needed.
-class NoSink final : public platform::KeyEventSink {
-public:
-    bool onKeyEvent(const platform::KeyEvent&) noexcept override { return false; }
-};
-NoSink g_noSink;
-
-}  // namespace
 
 // The hooks as the Options dialog switches them: through the gesture parts that own them.
 class ShellParts::GestureHooks final : public platform::Hooks {
@@ -62,7 +48,7 @@ ShellParts::ShellParts(ShellLinks links)
 ShellParts::~ShellParts() = default;
 
 options::DataFolder ShellParts::dataFolder() const {
-    return options::DataFolder{FromUtf8(links_.applicationFolder), links_.codePage};
+    return options::DataFolder{platform::PathFromUtf8(links_.applicationFolder), links_.codePage};
 }
 
 void ShellParts::addTrayIcon(platform::MainWindow& window, std::string_view tooltip) {
@@ -77,7 +63,6 @@ void ShellParts::prepareOptionsLayout(platform::MainWindow& window) {
         .store = links_.store,
         .running = links_.program.runningSettings(),
         .hooks = *hooks_,
-        .keyHandler = g_noSink,
         .messageBoxes = messageBoxes_,
         .host = *this,
         .view = optionsWindow_,
@@ -103,6 +88,8 @@ void ShellParts::showHelp(std::string_view topic) { help_.show(topic); }
 void ShellParts::exitProgram() { links_.program.exitProgram(); }
 
 void ShellParts::setOptionsOpen(bool open) { links_.program.setOptionsOpen(open); }
+
+void ShellParts::closeOptions() { links_.program.unloadMainWindow(); }
 
 void ShellParts::savePopupState() {
     if (links_.gesture != nullptr) links_.gesture->savePopupState();

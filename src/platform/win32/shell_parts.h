@@ -78,6 +78,7 @@ private:
     void setOptionsOpen(bool open) override;
     void savePopupState() override;
     void makePopupTopmost() override;
+    void closeOptions() override;
     void rebuildKeyTable() override;
     void clearRecentFunctionKey() override;
 
