@@ -15,6 +15,8 @@ from contextlib import contextmanager
 from Xlib import X, XK, display as xdisplay
 from Xlib.ext import xtest
 
+from .waiting import wait_until
+
 RIGHT_ALT_KEYCODE = 108
 
 # Names accepted by Keyboard.keycode besides X keysym names ("e", "Return", "F10", "Shift_L").
@@ -105,7 +107,18 @@ class Mouse:
         self.display_name = display_name
 
     def move(self, x, y):
-        xdotool(self.display_name, "mousemove", "--sync", x, y)
+        # Not `mousemove --sync`: it waits for a motion event, and there is none when the
+        # pointer is already there.
+        xdotool(self.display_name, "mousemove", x, y)
+        wait_until(lambda: self.position() == (x, y), 5, interval=0.02,
+                   what=f"the pointer to reach {x}, {y}")
+
+    def position(self):
+        out = subprocess.run(["xdotool", "getmouselocation", "--shell"], check=True, timeout=30,
+                             capture_output=True, text=True,
+                             env={"DISPLAY": self.display_name, "PATH": "/usr/bin:/bin"}).stdout
+        values = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        return (int(values["X"]), int(values["Y"]))
 
     def click(self, x, y, button=1, repeat=1):
         self.move(x, y)
