@@ -70,14 +70,14 @@ platform::FontSpec DialogFont() {
     return platform::pointFont(8.0, face, false);
 }
 
-HWND ControlLayout::add(HWND parent, const ControlSpec& spec) {
-    const std::wstring text(spec.text);
-    HWND window = CreateWindowExW(spec.exStyle, spec.windowClass, text.c_str(),
-                                  WS_CHILD | WS_VISIBLE | spec.style, 0, 0, 0, 0, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+HWND ControlLayout::add(HWND parent, const ControlSpec& desc) {
+    const std::wstring text(desc.text);
+    HWND window = CreateWindowExW(desc.exStyle, desc.windowClass, text.c_str(),
+                                  WS_CHILD | WS_VISIBLE | desc.style, 0, 0, 0, 0, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(desc.id)),
                                   reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
                                   nullptr);
-    if (window != nullptr) controls_.push_back({window, spec.box, spec.fitText, spec.growTwips});
+    if (window != nullptr) controls_.push_back({window, desc.box, desc.fitText, desc.growTwips});
     return window;
 }
 
@@ -95,11 +95,11 @@ void ControlLayout::apply(int dpi) {
 HFONT ControlLayout::fitLabel(const Placed& label, int dpi, RECT& r) {
     const std::wstring text = WindowText(label.window);
     const int room = r.bottom - r.top + platform::TwipsToPixels(label.growTwips, dpi);
-    platform::FontSpec spec = DialogFont();
+    platform::FontSpec desc = DialogFont();
     HFONT font = nullptr;
     for (int halfPoints = 16; halfPoints >= 14; --halfPoints) {
-        spec.heightTwips = -halfPoints * 10;  // 20 twips to the point
-        font = fonts_.get(spec, dpi);
+        desc.heightTwips = -halfPoints * 10;  // 20 twips to the point
+        font = fonts_.get(desc, dpi);
         const int needed = TextHeight(text, font, r.right - r.left);
         if (needed <= room) {
             r.bottom = std::max(r.bottom, r.top + needed);

@@ -49,7 +49,7 @@ public:
     ControlLayout& operator=(const ControlLayout&) = delete;
 
     // Creates the control in `parent`; it is placed by the next apply().
-    HWND add(HWND parent, const ControlSpec& spec);
+    HWND add(HWND parent, const ControlSpec& desc);
     // Moves every control to its box at `dpi` and gives it the layout's font at that DPI.
     void apply(int dpi);
     HFONT font(int dpi) const { return fonts_.get(font_, dpi); }

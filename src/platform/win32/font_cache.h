@@ -18,12 +18,12 @@ public:
     FontCache(const FontCache&) = delete;
     FontCache& operator=(const FontCache&) = delete;
 
-    // The font for `spec` at `dpi`; null only when the system refused to make one.
-    HFONT get(const platform::FontSpec& spec, int dpi);
+    // The font for `desc` at `dpi`; null only when the system refused to make one.
+    HFONT get(const platform::FontSpec& desc, int dpi);
 
     // The LOGFONT of `makeFont`: lfHeight in pixels at `dpi` (keeping its sign), weight 700
     // for bold else 0, character set 0, CLEARTYPE_QUALITY, everything else 0.
-    static LOGFONTW Describe(const platform::FontSpec& spec, int dpi);
+    static LOGFONTW Describe(const platform::FontSpec& desc, int dpi);
 
 private:
     using Key = std::tuple<std::string, int, bool, int>;

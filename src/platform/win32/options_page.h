@@ -37,7 +37,7 @@ public:
     OptionsPage& operator=(const OptionsPage&) = delete;
 
     HWND hwnd() const { return page_; }
-    HWND add(const ControlSpec& spec) { return controls_.add(page_, spec); }
+    HWND add(const ControlSpec& desc) { return controls_.add(page_, desc); }
     // Places the page at its box in the dialog and its controls at theirs.
     void layout(const TwipsBox& box, int dpi);
     int dpi() const { return dpi_; }

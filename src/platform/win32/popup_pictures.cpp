@@ -35,9 +35,9 @@ void RoundBox(HDC dc, const RECT& r, int radius, COLORREF fill, COLORREF edge) {
     RoundRect(dc, r.left, r.top, r.right, r.bottom, radius, radius);
 }
 
-void Text(HDC dc, const wchar_t* text, RECT r, UINT flags, const platform::FontSpec& spec, COLORREF color,
+void Text(HDC dc, const wchar_t* text, RECT r, UINT flags, const platform::FontSpec& desc, COLORREF color,
           int dpi, FontCache& fonts) {
-    HFONT font = fonts.get(spec, dpi);
+    HFONT font = fonts.get(desc, dpi);
     if (font == nullptr) return;
     SelectionGuard selected(dc, font);
     SetBkMode(dc, TRANSPARENT);
