@@ -101,10 +101,26 @@ def xdotool(display_name, *args, timeout=30):
 
 class Mouse:
     """xdotool's mouse; Windows screen coordinates equal X coordinates, since the virtual
-    desktop fills the X screen from its origin."""
+    desktop fills the X screen from its origin.
+
+    A press near the previous one within the double-click time is a double click to
+    Windows. click() and down() are single presses, so they let that time pass first;
+    double_click() makes the pair on purpose."""
+
+    double_click_ms = 500  # the prefix's default (HKCU\Control Panel\Mouse DoubleClickSpeed)
+    double_click_size = 4  # SM_CXDOUBLECLK / SM_CYDOUBLECLK
 
     def __init__(self, display_name):
         self.display_name = display_name
+        self._last_press = None  # (monotonic seconds, x, y)
+
+    def _let_double_click_time_pass(self, x, y):
+        if self._last_press:
+            when, px, py = self._last_press
+            half = self.double_click_size // 2
+            remaining = when + self.double_click_ms / 1000 + 0.05 - time.monotonic()
+            if abs(x - px) <= half and abs(y - py) <= half and remaining > 0:
+                time.sleep(remaining)
 
     def move(self, x, y):
         # Not `mousemove --sync`: it waits for a motion event, and there is none when the
@@ -122,20 +138,25 @@ class Mouse:
 
     def click(self, x, y, button=1, repeat=1):
         self.move(x, y)
+        self._let_double_click_time_pass(x, y)
         xdotool(self.display_name, "click", "--repeat", repeat, button)
+        self._last_press = (time.monotonic(), x, y)
 
     def double_click(self, x, y, button=1):
         self.click(x, y, button, repeat=2)
 
     def down(self, x, y, button=1):
         self.move(x, y)
+        self._let_double_click_time_pass(x, y)
         xdotool(self.display_name, "mousedown", button)
+        self._last_press = (time.monotonic(), x, y)
 
     def up(self, button=1):
         xdotool(self.display_name, "mouseup", button)
 
     def wheel(self, x, y, notches):
-        """Positive notches roll away from the user (X button 4), negative towards (5)."""
+        """Positive notches roll away from the user (X button 4), negative towards (5).
+        Wheel steps are no presses to Windows, so they leave the double-click time alone."""
         self.move(x, y)
         button = 4 if notches > 0 else 5
         xdotool(self.display_name, "click", "--repeat", abs(notches), button)
