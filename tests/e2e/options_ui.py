@@ -83,7 +83,9 @@ def _column(display_name, x, y, height):
 
 def menu_item_points(env, menu):
     """{caption: (x, y)} for the shown tray menu, from the separator lines that cross a
-    column near its left edge (the captions start further right)."""
+    column near its left edge (the captions start further right); None until the menu
+    shows exactly its two separators (it may not be drawn yet, or the icon's tooltip may
+    still lie over its lower end)."""
     left, top, right, bottom = menu.rect
     column = _column(env.display, left + 8, top, bottom - top)
     background = column[len(column) // 2]
@@ -96,7 +98,8 @@ def menu_item_points(env, menu):
             runs[-1][1] = i
         else:
             runs.append([i, i])
-    assert len(runs) == 2, f"expected two separators in the menu, found rows {runs}"
+    if len(runs) != 2:
+        return None
     edges = [(3, runs[0][0] - 3), (runs[0][1] + 4, runs[1][0] - 3), (runs[1][1] + 4, len(column) - 3)]
     points = {}
     for (first, last), captions in zip(edges, MENU_GROUPS):
@@ -117,7 +120,9 @@ def open_tray_menu(env, button=3):
 def choose_from_tray(env, caption, button=3):
     """Opens the tray menu and clicks the item `caption`."""
     menu = open_tray_menu(env, button)
-    env.mouse.click(*menu_item_points(env, menu)[caption])
+    points = wait_until(lambda: menu_item_points(env, menu), 10,
+                        what="the tray menu drawn with its two separators")
+    env.mouse.click(*points[caption])
     wait_until(lambda: not env.probe.find(cls=MENU_CLASS, visible=True), 10,
                what="the tray menu to close")
 
@@ -130,7 +135,15 @@ def dialog(env):
 
 def open_options(env):
     choose_from_tray(env, "Options")
-    return wait_until(lambda: dialog(env), 15, what="the Options dialog")
+    window = wait_until(lambda: dialog(env), 15, what="the Options dialog")
+    # Keys typed before the dialog is active with a focused control would go elsewhere.
+    wait_until(lambda: has_keyboard(env, window), 10, what="the Options dialog to take the keyboard")
+    return window
+
+
+def has_keyboard(env, window):
+    focus = env.probe.focus()
+    return focus["foreground"] == window.hwnd and focus["focus"] != 0
 
 
 def wait_closed(env):
