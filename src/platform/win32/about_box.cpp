@@ -3,6 +3,7 @@
 #include "platform/win32/dialog_keys.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/version_info.h"
+#include "platform/win32/window_binding.h"
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
@@ -117,19 +118,7 @@ void AboutBox::layout(int dpi) {
 }
 
 LRESULT CALLBACK AboutBox::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<AboutBox*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<AboutBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        self->window_ = nullptr;
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return self->handle(message, wParam, lParam);
+    return DispatchToWindowObject(window, message, wParam, lParam, &AboutBox::window_, &AboutBox::handle);
 }
 
 LRESULT AboutBox::handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -8,6 +8,7 @@
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/gdi_holders.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_binding.h"
 #include "popup/all_characters_draw.h"
 #include "popup/all_characters_layout.h"
 
@@ -165,14 +166,7 @@ void AllCharactersPanel::captionsChanged() {
 }
 
 LRESULT CALLBACK AllCharactersPanel::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<AllCharactersPanel*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<AllCharactersPanel*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    return self->handle(message, wParam, lParam);
+    return DispatchToWindowObject(window, message, wParam, lParam, &AllCharactersPanel::window_, &AllCharactersPanel::handle);
 }
 
 LRESULT AllCharactersPanel::handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -11,6 +11,7 @@
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/gdi_holders.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_binding.h"
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
@@ -287,14 +288,7 @@ void EditLanguageWindow::focusList(editor::ListSide side) {
 }
 
 LRESULT CALLBACK EditLanguageWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<EditLanguageWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<EditLanguageWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    return self->handle(message, wParam, lParam);
+    return DispatchToWindowObject(window, message, wParam, lParam, &EditLanguageWindow::window_, &EditLanguageWindow::handle);
 }
 
 LRESULT EditLanguageWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -315,12 +309,6 @@ LRESULT EditLanguageWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             // Destroyed with its owner (the program is ending): the modal loop ends too.
             closed_ = true;
             return 0;
-        case WM_NCDESTROY: {
-            const HWND window = window_;
-            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-            window_ = nullptr;
-            return DefWindowProcW(window, message, wParam, lParam);
-        }
         default: return DefWindowProcW(window_, message, wParam, lParam);
     }
 }

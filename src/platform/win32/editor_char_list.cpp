@@ -6,6 +6,7 @@
 #include "platform/win32/double_buffer.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/gdi_holders.h"
+#include "platform/win32/window_binding.h"
 
 namespace kz::win32 {
 
@@ -94,14 +95,7 @@ bool EditorCharList::routeScroll(HWND bar, WPARAM wParam) {
 }
 
 LRESULT CALLBACK EditorCharList::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<EditorCharList*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<EditorCharList*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    return self->handle(message, wParam, lParam);
+    return DispatchToWindowObject(window, message, wParam, lParam, &EditorCharList::window_, &EditorCharList::handle);
 }
 
 LRESULT CALLBACK EditorCharList::BarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,

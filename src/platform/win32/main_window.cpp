@@ -2,6 +2,7 @@
 
 #include "platform/win32/screen.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_binding.h"
 
 namespace kz::win32 {
 namespace {
@@ -74,20 +75,7 @@ Win32MainWindow::~Win32MainWindow() {
 }
 
 LRESULT CALLBACK Win32MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<Win32MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->hwnd_ = hwnd;
-    }
-    auto* self = reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-        self->box_ = nullptr;
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return self->handle(message, wParam, lParam);
+    return DispatchToWindowObject(hwnd, message, wParam, lParam, &Win32MainWindow::hwnd_, &Win32MainWindow::handle);
 }
 
 LRESULT Win32MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -109,6 +97,9 @@ LRESULT Win32MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case kDestroyLater:
             DestroyWindow(hwnd_);
             return 0;
+        case WM_NCDESTROY:
+            box_ = nullptr;  // destroyed with its parent
+            break;
         default:
             break;
     }

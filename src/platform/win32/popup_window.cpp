@@ -4,6 +4,7 @@
 #include "platform/win32/double_buffer.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/gdi_holders.h"
+#include "platform/win32/window_binding.h"
 #include "popup/popup_render.h"
 
 #ifndef WM_DPICHANGED
@@ -48,14 +49,7 @@ PopupWindow::~PopupWindow() {
 }
 
 LRESULT CALLBACK PopupWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<PopupWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<PopupWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    return self->handle(message, wParam, lParam);
+    return DispatchToWindowObject(window, message, wParam, lParam, &PopupWindow::window_, &PopupWindow::handle);
 }
 
 LRESULT PopupWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
