@@ -96,8 +96,12 @@ def main():
         print(f"check-help: {chm} is missing", file=sys.stderr)
         return 1
     with tempfile.TemporaryDirectory() as temp:
-        extracted = subprocess.run(["7z", "x", "-y", f"-o{temp}", str(chm)],
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        try:
+            extracted = subprocess.run(["7z", "x", "-y", f"-o{temp}", str(chm)],
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        except FileNotFoundError:
+            print("check-help: 7z is missing (Debian package p7zip-full)", file=sys.stderr)
+            return 1
         if extracted.returncode != 0:
             print(f"check-help: 7z cannot read {chm}:\n{extracted.stderr}", file=sys.stderr)
             return 1
