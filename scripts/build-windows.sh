@@ -2,7 +2,7 @@
 # Cross build of zavora.exe with MinGW-w64 (x86_64), and the end-to-end test tools.
 #   scripts/build-windows.sh [BUILD_DIR]  (default: $ZAVORA_WIN_BUILD or build/windows)
 # Results: BUILD_DIR/zavora.exe with the data files beside it, the same in BUILD_DIR/dist/
-# (the folder to copy to a Windows machine), BUILD_DIR/e2e-tools/{probe,target}.exe and
+# (the folder to copy to a Windows machine), BUILD_DIR/e2e-tools/{probe,target,wizard}.exe and
 # BUILD_DIR/win32-checks/win32_checks.exe.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"

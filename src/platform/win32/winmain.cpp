@@ -13,6 +13,7 @@
 #include "platform/win32/desktop.h"
 #include "platform/win32/gesture_parts.h"
 #include "platform/win32/language_editor.h"
+#include "platform/win32/language_picker_window.h"
 #include "platform/win32/process.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/shell_parts.h"
@@ -65,6 +66,13 @@ public:
             }});
         shell_->languageEditor().plug(&*editor_);
     }
+    // "/setup": the first-run language picker, the process's only window.
+    void attachSetup(HINSTANCE module, kz::win32::Win32Process& process, kz::SettingsStore& store) {
+        pickerLinks_.emplace(kz::win32::LanguagePickerLinks{module, store, codePage_, process.applicationFolder()});
+    }
+    void showSetup() override {
+        if (pickerLinks_) picker_.emplace(*pickerLinks_);
+    }
     void addTrayIcon(kz::platform::MainWindow& window, std::string_view tooltip) override {
         if (shell_) shell_->addTrayIcon(window, tooltip);
     }
@@ -105,6 +113,8 @@ private:
     std::optional<kz::win32::GestureParts> gesture_;
     std::optional<kz::win32::Win32LanguageEditor> editor_;  // "Add Language" and "Edit Language"
     std::optional<kz::win32::ShellParts> shell_;  // after the gesture: it uses it
+    std::optional<kz::win32::LanguagePickerLinks> pickerLinks_;
+    std::optional<kz::win32::LanguagePickerWindow> picker_;
 };
 
 void InitControlClasses() {
@@ -127,6 +137,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     kz::app::Instance program({desktop, process, clock, store}, parts);
     parts.attachGesture(instance, program, desktop, process, clock, store);
     parts.attachShell(instance, program, process, store);
+    parts.attachSetup(instance, process, store);
     program.start();
     return kz::win32::RunMessageLoop();
 }

@@ -1,0 +1,51 @@
+#include "firstrun/language_picker.h"
+
+#include "firstrun/installer_languages.h"
+#include "options/language_order.h"
+#include "options/options_texts.h"
+#include "settings/setting_access.h"
+
+namespace kz::firstrun {
+namespace {
+
+constexpr std::string_view kNotSaved =
+    "Your choice of languages could not be saved: Windows did not allow this user account "
+    "to change its settings (HKEY_CURRENT_USER\\Software\\Kelvra\\Zavora).\r\n\r\n"
+    "Click Next to try again, or close this page to go on with the usual languages. You can "
+    "choose your languages at any time in Kelvra Zavora Options.";
+
+}  // namespace
+
+LanguagePicker::LanguagePicker(LanguagePickerServices services)
+    : s_(services),
+      wizard_(services.windows.find(kWizardClass, kPickerCaption)),
+      list_({.store = services.store,
+             .dataFolder = services.dataFolder,
+             .messageBoxes = services.messageBoxes,
+             .editor = noEditor_,
+             .view = services.view,
+             .apply = noApply_}) {}
+
+std::optional<platform::Point> LanguagePicker::wizardTopLeft() const {
+    const std::optional<platform::Rect> rect = s_.windows.screenRect(wizard_);
+    if (!rect) return std::nullopt;
+    return platform::Point{rect->left, rect->top};
+}
+
+void LanguagePicker::shown() { s_.windows.setVisible(wizard_, false); }
+
+bool LanguagePicker::finish(platform::WindowHandle owner) {
+    const std::string order = options::FormatLanguageOrder(list_.rows());
+    settings::Write(s_.store, settings::kLanguages, order);
+    // Only what reads back counts as saved.
+    if (settings::Read(s_.store, settings::kLanguages) != order) {
+        s_.messageBoxes.inform(owner, options::kProgramTitle, kNotSaved);
+        return false;
+    }
+    KeepInstallerLanguages(s_.store, order);
+    return true;
+}
+
+void LanguagePicker::unload() { s_.windows.setVisible(wizard_, true); }
+
+}  // namespace kz::firstrun
