@@ -36,9 +36,13 @@ void LanguagePicker::shown() { s_.windows.setVisible(wizard_, false); }
 
 bool LanguagePicker::finish(platform::WindowHandle owner) {
     const std::string order = options::FormatLanguageOrder(list_.rows());
-    settings::Write(s_.store, settings::kLanguages, order);
-    // Only what reads back counts as saved.
-    if (settings::Read(s_.store, settings::kLanguages) != order) {
+    const settings::Setting& languages = settings::kLanguages;
+    settings::Write(s_.store, languages, order);
+    // Only what reads back counts as saved. The value itself is read, not the setting with
+    // its default, so that a refused empty order does not pass for a saved one.
+    const auto stored = s_.store.registry().query(languages.scope, SettingsStore::keyPath(languages.section),
+                                                  languages.name);
+    if (!stored || stored->type != platform::ValueType::String || stored->text != order) {
         s_.messageBoxes.inform(owner, options::kProgramTitle, kNotSaved);
         return false;
     }

@@ -127,7 +127,7 @@ TEST_F(LanguagePickerTest, ARefusedWriteIsReportedAndThePickerStays) {
     registry.setWritable(Scope::PerUser, false);
     EXPECT_FALSE(picker().finish(0x77));
     ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].owner, 0x77u);
+    EXPECT_EQ(boxes.shown()[0].owner, platform::WindowHandle{0x77});
     EXPECT_NE(boxes.shown()[0].text.find("could not be saved"), std::string::npos);
     EXPECT_TRUE(snapshot().empty());  // not even the hand-over copy
 }

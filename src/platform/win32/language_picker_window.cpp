@@ -1,5 +1,7 @@
 #include "platform/win32/language_picker_window.h"
 
+#include <utility>
+
 #include "platform/file_bytes.h"
 #include "platform/win32/dialog_keys.h"
 #include "platform/win32/dpi.h"
