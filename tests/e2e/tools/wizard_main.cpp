@@ -4,6 +4,7 @@
 // A dialog window of the system's dialog class with the installer's caption "Setup -
 // Kelvra Zavora" at that place and size; it stays until it is closed or ended.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cwchar>
 
