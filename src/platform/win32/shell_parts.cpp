@@ -91,6 +91,8 @@ void ShellParts::setOptionsOpen(bool open) { links_.program.setOptionsOpen(open)
 
 void ShellParts::closeOptions() { links_.program.unloadMainWindow(); }
 
+bool ShellParts::programEnding() const { return links_.program.ending(); }
+
 void ShellParts::savePopupState() {
     if (links_.gesture != nullptr) links_.gesture->savePopupState();
 }

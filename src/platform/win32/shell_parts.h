@@ -79,6 +79,7 @@ private:
     void savePopupState() override;
     void makePopupTopmost() override;
     void closeOptions() override;
+    bool programEnding() const override;
     void rebuildKeyTable() override;
     void clearRecentFunctionKey() override;
 
