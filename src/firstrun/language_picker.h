@@ -67,6 +67,7 @@ private:
     class NoApplyButton final : public options::ApplyButton {
         void enableApply() override {}
         void pressApply() override {}
+        bool dialogOpen() const override { return true; }  // for as long as the picker is up
     };
 
     LanguagePickerServices s_;
