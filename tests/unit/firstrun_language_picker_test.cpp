@@ -87,7 +87,7 @@ TEST_F(LanguagePickerTest, NextWritesTheRowsInOrderWithTheClearedOnesMarked) {
 }
 
 TEST_F(LanguagePickerTest, ASingleLanguageIsWrittenWithoutASeparator) {
-    files.write("data.dat", "Czech {c 010D}\r\n");
+    files.write("data.dat", "Czech{c 010D}\r\n");
     files.write("order.dat", "Czech");
     ASSERT_TRUE(picker().finish(0x77));
     EXPECT_EQ(languages(), "Czech");
