@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/instance.h"
+#include "app/command_line.h"
 #include "app/instance_parts.h"
 #include "charset/key_codes.h"
 #include "platform/win32/clock.h"
@@ -13,6 +14,7 @@
 #include "platform/win32/desktop.h"
 #include "platform/win32/gesture_parts.h"
 #include "platform/win32/language_editor.h"
+#include "platform/win32/machine_settings_access.h"
 #include "platform/win32/process.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/shell_parts.h"
@@ -121,6 +123,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     kz::win32::Win32Registry registry;
     kz::win32::Win32Clock clock;
     kz::win32::Win32Process process;
+    // Run by the elevated installer only: no window, no instance, just the key's security.
+    if (kz::app::ReadSwitches(process.commandLine()).grantUsers)
+        return static_cast<int>(kz::win32::GrantUsersMachineSettings());
     kz::win32::Win32Desktop desktop(instance);
     kz::SettingsStore store(registry);
     ProgramParts parts;
