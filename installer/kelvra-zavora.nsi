@@ -43,10 +43,15 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${PUBLISHER}"
 !define MUI_UNICON "${SOURCE_DIR}\resources\zavora.ico"
 !define MUI_ABORTWARNING
 
+; Every page keeps the caption exactly, without the blank the standard pages append.
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW KeepCaption
 !insertmacro MUI_PAGE_WELCOME
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW KeepCaption
 !insertmacro MUI_PAGE_DIRECTORY
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW KeepCaption
 !insertmacro MUI_PAGE_INSTFILES
 Page custom LanguagePicker
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW KeepCaption
 !insertmacro MUI_PAGE_FINISH
 
 !insertmacro MUI_UNPAGE_CONFIRM
@@ -149,6 +154,10 @@ Section "Kelvra Zavora"
     MessageBox MB_OK|MB_ICONEXCLAMATION "Setup could not let every user change the shared settings (error $0). Only administrators will be able to save languages and the disabled keys." /SD IDOK
   ${EndIf}
 SectionEnd
+
+Function KeepCaption
+  SendMessage $HWNDPARENT ${WM_SETTEXT} 0 "STR:Setup - ${PRODUCT}"
+FunctionEnd
 
 ; After the files are in place and while the wizard is still on screen, the first-run
 ; picker asks which languages the user writes; it lays itself over the wizard. Nothing is
