@@ -111,6 +111,10 @@ def test_silent_install_then_silent_uninstall(machine):
     wait_until(lambda: running(machine, SERVICE) and running(machine, OPTIONS), 60,
                what="the service and the program started by Setup")
 
+    # Uninstalling waits for every process of the program to end, also one that no command
+    # ends (a waiting instance lives 9.9 s): the file of a running program cannot go.
+    machine.start([folder + "\\" + EXE, "/wait99"], "waiting")
+    wait_until(lambda: running(machine, "waiting"), 30, what="the waiting instance")
     machine.start([folder + "\\uninstall.exe", "/S"], "uninstall")
     wait_until(lambda: not installed_files(machine) and not probe.processes(EXE), 60,
                what="the program folder removed and no zavora.exe left")
