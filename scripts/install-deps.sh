@@ -17,6 +17,8 @@ PACKAGES=(
   nsis
   # Data generator
   unicode-data unicode-cldr-core
+  # Help file: the compiler (chmcmd), and 7z, which reads it back for the test command
+  fp-utils-3.2.2 p7zip-full
 )
 
 # One dpkg-query for all: the packages it reports as installed.
