@@ -69,7 +69,7 @@ bool MouseHandler::decide(const platform::MouseEvent& event) {
 
     const platform::WindowHandle target =
         drag ? state_.captureWindow : links_.windows.windowFromPoint(event.x, event.y);
-    const platform::WindowRect rect = links_.windows.windowRect(target);
+    const platform::Rect rect = links_.windows.windowRect(target);
 
     if (message == msg::kLeftUp && state_.captureWindow != target) {
         // The button went down in one of our windows and comes up elsewhere: that window
@@ -121,7 +121,7 @@ bool MouseHandler::insidePopup(int x, int y) const {
 
 // Dragging with the left button down on either scroll bar of the all-characters screen:
 // the thumb follows the pointer, and the bar keeps its button pressed.
-bool MouseHandler::dragThumb(const platform::MouseEvent& event, const platform::WindowRect& rect,
+bool MouseHandler::dragThumb(const platform::MouseEvent& event, const platform::Rect& rect,
                              int buttons) {
     AllCharacters* screen = links_.screen;
     const platform::WindowHandle capture = state_.captureWindow;
@@ -158,7 +158,7 @@ void MouseHandler::turnWheel(const platform::MouseEvent& event) {
 }
 
 void MouseHandler::postDoubleClick(const platform::MouseEvent& event, platform::WindowHandle target,
-                                   const platform::WindowRect& rect, int buttons) {
+                                   const platform::Rect& rect, int buttons) {
     if (AllCharacters* screen = links_.screen) {
         if (target == screen->charactersBar().window() || target == screen->topBar().window()) return;
     }
@@ -182,7 +182,7 @@ void MouseHandler::closePopupFromOutside() {
 }
 
 void MouseHandler::post(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                        const platform::WindowRect& rect, int x, int y) {
+                        const platform::Rect& rect, int x, int y) {
     if (window == 0) return;
     links_.windows.postMessage(window, message, wParam, platform::MouseLParam(x - rect.left, y - rect.top));
 }

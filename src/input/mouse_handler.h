@@ -72,13 +72,13 @@ private:
     bool decide(const platform::MouseEvent& event);
     void trackButtons(std::uint32_t message);
     bool insidePopup(int x, int y) const;
-    bool dragThumb(const platform::MouseEvent& event, const platform::WindowRect& rect, int buttons);
+    bool dragThumb(const platform::MouseEvent& event, const platform::Rect& rect, int buttons);
     void turnWheel(const platform::MouseEvent& event);
     void postDoubleClick(const platform::MouseEvent& event, platform::WindowHandle target,
-                         const platform::WindowRect& rect, int buttons);
+                         const platform::Rect& rect, int buttons);
     void closePopupFromOutside();
     void post(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-              const platform::WindowRect& rect, int x, int y);
+              const platform::Rect& rect, int x, int y);
 
     Links links_;
     MouseHandlerState state_;

@@ -6,7 +6,7 @@
 namespace kz {
 namespace {
 
-long long OverlapArea(const PixelRect& a, const PixelRect& b) {
+long long OverlapArea(const platform::Rect& a, const platform::Rect& b) {
     const long long w = std::min(a.right, b.right) - std::max(a.left, b.left);
     const long long h = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
     return (w > 0 && h > 0) ? w * h : 0;
@@ -64,7 +64,7 @@ PopupBounds BoundsAt(int leftTwips, int topTwips, int widthTwips, int heightTwip
     return bounds;
 }
 
-int MonitorFor(const ScreenLayout& screen, const std::optional<PixelRect>& window) {
+int MonitorFor(const ScreenLayout& screen, const std::optional<platform::Rect>& window) {
     int best = -1;
     long long bestArea = 0;
     if (window) {
@@ -92,7 +92,7 @@ PopupBounds PlacePopup(const ScreenLayout& screen, int widthTwips, int heightTwi
     PopupBounds bounds = Bounds(monitor, monitor.bounds.left * tx + leftInMonitor,
                                 monitor.bounds.top * ty + topInMonitor, widthTwips, heightTwips);
 
-    const PixelRect& work = monitor.workArea;
+    const platform::Rect& work = monitor.workArea;
     const int left = PullInto(bounds.pixels.left, bounds.pixels.width(), work.left, work.right);
     const int top = PullInto(bounds.pixels.top, bounds.pixels.height(), work.top, work.bottom);
     if (left != bounds.pixels.left || top != bounds.pixels.top) {
@@ -101,7 +101,7 @@ PopupBounds PlacePopup(const ScreenLayout& screen, int widthTwips, int heightTwi
     return bounds;
 }
 
-PopupBounds PlacePopupInTutorial(const ScreenLayout& screen, const TwipsRect& tutorial,
+PopupBounds PlacePopupInTutorial(const ScreenLayout& screen, const platform::TwipsBox& tutorial,
                                  int widthTwips, int heightTwips) {
     const int index = PrimaryMonitor(screen);
     const MonitorInfo& monitor = index >= 0 ? screen.monitors[index] : FallbackMonitor();

@@ -7,23 +7,13 @@
 #include <vector>
 
 #include "input/tutorial_link.h"
+#include "platform/geometry.h"
 
 namespace kz {
 
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;   // exclusive
-    int bottom = 0;  // exclusive
-
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    friend bool operator==(const PixelRect&, const PixelRect&) = default;
-};
-
 struct MonitorInfo {
-    PixelRect bounds;    // the whole monitor, virtual-screen pixels
-    PixelRect workArea;  // without the task bar
+    platform::Rect bounds;    // the whole monitor, virtual-screen pixels
+    platform::Rect workArea;  // without the task bar
     int twipsPerPixelX = 15;  // at the monitor's DPI (15 at 96 dpi)
     int twipsPerPixelY = 15;
     bool primary = false;
@@ -31,7 +21,7 @@ struct MonitorInfo {
 
 struct ScreenLayout {
     std::vector<MonitorInfo> monitors;
-    std::optional<PixelRect> foregroundWindow;
+    std::optional<platform::Rect> foregroundWindow;
     int captionPixels = 0;      // SM_CYCAPTION
     int dialogFramePixels = 0;  // SM_CYDLGFRAME
 };
@@ -45,7 +35,7 @@ struct PopupBounds {
     int heightTwips = 0;
     int twipsPerPixelX = 15;
     int twipsPerPixelY = 15;
-    PixelRect pixels;
+    platform::Rect pixels;
 };
 
 // The rectangle at (left, top) in twips with the pixel rectangle at that scale: positions
@@ -55,7 +45,7 @@ PopupBounds BoundsAt(int leftTwips, int topTwips, int widthTwips, int heightTwip
 
 // The monitor that holds most of `window` (the primary one when none does, the first one
 // when none is marked primary). -1 only when there is no monitor at all.
-int MonitorFor(const ScreenLayout& screen, const std::optional<PixelRect>& window);
+int MonitorFor(const ScreenLayout& screen, const std::optional<platform::Rect>& window);
 
 // Centred on MonitorFor(foreground window): left := integer part of (monitor width in twips
 // / 2 - width / 2), likewise top, then pulled back into the monitor's work area when the
@@ -64,7 +54,7 @@ PopupBounds PlacePopup(const ScreenLayout& screen, int widthTwips, int heightTwi
 
 // In the tutorial window's lower right part; the caption and frame metrics enter the sums
 // as plain numbers of pixels, as the tutorial's layout expects.
-PopupBounds PlacePopupInTutorial(const ScreenLayout& screen, const TwipsRect& tutorial,
+PopupBounds PlacePopupInTutorial(const ScreenLayout& screen, const platform::TwipsBox& tutorial,
                                  int widthTwips, int heightTwips);
 
 }  // namespace kz

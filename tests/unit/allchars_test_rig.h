@@ -109,7 +109,7 @@ public:
     void placeWindows() {
         const PopupBounds& b = popup.bounds();
         const int perX = b.twipsPerPixelX, perY = b.twipsPerPixelY;
-        const platform::WindowRect rect{b.leftTwips / perX, b.topTwips / perY,
+        const platform::Rect rect{b.leftTwips / perX, b.topTwips / perY,
                                         (b.leftTwips + b.widthTwips) / perX, (b.topTwips + b.heightTwips) / perY};
         if (popupWindow == 0) {
             popupWindow = windows.addWindow(rect, [this](const sim::PostedMessage& m) {
@@ -127,7 +127,7 @@ public:
         screen.topBar().setHeightPixels(heightOf(topBarWindow));
         screen.charactersBar().setHeightPixels(heightOf(charactersBarWindow));
     }
-    platform::WindowRect childRect(PopupControl control) const {
+    platform::Rect childRect(PopupControl control) const {
         const PopupBounds& b = popup.bounds();
         const TwipsBox box = ControlBox(popup.mode(), popup.lastRow(), control);
         const int x = b.leftTwips + box.left, y = b.topTwips + box.top;
@@ -135,12 +135,12 @@ public:
                 (y + box.height) / b.twipsPerPixelY};
     }
     int heightOf(platform::WindowHandle w) const {
-        const platform::WindowRect r = windows.windowRect(w);
+        const platform::Rect r = windows.windowRect(w);
         return r.bottom - r.top;
     }
     // A screen point inside `control`, `yTwips` below its top and 10 pixels from its left.
     platform::Point pointIn(PopupControl control, int yTwips = 0) const {
-        const platform::WindowRect r = childRect(control);
+        const platform::Rect r = childRect(control);
         return {r.left + 10, r.top + yTwips / popup.bounds().twipsPerPixelY};
     }
 

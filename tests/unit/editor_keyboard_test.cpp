@@ -4,15 +4,15 @@ namespace kz::testing {
 namespace {
 
 using editor::KeyButtons;
-using editor::Rect;
+using platform::TwipsBox;
 
 TEST(EditorKeyboardLayout, UkAndUsInternationalKeepTheDesignedKeyboard) {
     for (const char* layout : {"00000809", "00020409", "000008090"}) {
         KeyButtons keys = editor::DesignKeyboard();
         editor::AdaptToLayout(keys, layout);
         EXPECT_TRUE(keys[kKeyHash].visible) << layout;
-        EXPECT_EQ(keys[kKeyBackslash].place, (Rect{4680, 1980, 315, 315})) << layout;  // left of Z
-        EXPECT_EQ(keys[kKeyBackslash + 1].place, (Rect{5040, 1980, 315, 315})) << layout;
+        EXPECT_EQ(keys[kKeyBackslash].place, (TwipsBox{4680, 1980, 315, 315})) << layout;  // left of Z
+        EXPECT_EQ(keys[kKeyBackslash + 1].place, (TwipsBox{5040, 1980, 315, 315})) << layout;
         EXPECT_EQ(keys[kKey2].shiftedCaption, "\"") << layout;
         EXPECT_EQ(keys[kKey3].shiftedCaption, "\xC2\xA3") << layout;
         EXPECT_EQ(keys[kKeyQuote].shiftedCaption, "@") << layout;
@@ -21,10 +21,10 @@ TEST(EditorKeyboardLayout, UkAndUsInternationalKeepTheDesignedKeyboard) {
 
 TEST(EditorKeyboardLayout, OtherLayoutsHideHashAndPutBackslashAfterTheClosingBracket) {
     KeyButtons keys = editor::DesignKeyboard();
-    EXPECT_EQ(keys[kKeyCloseBracket].place, (Rect{4740 + 11 * 360, 1260, 315, 315}));
+    EXPECT_EQ(keys[kKeyCloseBracket].place, (TwipsBox{4740 + 11 * 360, 1260, 315, 315}));
     editor::AdaptToLayout(keys, "00000409");
     EXPECT_FALSE(keys[kKeyHash].visible);
-    EXPECT_EQ(keys[kKeyBackslash].place, (Rect{4740 + 11 * 360 + 315, 1260, 315, 315}));
+    EXPECT_EQ(keys[kKeyBackslash].place, (TwipsBox{4740 + 11 * 360 + 315, 1260, 315, 315}));
     EXPECT_EQ(keys[kKey2].shiftedCaption, "@");
     EXPECT_EQ(keys[kKey3].shiftedCaption, "#");
     EXPECT_EQ(keys[kKeyQuote].shiftedCaption, "\"");
@@ -33,13 +33,13 @@ TEST(EditorKeyboardLayout, OtherLayoutsHideHashAndPutBackslashAfterTheClosingBra
 
 TEST(EditorKeyboardLayout, RowsStandAsDesigned) {
     const KeyButtons keys = editor::DesignKeyboard();
-    EXPECT_EQ(keys[kKey1].place, (Rect{4680, 900, 315, 315}));
-    EXPECT_EQ(keys[46].place, (Rect{4680 + 11 * 360, 900, 315, 315}));  // "="
-    EXPECT_EQ(keys[0].place, (Rect{4740, 1260, 315, 315}));            // "Q"
-    EXPECT_EQ(keys[kKeyA].place, (Rect{4800, 1620, 315, 315}));
-    EXPECT_EQ(keys[kKeyHash].place, (Rect{4800 + 11 * 360, 1620, 315, 315}));
-    EXPECT_EQ(keys[34].place, (Rect{4680 + 10 * 360, 1980, 315, 315}));  // "/"
-    EXPECT_EQ(editor::FrameOver(editor::kShiftButton), (Rect{8640, 1980, 630, 330}));
+    EXPECT_EQ(keys[kKey1].place, (TwipsBox{4680, 900, 315, 315}));
+    EXPECT_EQ(keys[46].place, (TwipsBox{4680 + 11 * 360, 900, 315, 315}));  // "="
+    EXPECT_EQ(keys[0].place, (TwipsBox{4740, 1260, 315, 315}));            // "Q"
+    EXPECT_EQ(keys[kKeyA].place, (TwipsBox{4800, 1620, 315, 315}));
+    EXPECT_EQ(keys[kKeyHash].place, (TwipsBox{4800 + 11 * 360, 1620, 315, 315}));
+    EXPECT_EQ(keys[34].place, (TwipsBox{4680 + 10 * 360, 1980, 315, 315}));  // "/"
+    EXPECT_EQ(editor::FrameOver(editor::kShiftButton), (TwipsBox{8640, 1980, 630, 330}));
 }
 
 TEST_F(EditorTest, TheUsLayoutEditorShowsTheAdaptedKeyboard) {
@@ -58,7 +58,7 @@ TEST_F(EditorTest, LoadingSelectsTheFirstTypeAndTheKeyOne) {
     ASSERT_EQ(e.leftList().entries().size(), 6u);
     EXPECT_EQ(e.drawnCode(e.leftList().entries()[5]), 0x0151);
     EXPECT_EQ(e.selectedKey(), kKey1);
-    EXPECT_EQ(e.selectedKeyFrame(), (Rect{4680, 900, 330, 330}));
+    EXPECT_EQ(e.selectedKeyFrame(), (TwipsBox{4680, 900, 330, 330}));
     EXPECT_FALSE(e.shiftOn());
     EXPECT_FALSE(e.resetEnabled());
     EXPECT_EQ(view.focus.back(), "right");

@@ -22,7 +22,7 @@ protected:
     platform::Point rowsPoint(int yTwips) const { return rig.pointIn(PopupControl::Rows, yTwips); }
     // On the heading picture, where presses do nothing but may make double clicks.
     platform::Point headingPoint() const {
-        const platform::WindowRect window = rig.windows.windowRect(rig.popupWindow);
+        const platform::Rect window = rig.windows.windowRect(rig.popupWindow);
         return {window.left + 40, window.top + 20};
     }
     std::vector<std::uint32_t> postedMessages() const {
@@ -66,7 +66,7 @@ TEST_F(MouseHandlerTest, AClickInsideIsSwallowedAndReachesTheRowsWithRelativeCoo
     const platform::Point p = rowsPoint(2 * 615 + 300);  // the third row
     EXPECT_TRUE(rig.mouseEvent(msg::kLeftDown, p.x, p.y));
     EXPECT_TRUE(rig.mouseEvent(msg::kLeftUp, p.x, p.y));
-    const platform::WindowRect window = rig.windows.windowRect(rig.popupWindow);
+    const platform::Rect window = rig.windows.windowRect(rig.popupWindow);
     ASSERT_EQ(rig.windows.posted().size(), 2u);
     EXPECT_EQ(rig.windows.posted()[0],
               (PostedMessage{rig.popupWindow, msg::kLeftDown, 1,
@@ -219,7 +219,7 @@ TEST_F(MouseHandlerTest, AReleaseElsewhereStillReachesTheWindowThatWasPressed) {
 
 TEST_F(MouseHandlerTest, DraggingEitherThumbMovesItsListAndGivesItTheKeys) {
     rig.open();
-    const platform::WindowRect bar = rig.windows.windowRect(rig.charactersBarWindow);
+    const platform::Rect bar = rig.windows.windowRect(rig.charactersBarWindow);
     rig.mouseEvent(msg::kLeftDown, bar.left + 5, bar.top + 20);
     EXPECT_EQ(rig.mouse.state().captureWindow, rig.charactersBarWindow);
     EXPECT_EQ(doubleClicksPosted(), 0);
@@ -236,7 +236,7 @@ TEST_F(MouseHandlerTest, DraggingEitherThumbMovesItsListAndGivesItTheKeys) {
     EXPECT_EQ(rig.screen.charactersBar().value(), 0);
     rig.mouseEvent(msg::kLeftUp, bar.left + 5, bar.top + 80);
 
-    const platform::WindowRect top = rig.windows.windowRect(rig.topBarWindow);
+    const platform::Rect top = rig.windows.windowRect(rig.topBarWindow);
     rig.mouseEvent(msg::kLeftDown, top.left + 5, top.top + 20);
     rig.mouseEvent(msg::kMove, top.left + 5, top.top + 50);
     EXPECT_EQ(rig.screen.topBar().value(), 2);

@@ -4,16 +4,9 @@
 #include <string>
 
 #include "charset/key_table_builder.h"
+#include "platform/file_bytes.h"
 
 namespace kz::win32 {
-
-namespace {
-
-std::filesystem::path FromUtf8(const std::string& text) {
-    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
-}
-
-}  // namespace
 
 GestureParts::GestureParts(GestureLinks links)
     : links_(std::move(links)), ansi_(MakeAnsiDecodeTable(links_.codePage)) {}
@@ -22,13 +15,13 @@ GestureParts::~GestureParts() { unloadPopup(); }
 
 void GestureParts::loadLanguages() {
     const LanguageSources sources{links_.store, links_.codePage, keyboard_,
-                                  FromUtf8(links_.process.applicationFolder())};
+                                  platform::PathFromUtf8(links_.process.applicationFolder())};
     keyTable_ = BuildKeyTable(sources, characters_);
 }
 
 void GestureParts::loadPopupHidden() {
     if (popup_) return;
-    window_ = std::make_unique<PopupWindow>(links_.instance);
+    window_ = std::make_unique<PopupWindow>(links_.instance, links_.fonts);
     panel_ = std::make_unique<AllCharactersPanel>(links_.instance, *window_);
     view_ = std::make_unique<PopupViewRelay>(*window_, *panel_);
     ansiTable_ = std::make_unique<AnsiTable>(links_.codePage);
@@ -49,7 +42,7 @@ void GestureParts::loadPopupHidden() {
         .ansi = *ansiTable_,
         .loadData =
             [this] {
-                return LoadAllCharactersData(screenStore_, FromUtf8(links_.process.applicationFolder()),
+                return LoadAllCharactersData(screenStore_, platform::PathFromUtf8(links_.process.applicationFolder()),
                                              links_.codePage);
             },
         .screenView = *panel_,

@@ -34,6 +34,7 @@ namespace kz::win32 {
 
 struct GestureLinks {
     HINSTANCE instance = nullptr;
+    FontCache& fonts;  // the run's fonts, shared by every window of the program
     const RunningSettings& settings;
     const bool& optionsOpen;
     const SettingsStore& store;

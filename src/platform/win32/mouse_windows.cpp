@@ -1,4 +1,5 @@
 #include "platform/win32/mouse_windows.h"
+#include "platform/win32/dpi.h"
 
 #include <windows.h>
 
@@ -14,10 +15,10 @@ platform::WindowHandle Win32MouseWindows::windowFromPoint(int x, int y) const {
     return reinterpret_cast<platform::WindowHandle>(WindowFromPoint(POINT{x, y}));
 }
 
-platform::WindowRect Win32MouseWindows::windowRect(platform::WindowHandle window) const {
+platform::Rect Win32MouseWindows::windowRect(platform::WindowHandle window) const {
     RECT rect{};
     if (window == 0 || !GetWindowRect(ToHwnd(window), &rect)) return {};
-    return platform::WindowRect{rect.left, rect.top, rect.right, rect.bottom};
+    return FromRect(rect);
 }
 
 void Win32MouseWindows::postMessage(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wParam,

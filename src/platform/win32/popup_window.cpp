@@ -7,10 +7,6 @@
 #include "platform/win32/window_binding.h"
 #include "popup/popup_render.h"
 
-#ifndef WM_DPICHANGED
-#define WM_DPICHANGED 0x02E0
-#endif
-
 namespace kz::win32 {
 
 namespace {
@@ -23,7 +19,7 @@ constexpr UINT kNoActivation = SWP_NOACTIVATE | SWP_NOOWNERZORDER;
 
 }  // namespace
 
-PopupWindow::PopupWindow(HINSTANCE instance) {
+PopupWindow::PopupWindow(HINSTANCE instance, FontCache& fonts) : fonts_(fonts) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     if (!GetClassInfoExW(instance, kClassName, &wc)) {
@@ -108,7 +104,7 @@ void PopupWindow::place(const PopupBounds& bounds) {
     if (window_ == nullptr) return;
     widthTwips_ = bounds.widthTwips;
     heightTwips_ = bounds.heightTwips;
-    const PixelRect& p = bounds.pixels;
+    const platform::Rect& p = bounds.pixels;
     dpi_ = DpiAtPoint(POINT{p.left + p.width() / 2, p.top + p.height() / 2});
     applySize(p.left, p.top);
 }

@@ -19,7 +19,8 @@ public:
     // Where the window reads what to draw; called on every paint.
     using StateSource = std::function<PopupDrawState()>;
 
-    explicit PopupWindow(HINSTANCE instance);
+    // `fonts`: the run's font cache, which outlives the window.
+    PopupWindow(HINSTANCE instance, FontCache& fonts);
     ~PopupWindow() override;
     PopupWindow(const PopupWindow&) = delete;
     PopupWindow& operator=(const PopupWindow&) = delete;
@@ -64,7 +65,7 @@ private:
     int dpi_ = 96;
     int widthTwips_ = 0;
     int heightTwips_ = 0;
-    FontCache fonts_;
+    FontCache& fonts_;
     StateSource source_;
     std::function<void()> onClose_;
     MouseHandler onMouse_;

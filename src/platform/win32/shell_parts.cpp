@@ -41,9 +41,9 @@ ShellParts::ShellParts(ShellLinks links)
     : links_(std::move(links)),
       help_(links_.applicationFolder),
       tray_(links_.instance, *this),
-      about_(links_.instance, fonts_, [this] { return aboutFacts(); }),
+      about_(links_.instance, links_.fonts, [this] { return aboutFacts(); }),
       hooks_(std::make_unique<GestureHooks>(links_.gesture)),
-      optionsWindow_(fonts_) {}
+      optionsWindow_(links_.fonts) {}
 
 ShellParts::~ShellParts() = default;
 

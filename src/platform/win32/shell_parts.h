@@ -26,6 +26,7 @@ namespace kz::win32 {
 
 struct ShellLinks {
     HINSTANCE instance = nullptr;
+    FontCache& fonts;  // the run's fonts, shared by every window of the program
     app::Instance& program;
     SettingsStore& store;
     const platform::CodePage& codePage;
@@ -86,7 +87,6 @@ private:
     options::DataFolder dataFolder() const;
 
     ShellLinks links_;
-    FontCache fonts_;
     SystemMessageBoxes messageBoxes_;
     HelpViewer help_;
     TrayIcon tray_;

@@ -35,6 +35,7 @@ public:
                        const kz::SettingsStore& store) {
         gesture_.emplace(kz::win32::GestureLinks{
             .instance = module,
+            .fonts = fonts_,
             .settings = program.runningSettings(),
             .optionsOpen = program.optionsOpenFlag(),
             .store = store,
@@ -48,6 +49,7 @@ public:
     void attachShell(HINSTANCE module, kz::app::Instance& program, kz::win32::Win32Process& process,
                      kz::SettingsStore& store) {
         shell_.emplace(kz::win32::ShellLinks{.instance = module,
+                                             .fonts = fonts_,
                                              .program = program,
                                              .store = store,
                                              .codePage = codePage_,
@@ -55,6 +57,7 @@ public:
                                              .gesture = gesture_ ? &*gesture_ : nullptr});
         editor_.emplace(kz::win32::LanguageEditorLinks{
             .instance = module,
+            .fonts = fonts_,
             .store = store,
             .codePage = codePage_,
             .applicationFolder = process.applicationFolder(),
@@ -102,6 +105,8 @@ public:
 
 private:
     kz::win32::SystemCodePage codePage_;
+    // Every font of the run, for every window; it outlives them all.
+    kz::win32::FontCache fonts_;
     std::optional<kz::win32::GestureParts> gesture_;
     std::optional<kz::win32::Win32LanguageEditor> editor_;  // "Add Language" and "Edit Language"
     std::optional<kz::win32::ShellParts> shell_;  // after the gesture: it uses it
