@@ -33,7 +33,7 @@ CHECK_CASE(PopupWindowShowsWithoutActivationAndTakesTheSizeFromTwips) {
     kz::PopupBounds bounds;
     bounds.widthTwips = 2175;
     bounds.heightTwips = 5535;
-    bounds.pixels = platform::Rect{100, 50, 245, 419};
+    bounds.pixels = kz::platform::Rect{100, 50, 245, 419};
     popup.place(bounds);
     popup.show();
     CHECK(IsWindowVisible(window));
