@@ -16,16 +16,11 @@ constexpr int kVkLeftButton = 1;
 constexpr int kVkRightButton = 2;
 constexpr int kVkMiddleButton = 4;
 constexpr int kWheelRows = 3;
+constexpr int kWheelNotch = 120;  // WHEEL_DELTA
 
 bool IsButtonMessage(std::uint32_t message) {
     return message == msg::kLeftDown || message == msg::kLeftUp || message == msg::kRightDown ||
            message == msg::kRightUp || message == msg::kMiddleDown || message == msg::kMiddleUp;
-}
-
-// The integer part of a quotient, rounding down also for negative positions.
-int FloorDiv(int value, int divisor) {
-    const int quotient = value / divisor;
-    return (value % divisor != 0 && (value < 0) != (divisor < 0)) ? quotient - 1 : quotient;
 }
 
 }  // namespace
@@ -38,6 +33,7 @@ void MouseHandler::install() {
     // Read once per opening rather than per click: the hook procedure then touches no
     // registry key.
     doubleClick_ = ReadDoubleClickSettings(links_.registry);
+    state_.wheelRest = 0;
 }
 
 void MouseHandler::remove() {
@@ -84,11 +80,14 @@ bool MouseHandler::decide(const platform::MouseEvent& event) {
     }
 
     const bool swallow = message != msg::kMove;
-    if (drag && dragThumb(event, rect, buttons)) return swallow;
     if (message == msg::kWheel) {
         turnWheel(event);
         return swallow;
     }
+    // The rectangle reaches a pixel past the window, and another window may lie over it:
+    // a click there is that window's own, and nothing is posted to it.
+    if (!links_.windows.belongsToPopup(target)) return false;
+    if (drag && dragThumb(event, rect, buttons)) return swallow;
     if (message == msg::kLeftDown) state_.captureWindow = target;
     post(target, message, static_cast<std::uintptr_t>(buttons), rect, event.x, event.y);
     if (message == msg::kLeftDown) postDoubleClick(event, target, rect, buttons);
@@ -107,15 +106,14 @@ void MouseHandler::trackButtons(std::uint32_t message) {
     }
 }
 
-// The popup's rectangle in pixels from its place and size in twips, edges included.
+// The popup's rectangle in pixels from its place and size in twips, edges included, at
+// the DPI the window is drawn at: every pixel of the window is inside.
 bool MouseHandler::insidePopup(int x, int y) const {
-    const PopupBounds& bounds = links_.popup.bounds();
-    const int perX = std::max(bounds.twipsPerPixelX, 1);
-    const int perY = std::max(bounds.twipsPerPixelY, 1);
-    const int left = FloorDiv(bounds.leftTwips, perX);
-    const int top = FloorDiv(bounds.topTwips, perY);
-    const int right = FloorDiv(bounds.leftTwips + bounds.widthTwips, perX);
-    const int bottom = FloorDiv(bounds.topTwips + bounds.heightTwips, perY);
+    const PopupBounds& b = links_.popup.bounds();
+    const int left = platform::PixelHolding(b.leftTwips, b.dpi);
+    const int top = platform::PixelHolding(b.topTwips, b.dpi);
+    const int right = platform::PixelHolding(b.leftTwips + b.widthTwips, b.dpi);
+    const int bottom = platform::PixelHolding(b.topTwips + b.heightTwips, b.dpi);
     return left <= x && x <= right && top <= y && y <= bottom;
 }
 
@@ -127,8 +125,8 @@ bool MouseHandler::dragThumb(const platform::MouseEvent& event, const platform::
     const platform::WindowHandle capture = state_.captureWindow;
     if (screen == nullptr || capture == 0) return false;
     const PopupBounds& bounds = links_.popup.bounds();
-    const int x = (event.x - rect.left) * bounds.twipsPerPixelX;
-    const int y = (event.y - rect.top) * bounds.twipsPerPixelY;
+    const int x = platform::PointerTwips(event.x - rect.left, bounds.dpi);
+    const int y = platform::PointerTwips(event.y - rect.top, bounds.dpi);
     if (capture == screen->charactersBar().window()) {
         screen->ScrollbarPlus1_MouseMove(kLeftButton, 0, x, y);
     } else if (capture == screen->topBar().window()) {
@@ -140,10 +138,19 @@ bool MouseHandler::dragThumb(const platform::MouseEvent& event, const platform::
     return true;
 }
 
-// One arrow step per wheel message in the key popup; three rows of the list that has the
-// keys in the all-characters screen, stopping at either end.
+// One arrow step per notch in the key popup; three rows of the list that has the keys in
+// the all-characters screen, stopping at either end. A notch is a delta of 120: a precision
+// touchpad sends a notch in smaller parts, which add up (a turn the other way starts anew).
 void MouseHandler::turnWheel(const platform::MouseEvent& event) {
-    const bool towardsUser = static_cast<std::int32_t>(event.mouseData) < 0;
+    const int delta = static_cast<std::int16_t>(event.mouseData >> 16);
+    if ((delta < 0) != (state_.wheelRest < 0)) state_.wheelRest = 0;
+    state_.wheelRest += delta;
+    const int notches = state_.wheelRest / kWheelNotch;
+    state_.wheelRest -= notches * kWheelNotch;
+    for (int i = 0; i < (notches < 0 ? -notches : notches); ++i) scrollOneNotch(notches < 0);
+}
+
+void MouseHandler::scrollOneNotch(bool towardsUser) {
     if (links_.popup.mode() == 1) {
         links_.popupMouse.scroll_MouseDown(towardsUser ? 1 : 0);
         return;

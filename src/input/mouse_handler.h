@@ -35,6 +35,7 @@ struct MouseHandlerState {
     int lastClickX = 0;                        // the last left press inside the popup
     int lastClickY = 0;
     std::uint64_t lastClickTime = 0;
+    int wheelRest = 0;  // wheel delta not yet worth a step (120 make one)
 };
 
 class MouseHandler final : public platform::MouseEventSink, public PopupMouseHook {
@@ -74,6 +75,7 @@ private:
     bool insidePopup(int x, int y) const;
     bool dragThumb(const platform::MouseEvent& event, const platform::Rect& rect, int buttons);
     void turnWheel(const platform::MouseEvent& event);
+    void scrollOneNotch(bool towardsUser);
     void postDoubleClick(const platform::MouseEvent& event, platform::WindowHandle target,
                          const platform::Rect& rect, int buttons);
     void closePopupFromOutside();

@@ -21,7 +21,31 @@ std::int64_t DivideHalfEven(std::int64_t numerator, std::int64_t denominator) {
     return quotient;
 }
 
+// numerator / denominator (denominator > 0), rounded down also below zero.
+std::int64_t FloorDivide(std::int64_t numerator, std::int64_t denominator) {
+    const std::int64_t quotient = numerator / denominator;
+    return (numerator % denominator != 0 && numerator < 0) ? quotient - 1 : quotient;
+}
+
 }  // namespace
+
+int PixelHolding(int twips, int dpi) {
+    return static_cast<int>(FloorDivide(static_cast<std::int64_t>(twips) * dpi, kTwipsPerInch));
+}
+
+int FirstTwipsOfPixel(int pixel, int dpi) {
+    // The smallest t with t × dpi / 1440 >= pixel.
+    return static_cast<int>(-FloorDivide(-static_cast<std::int64_t>(pixel) * kTwipsPerInch, dpi));
+}
+
+int PointerTwips(int pixel, int dpi) {
+    // TwipsToPixels(t) <= pixel exactly while t × dpi / 1440 < pixel + 1/2, or equals it and
+    // the half goes down to an even pixel.
+    const std::int64_t numerator = (2 * static_cast<std::int64_t>(pixel) + 1) * (kTwipsPerInch / 2);
+    const std::int64_t quotient = FloorDivide(numerator, dpi);
+    const bool exact = quotient * dpi == numerator;
+    return static_cast<int>(exact && pixel % 2 != 0 ? quotient - 1 : quotient);
+}
 
 int TwipsToPixels(int twips, int dpi) {
     return static_cast<int>(DivideHalfEven(static_cast<std::int64_t>(twips) * dpi, kTwipsPerInch));

@@ -20,6 +20,17 @@ inline int BasePixelsToPixels(int pixels, int dpi) { return TwipsToPixels(pixels
 // middle): halves to the even neighbour.
 int RoundHalfEven(double value);
 
+// Positions rather than lengths. A window placed at a twips position starts in the pixel
+// where that position falls: the integer part of twips × dpi / 1440.
+int PixelHolding(int twips, int dpi);
+// The first twips position that PixelHolding puts in `pixel`, so that a pixel position
+// turned into twips and back lands where it was.
+int FirstTwipsOfPixel(int pixel, int dpi);
+// Where a pointer in `pixel` (counted from a window's corner) is, in twips: the last
+// twips position that TwipsToPixels still draws in that pixel. A box drawn through
+// PixelsOf then holds exactly the pointers that fall on its pixels, at every DPI.
+int PointerTwips(int pixel, int dpi);
+
 struct Point {
     int x = 0;
     int y = 0;

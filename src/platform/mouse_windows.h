@@ -16,6 +16,8 @@ public:
     virtual WindowHandle windowFromPoint(int x, int y) const = 0;
     // The window's rectangle in screen pixels; all zero when the handle names no window.
     virtual Rect windowRect(WindowHandle window) const = 0;
+    // The window is this program's popup or one of the popup's children.
+    virtual bool belongsToPopup(WindowHandle window) const = 0;
     // PostMessage(window, message, wParam, lParam); a message to no window is lost.
     virtual void postMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                              std::intptr_t lParam) = 0;

@@ -14,8 +14,7 @@ namespace kz {
 struct MonitorInfo {
     platform::Rect bounds;    // the whole monitor, virtual-screen pixels
     platform::Rect workArea;  // without the task bar
-    int twipsPerPixelX = 15;  // at the monitor's DPI (15 at 96 dpi)
-    int twipsPerPixelY = 15;
+    int dpi = platform::kBaseDpi;
     bool primary = false;
 };
 
@@ -33,15 +32,13 @@ struct PopupBounds {
     int topTwips = 0;
     int widthTwips = 0;
     int heightTwips = 0;
-    int twipsPerPixelX = 15;
-    int twipsPerPixelY = 15;
+    int dpi = platform::kBaseDpi;  // the monitor's, at which the twips become pixels
     platform::Rect pixels;
 };
 
-// The rectangle at (left, top) in twips with the pixel rectangle at that scale: positions
-// are cut to whole pixels, lengths rounded.
-PopupBounds BoundsAt(int leftTwips, int topTwips, int widthTwips, int heightTwips,
-                     int twipsPerPixelX, int twipsPerPixelY);
+// The rectangle at (left, top) in twips with the pixel rectangle at `dpi`: the corner is the
+// pixel that holds it, the size is the window's size at that DPI.
+PopupBounds BoundsAt(int leftTwips, int topTwips, int widthTwips, int heightTwips, int dpi);
 
 // The monitor that holds most of `window` (the primary one when none does, the first one
 // when none is marked primary). -1 only when there is no monitor at all.

@@ -149,6 +149,18 @@ TEST_F(MouseHandlerTest, TheWheelScrollsTheKeyPopupFromAnywhere) {
     EXPECT_EQ(rig.popup.topRow(), 2);
     rig.wheel({5, 5}, 120);
     EXPECT_EQ(rig.popup.topRow(), 1);
+    // A precision touchpad sends a notch in parts: they add up to 120 per step, and a turn
+    // the other way starts the count anew.
+    rig.wheel({5, 5}, -40);
+    rig.wheel({5, 5}, -40);
+    EXPECT_EQ(rig.popup.topRow(), 1);
+    rig.wheel({5, 5}, -40);
+    EXPECT_EQ(rig.popup.topRow(), 2);
+    rig.wheel({5, 5}, -60);
+    rig.wheel({5, 5}, 60);
+    EXPECT_EQ(rig.popup.topRow(), 2);
+    rig.wheel({5, 5}, 60);
+    EXPECT_EQ(rig.popup.topRow(), 1);
     EXPECT_TRUE(rig.applicationMessages.empty());
     EXPECT_TRUE(rig.popup.shown());
 }
@@ -180,6 +192,67 @@ TEST_F(MouseHandlerTest, AnOutsideRightClickClosesThePopupAndStillReachesTheAppl
     EXPECT_FALSE(rig.input.keyEventsSent().empty());  // the trigger keys were released
     EXPECT_FALSE(rig.mouseEvent(msg::kRightUp, 900, 700));  // no hook any more
     EXPECT_EQ(rig.input.typed(), u"");
+}
+
+TEST_F(MouseHandlerTest, ClicksArePostedOnlyToThePopupsOwnWindows) {
+    openKeyPopup();
+    const platform::Rect window = rig.windows.windowRect(rig.popupWindow);
+    // The pixel just past the right edge counts as inside, but it is the application's.
+    EXPECT_FALSE(rig.mouseEvent(msg::kLeftDown, window.right, window.top + 50));
+    rig.mouseEvent(msg::kLeftUp, window.right, window.top + 50);
+    // Another program's window lying over the popup's top.
+    rig.windows.addWindow({window.left, window.top, window.right, window.top + 30});
+    EXPECT_FALSE(rig.mouseEvent(msg::kRightDown, window.left + 5, window.top + 5));
+    EXPECT_TRUE(rig.windows.posted().empty());
+    EXPECT_TRUE(rig.popup.shown());
+}
+
+// At every scale the hook and the popup measure the window as it is drawn: a click on a
+// row selects that row, the arrows scroll, and no pixel of the window counts as outside.
+TEST(MouseScalingTest, ClicksLandWhereTheyAreDrawnAtEveryScale) {
+    for (const int dpi : {96, 120, 144, 168, 192, 216, 240, 288}) {
+        SCOPED_TRACE(dpi);
+        AllCharsRig rig;
+        rig.lists.layout.monitors = {MonitorInfo{
+            .bounds = {0, 0, 3840, 2160}, .workArea = {0, 0, 3840, 2160}, .dpi = dpi, .primary = true}};
+        rig.input.withHeld(vk::kRMenu, 'A');  // eight candidates, six rows
+        rig.input.sim.release(vk::kRMenu);
+        rig.placeWindows();
+        const platform::Rect window = rig.windows.windowRect(rig.popupWindow);
+        for (const platform::Point corner : {platform::Point{window.left, window.top},
+                                             platform::Point{window.right - 1, window.bottom - 1}}) {
+            EXPECT_TRUE(rig.mouseEvent(msg::kRightDown, corner.x, corner.y));
+            rig.mouseEvent(msg::kRightUp, corner.x, corner.y);
+        }
+        for (int row = 0; row < 6; ++row) {
+            rig.click(rig.pointIn(PopupControl::Rows, row * 615 + 307));
+            EXPECT_EQ(rig.popup.selected(), row);
+        }
+        rig.click(rig.pointIn(PopupControl::ArrowDown, 127));
+        EXPECT_EQ(rig.popup.topRow(), 1);
+        rig.click(rig.pointIn(PopupControl::ArrowUp, 127));
+        EXPECT_EQ(rig.popup.topRow(), 0);
+        rig.doubleClick(rig.pointIn(PopupControl::Rows, 5 * 615 + 307));
+        EXPECT_EQ(rig.input.typed(), u"\u00E3");
+
+        rig.input.advance(1000);
+        rig.open();  // nine letters in the characters list, seven rows
+        for (int row = 0; row < 7; ++row) {
+            rig.click(rig.pointIn(PopupControl::CharacterList, row * 400 + 200));
+            EXPECT_EQ(rig.screen.gridSel(), row);
+        }
+        EXPECT_TRUE(rig.popup.shown());
+    }
+}
+
+TEST_F(MouseHandlerTest, AfterAScaleChangeTheHookFindsThePopupWhereItIsNow) {
+    openKeyPopup();
+    rig.popup.onDpiChanged(192, {100, 50});
+    EXPECT_EQ(rig.lists.bounds.pixels, (platform::Rect{100, 50, 100 + 290, 50 + 738}));
+    rig.placeWindows();
+    rig.click(rig.pointIn(PopupControl::Rows, 5 * 615 + 307));
+    EXPECT_EQ(rig.popup.selected(), 5);
+    EXPECT_TRUE(rig.popup.shown());
 }
 
 TEST_F(MouseHandlerTest, AMoveOrALeftReleaseOutsideDoesNothing) {

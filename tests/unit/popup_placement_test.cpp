@@ -6,9 +6,8 @@
 namespace kz {
 namespace {
 
-MonitorInfo Monitor(platform::Rect bounds, bool primary, int twipsPerPixel = 15) {
-    return {.bounds = bounds, .workArea = bounds, .twipsPerPixelX = twipsPerPixel,
-            .twipsPerPixelY = twipsPerPixel, .primary = primary};
+MonitorInfo Monitor(platform::Rect bounds, bool primary, int dpi = 96) {
+    return {.bounds = bounds, .workArea = bounds, .dpi = dpi, .primary = primary};
 }
 
 TEST(PlacementTest, OneScreenCentresAsTheDesignSays) {
@@ -35,10 +34,10 @@ TEST(PlacementTest, TheMonitorHoldingMostOfTheForegroundWindowIsChosen) {
 
 TEST(PlacementTest, MonitorsLeftOfOrAboveThePrimaryAndOtherDpis) {
     ScreenLayout screen{.monitors = {Monitor({0, 0, 1920, 1080}, true),
-                                     Monitor({-2560, -200, 0, 1240}, false, 10)}};
+                                     Monitor({-2560, -200, 0, 1240}, false, 144)}};
     screen.foregroundWindow = platform::Rect{-1000, 0, -500, 400};
     const PopupBounds b = PlacePopup(screen, 2175, 5535);
-    EXPECT_EQ(b.twipsPerPixelX, 10);  // 144 dpi
+    EXPECT_EQ(b.dpi, 144);
     EXPECT_EQ(b.pixels.width(), 218);
     EXPECT_EQ(b.pixels.height(), 554);
     EXPECT_EQ(b.pixels.left, -2560 + 1280 - 109);

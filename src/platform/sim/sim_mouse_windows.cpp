@@ -4,10 +4,10 @@
 
 namespace kz::sim {
 
-platform::WindowHandle SimMouseWindows::addWindow(platform::Rect rect, Procedure procedure) {
+platform::WindowHandle SimMouseWindows::addWindow(platform::Rect rect, Procedure procedure, bool popup) {
     const platform::WindowHandle handle = next_;
     next_ += 4;
-    windows_.emplace(handle, Window{rect, std::move(procedure)});
+    windows_.emplace(handle, Window{rect, std::move(procedure), popup});
     zOrder_.insert(zOrder_.begin(), handle);
     return handle;
 }
@@ -32,6 +32,11 @@ platform::WindowHandle SimMouseWindows::windowFromPoint(int x, int y) const {
 platform::Rect SimMouseWindows::windowRect(platform::WindowHandle window) const {
     const auto it = windows_.find(window);
     return it == windows_.end() ? platform::Rect{} : it->second.rect;
+}
+
+bool SimMouseWindows::belongsToPopup(platform::WindowHandle window) const {
+    const auto it = windows_.find(window);
+    return it != windows_.end() && it->second.popup;
 }
 
 void SimMouseWindows::postMessage(platform::WindowHandle window, std::uint32_t message,

@@ -15,13 +15,9 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
     MONITORINFO info{};
     info.cbSize = sizeof(info);
     if (!GetMonitorInfoW(monitor, &info)) return TRUE;
-    const int dpi = DpiOfMonitor(monitor);
-    // Whole twips per pixel, as the placement counts them (15 at 96 dpi, 10 at 144 dpi).
-    const int twipsPerPixel = (platform::kTwipsPerInch + dpi / 2) / dpi;
     monitors->push_back(MonitorInfo{.bounds = FromRect(info.rcMonitor),
                                     .workArea = FromRect(info.rcWork),
-                                    .twipsPerPixelX = twipsPerPixel,
-                                    .twipsPerPixelY = twipsPerPixel,
+                                    .dpi = DpiOfMonitor(monitor),
                                     .primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
     return TRUE;
 }

@@ -11,7 +11,7 @@ namespace kz::win32 {
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"KelvraZavoraPopup";
+constexpr const wchar_t* kClassName = kPopupClassName;
 // The all-characters panel is a child that paints itself: the popup paints around it.
 constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST;
@@ -104,9 +104,9 @@ void PopupWindow::place(const PopupBounds& bounds) {
     if (window_ == nullptr) return;
     widthTwips_ = bounds.widthTwips;
     heightTwips_ = bounds.heightTwips;
-    const platform::Rect& p = bounds.pixels;
-    dpi_ = DpiAtPoint(POINT{p.left + p.width() / 2, p.top + p.height() / 2});
-    applySize(p.left, p.top);
+    // The DPI the model placed it at, so that the mouse hook measures what is drawn.
+    dpi_ = bounds.dpi;
+    applySize(bounds.pixels.left, bounds.pixels.top);
 }
 
 void PopupWindow::applySize(int left, int top) {
@@ -133,6 +133,10 @@ void PopupWindow::setTopmost() {
 
 void PopupWindow::onDpiChanged(int dpi, const RECT& suggested) {
     if (TestDpiOverride()) return;  // the forced value stays
+    if (onDpi_) {
+        onDpi_(dpi, suggested.left, suggested.top);  // comes back through place()
+        return;
+    }
     dpi_ = dpi > 0 ? dpi : dpi_;
     // The fonts for the new DPI come from the cache; the size comes from our twips.
     applySize(suggested.left, suggested.top);

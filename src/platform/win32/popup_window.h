@@ -14,6 +14,9 @@
 
 namespace kz::win32 {
 
+// The popup's window class: the mouse hook posts clicks only to this window and its children.
+inline constexpr wchar_t kPopupClassName[] = L"KelvraZavoraPopup";
+
 class PopupWindow final : public PopupView {
 public:
     // Where the window reads what to draw; called on every paint.
@@ -39,6 +42,10 @@ public:
     // when no hook is installed), with the position in the window's pixels.
     using MouseHandler = std::function<void(UINT message, WPARAM buttons, int x, int y)>;
     void setMouseHandler(MouseHandler handler) { onMouse_ = std::move(handler); }
+    // WM_DPICHANGED: the model learns the new DPI and the suggested corner, and places the
+    // window through place(); without a handler the window only resizes itself.
+    using DpiHandler = std::function<void(int dpi, int left, int top)>;
+    void setDpiHandler(DpiHandler handler) { onDpi_ = std::move(handler); }
 
     HWND handle() const { return window_; }
     int dpi() const { return dpi_; }
@@ -69,6 +76,7 @@ private:
     StateSource source_;
     std::function<void()> onClose_;
     MouseHandler onMouse_;
+    DpiHandler onDpi_;
     std::vector<ScrollBar*> scrollBars_;
 };
 

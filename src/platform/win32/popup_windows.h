@@ -27,6 +27,7 @@ public:
         window_.setMouseHandler([&mouse](UINT message, WPARAM buttons, int x, int y) {
             mouse.onWindowMessage(message, static_cast<int>(buttons), x, y);
         });
+        window_.setDpiHandler([&popup](int dpi, int left, int top) { popup.onDpiChanged(dpi, {left, top}); });
     }
 
 private:
