@@ -1,8 +1,11 @@
-"""The popup at 150 %: every length of the window design scales with the screen's DPI, so
-the window is 1.5 times as large and drawn as sharply as at 100 %."""
+"""The popup at 150 % and 200 %: every length of the window scales with the screen's DPI, so
+the window is that much larger, drawn as sharply as at 100 %, and the mouse finds its rows
+and arrows where they are drawn."""
 import pytest
 
-from test_gesture import gesture_target, open_with, release, wait_popup, assert_typed_alone, E_GRAVE
+from harness.waiting import holds_for, wait_until
+from test_gesture import (gesture_target, open_with, release, wait_popup, assert_typed_alone, popup,
+                          popup_shown, E_GRAVE)
 
 
 @pytest.fixture
@@ -22,5 +25,47 @@ def test_popup_scales_to_the_screen_dpi(dpi144, zavora):
     assert (shown.width, shown.height) == (218, 554)
     print("popup screenshot at 144 dpi:", env.screenshot("popup-e-144dpi"))
     env.keyboard.tap("2")
+    wait_popup(env, shown=False)
+    assert_typed_alone(target, E_GRAVE)
+
+
+# Eight candidates, so the key popup's down arrow is active.
+EIGHT = "e 00E900E800EA00EB0113011B01170119"
+
+
+@pytest.fixture
+def dpi192(env):
+    env.prefix.set_dpi(192)
+    yield env
+    env.clean()
+    env.prefix.set_dpi(96)
+
+
+def at_192_dpi(window, x_twips, y_twips):
+    """A screen point `x_twips, y_twips` from the popup's corner, 7.5 twips to the pixel."""
+    return window.rect[0] + x_twips * 192 // 1440, window.rect[1] + y_twips * 192 // 1440
+
+
+def test_mouse_at_200_percent_hits_the_arrow_and_the_rows(dpi192, zavora):
+    env = dpi192
+    zavora.start(user={"AutoStart": "No", "Languages": "Testlang"}, machine={r"Languages\Testlang": EIGHT})
+    zavora.wait_settled(options=1, service=1, timeout=60)
+    wait_until(lambda: popup(env), 30, what="the popup window")
+    target = env.target()
+    env.mouse.move(5, 5)
+    target.clear()
+    # The sixth row (1590 twips down, 615 each) holds the sixth candidate, e with caron.
+    window = open_with(env, "altgr")
+    release(env, "altgr")
+    env.mouse.double_click(*at_192_dpi(window, 1087, 1590 + 5 * 615 + 307))
+    wait_popup(env, shown=False)
+    assert_typed_alone(target, "\u011b")
+    # The down arrow (5280 twips down) shows the next candidate and selects it; the popup stays.
+    target.clear()
+    window = open_with(env, "altgr")
+    release(env, "altgr")
+    env.mouse.click(*at_192_dpi(window, 1087, 5280 + 127))
+    holds_for(lambda: popup_shown(env), 0.5, what="the popup to stay open")
+    env.keyboard.tap("Return")
     wait_popup(env, shown=False)
     assert_typed_alone(target, E_GRAVE)
