@@ -31,40 +31,6 @@ TEST(EditorKeyboardLayout, TheLayoutDecidesHashBackslashAndThreeShiftedSymbols) 
     }
 }
 
-TEST(EditorKeyboardLayout, RowsStandAsDesigned) {
-    const KeyButtons keys = editor::DesignKeyboard();
-    EXPECT_EQ(keys[kKey1].place, (TwipsBox{4680, 900, 315, 315}));
-    EXPECT_EQ(keys[46].place, (TwipsBox{4680 + 11 * 360, 900, 315, 315}));  // "="
-    EXPECT_EQ(keys[0].place, (TwipsBox{4740, 1260, 315, 315}));            // "Q"
-    EXPECT_EQ(keys[kKeyA].place, (TwipsBox{4800, 1620, 315, 315}));
-    EXPECT_EQ(keys[kKeyHash].place, (TwipsBox{4800 + 11 * 360, 1620, 315, 315}));
-    EXPECT_EQ(keys[34].place, (TwipsBox{4680 + 10 * 360, 1980, 315, 315}));  // "/"
-    EXPECT_EQ(keys[kKeyCloseBracket].place, (TwipsBox{4740 + 11 * 360, 1260, 315, 315}));
-    EXPECT_EQ(editor::FrameOver(editor::kShiftButton), (TwipsBox{8640, 1980, 630, 330}));
-}
-
-TEST_F(EditorTest, TheUsLayoutEditorShowsTheAdaptedKeyboard) {
-    auto& e = open({}, "00000409");
-    EXPECT_FALSE(e.keys()[kKeyHash].visible);
-    e.Command1_Click();
-    EXPECT_EQ(e.keys()[kKey3].caption, "#");
-    EXPECT_EQ(e.keys()[kKey2].caption, "@");
-    EXPECT_EQ(e.keys()[kKeyQuote].caption, "\"");
-}
-
-TEST_F(EditorTest, LoadingSelectsTheFirstTypeAndTheKeyOne) {
-    auto& e = open();
-    EXPECT_EQ(e.typeNames(), (std::vector<std::string>{"with acute", "with grave", "nothing"}));
-    EXPECT_EQ(e.selectedType(), 0);
-    ASSERT_EQ(e.leftList().entries().size(), 6u);
-    EXPECT_EQ(e.drawnCode(e.leftList().entries()[5]), 0x0151);
-    EXPECT_EQ(e.selectedKey(), kKey1);
-    EXPECT_EQ(e.selectedKeyFrame(), (TwipsBox{4680, 900, 330, 330}));
-    EXPECT_FALSE(e.shiftOn());
-    EXPECT_FALSE(e.resetEnabled());
-    EXPECT_EQ(view.focus.back(), "right");
-}
-
 TEST_F(EditorTest, KeysWithCharactersShowArialBlackAndSymbolsAlsoBold) {
     auto& e = open();
     EXPECT_EQ(e.keys()[kKeyOpenBracket].fontName(), "Arial");
@@ -121,16 +87,6 @@ TEST_F(EditorTest, EveryShiftedSymbolHasAListOfItsOwn) {
     EXPECT_EQ(e.selectedKeyList(), CandidateList{0x00E1});
     EXPECT_FALSE(e.keys()[kKey2].bold);
     EXPECT_EQ(e.keyLists().body(AnsiTable(codePage)), "\" 00E0;;2 00E1");
-}
-
-TEST_F(EditorTest, ALanguageOnlyOnAShiftedSymbolSavesOneLineForThatSymbol) {
-    auto& e = open();
-    e.Command1_Click();
-    e.cmd_keyb_Click(kKey2);
-    e.cmd_swap_Click(0);
-    e.Text3_Change("Quotes");
-    EXPECT_TRUE(e.cmd_Click(0));
-    EXPECT_EQ(stored("Quotes"), "\" 00E1");
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ MonitorInfo Monitor(platform::Rect bounds, bool primary, int dpi = 96) {
     return {.bounds = bounds, .workArea = bounds, .dpi = dpi, .primary = primary};
 }
 
-TEST(PlacementTest, OneScreenCentresAsTheDesignSays) {
+TEST(PlacementTest, OneScreenCentresThePopupInTwips) {
     const ScreenLayout screen{.monitors = {Monitor({0, 0, 1024, 768}, true)}};
     const PopupBounds b = PlacePopup(screen, 2175, 5535);
     EXPECT_EQ(b.leftTwips, 6592);  // 7680 - 1087.5, integer part
