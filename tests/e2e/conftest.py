@@ -128,3 +128,12 @@ def zavora(env):
     """zavora.exe installed in the prefix (C:\\KelvraZavora), no instance running."""
     env.zavora.install()
     return env.zavora
+
+
+@pytest.fixture
+def dpi144(env):
+    """The desktop at 144 dpi for one test, 96 again afterwards."""
+    env.prefix.set_dpi(144)
+    yield env
+    env.clean()
+    env.prefix.set_dpi(96)
