@@ -19,6 +19,11 @@ TRIGGERS = ["Alt Gr (Right Alt)", "Ctrl + Alt", "F10", "F11", "F12"] + \
     [f"Ctrl + F{n}" for n in range(1, 13)]
 
 
+def twips(value, dpi):
+    """Pixels of a length in twips, halves to the even neighbour as the program rounds."""
+    return round(value * dpi / 1440)
+
+
 def start(env, zavora, *args, user=None, machine=None):
     """zavora.exe with the test language, settled, with its tray icon on the taskbar."""
     settings = {"Languages": "Testlang", "AutoStart": "No", **(user or {})}

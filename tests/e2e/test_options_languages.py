@@ -69,7 +69,8 @@ def test_ticking_a_box_gives_edit_and_delete_to_its_row(env, zavora):
 
 @pytest.mark.parametrize("button, question", [
     ("Delete Language", 'Are you sure you want to delete the language "Testlang"?'),
-    ("Restore Default Settings", "Are you sure you want to reset your language settings?")])
+    ("Restore Default Settings", "Are you sure you want to reset your language settings?")],
+    ids=["delete", "restore"])
 def test_delete_and_restore_ask_first(env, zavora, button, question):
     c = open_languages(env, zavora)
     env.keyboard.tap("Down", "Down")  # Testlang, a user language

@@ -81,7 +81,7 @@ class Zavora:
         return self.main_windows(SERVICE)
 
     def command_box(self, main_window):
-        """The command box (`Text1`) of a main window."""
+        """The command box (idle text "Text1") of a main window."""
         boxes = [c for c in self.probe.children(main_window.hwnd) if c.cls == COMMAND_BOX_CLASS]
         return boxes[0] if boxes else None
 
