@@ -10,7 +10,6 @@ from popup_ui import TEST_LANGUAGE
 
 TRAY_CLASS = "Shell_TrayWnd"
 MENU_CLASS = "#32768"
-TAB_CLASS = "SysTabControl32"
 LIST_CLASS = "SysListView32"
 COMBO_CLASS = "ComboBox"
 PAGE_CLASS = "#32770"

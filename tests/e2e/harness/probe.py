@@ -28,10 +28,7 @@ class Window:
 
     @classmethod
     def from_json(cls, data):
-        return cls(hwnd=data["hwnd"], pid=data["pid"], tid=data["tid"], cls=data["class"],
-                   text=data["text"], visible=data["visible"], enabled=data["enabled"],
-                   style=data["style"], exstyle=data["exstyle"], id=data["id"],
-                   parent=data["parent"], owner=data["owner"], rect=data["rect"])
+        return cls(**{name: data["class" if name == "cls" else name] for name in cls.__dataclass_fields__})
 
     @property
     def center(self):
