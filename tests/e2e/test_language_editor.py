@@ -53,8 +53,10 @@ class Editor:
     def __init__(self, env, zavora, languages, untick_first_row=False):
         zavora.start("/options", user={"AutoStart": "No", "Languages": languages})
         self.env, self.options = env, wait_until(lambda: ui.dialog(env), 60, what="the Options dialog")
-        wait_until(lambda: ui.has_keyboard(env, self.options), 10, what="the dialog to take the keyboard")
-        ui.next_tab(env)
+        # A click on the selected tab gives the tab strip the focus; Right selects the next.
+        tabs = wait_until(lambda: ui.controls(env).one("SysTabControl32"), 10, what="the tabs")
+        env.mouse.click(tabs.rect[0] + 15, tabs.rect[1] + 10)
+        env.keyboard.tap("Right")
         view = wait_until(lambda: (lambda v: v.visible and v)(ui.controls(env).list_view()), 10, what="the Languages page")
         if untick_first_row:
             env.keyboard.tap("space")  # the focused row
