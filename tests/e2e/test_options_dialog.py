@@ -41,9 +41,7 @@ def test_a_new_trigger_works_at_once_after_ok(env, zavora):
 def test_ok_and_enter_write_and_every_other_way_out_writes_nothing(env, zavora, close, written):
     ui.start(env, zavora)
     window = ui.open_options(env)
-    ui.next_tab(env)
-    ui.next_tab(env)  # Advanced
-    c = ui.controls(env)
+    c = ui.show_page(env, 2)  # Advanced
     edit = c.one("Edit")
     assert edit.visible and edit.parent == c.visible_page().hwnd
     ui.click(env, edit)

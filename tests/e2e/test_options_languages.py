@@ -17,9 +17,9 @@ LANGUAGES_KEY = r"HKLM\Software\Kelvra\Zavora\Languages"
 def open_languages(env, zavora, machine=USER_LANGUAGES):
     ui.start(env, zavora, user={"Languages": STORED_ORDER}, machine=machine)
     ui.open_options(env)
-    ui.next_tab(env)  # the Languages page; the list takes the focus
-    wait_until(lambda: ui.controls(env).list_view().visible, 5, what="the Languages page")
-    return ui.controls(env)
+    c = ui.show_page(env, 1)  # the list takes the focus
+    wait_until(lambda: env.probe.focus()["focus"] == c.list_view().hwnd, 5, what="the list focused")
+    return c
 
 
 def rows(env):

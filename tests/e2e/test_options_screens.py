@@ -3,7 +3,6 @@ twips, so at 144 dpi the window and its controls are 1.5 times their size at 96 
 The three pages are kept as screenshots (options-<page>-<dpi>dpi.png) at both."""
 import pytest
 
-from harness.waiting import wait_until
 
 import options_ui as ui
 from options_ui import twips
@@ -22,10 +21,7 @@ def show_pages(env, zavora, dpi):
         assert button.height == twips(6360 + 375, dpi) - twips(6360, dpi)
     assert c.list_view().width == twips(120 + 3735, dpi) - twips(120, dpi)
     for n, page in enumerate(PAGES):
-        if n:
-            ui.next_tab(env)
-        wait_until(lambda: ui.controls(env).visible_page().hwnd == c.find(ui.PAGE_CLASS)[n].hwnd, 5,
-                   what=f"the {page} page")
+        ui.show_page(env, n)
         shown = ui.controls(env).visible_page()
         assert (shown.width, shown.height) == (twips(240 + 5655, dpi) - twips(240, dpi),
                                                twips(480 + 5655, dpi) - twips(480, dpi))
