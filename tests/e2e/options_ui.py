@@ -216,16 +216,13 @@ def apply_enabled(env):
     return env.probe.info(controls(env).button("Apply").hwnd).enabled
 
 
-def show_page(env, n):
-    """Shows page n (0 General, 1 Languages, 2 Advanced) with the keys of the tab strip,
-    which a click on the first tab gives the focus."""
-    c = controls(env)
-    tabs = c.one("SysTabControl32")
-    env.mouse.click(tabs.rect[0] + 15, tabs.rect[1] + 10)
-    wait_until(lambda: env.probe.focus()["focus"] == tabs.hwnd, 5, what="the tab strip focused")
-    env.keyboard.tap(*["Right"] * n)
-    page = c.find(PAGE_CLASS)[n]
-    wait_until(lambda: controls(env).visible_page().hwnd == page.hwnd, 5, what=f"page {n}")
+def next_page(env):
+    """Ctrl+Tab to the next page; returns the controls once it shows."""
+    pages = controls(env).find(PAGE_CLASS)
+    shown = controls(env).visible_page().hwnd
+    following = pages[[p.hwnd for p in pages].index(shown) + 1].hwnd
+    env.keyboard.chord("ctrl", "Tab")
+    wait_until(lambda: controls(env).visible_page().hwnd == following, 15, what="the next page")
     return controls(env)
 
 

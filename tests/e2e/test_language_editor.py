@@ -53,7 +53,12 @@ class Editor:
     def __init__(self, env, zavora, languages, untick_first_row=False):
         zavora.start("/options", user={"AutoStart": "No", "Languages": languages})
         self.env, self.options = env, wait_until(lambda: ui.dialog(env), 60, what="the Options dialog")
-        view = ui.show_page(env, 1).list_view()  # the list takes the focus
+        # A click on the selected tab gives the tab strip the focus; Right selects the next.
+        tabs = wait_until(lambda: ui.controls(env).one("SysTabControl32"), 10, what="the tabs")
+        env.mouse.click(tabs.rect[0] + 15, tabs.rect[1] + 10)
+        env.keyboard.tap("Right")
+        view = wait_until(lambda: (lambda v: v.visible and v)(ui.controls(env).list_view()), 15,
+                          what="the Languages page")  # the list takes the focus
         if untick_first_row:
             wait_until(lambda: env.probe.focus()["focus"] == view.hwnd, 5, what="the list focused")
             env.keyboard.tap("space")  # the focused first row

@@ -41,7 +41,8 @@ def test_a_new_trigger_works_at_once_after_ok(env, zavora):
 def test_ok_and_enter_write_and_every_other_way_out_writes_nothing(env, zavora, close, written):
     ui.start(env, zavora)
     window = ui.open_options(env)
-    c = ui.show_page(env, 2)  # Advanced
+    ui.next_page(env)
+    c = ui.next_page(env)  # Advanced
     edit = c.one("Edit")
     assert edit.visible and edit.parent == c.visible_page().hwnd
     ui.click(env, edit)

@@ -17,7 +17,7 @@ LANGUAGES_KEY = r"HKLM\Software\Kelvra\Zavora\Languages"
 def open_languages(env, zavora, machine=USER_LANGUAGES):
     ui.start(env, zavora, user={"Languages": STORED_ORDER}, machine=machine)
     ui.open_options(env)
-    c = ui.show_page(env, 1)  # the list takes the focus
+    c = ui.next_page(env)  # Languages; the list takes the focus
     wait_until(lambda: env.probe.focus()["focus"] == c.list_view().hwnd, 5, what="the list focused")
     return c
 
