@@ -9,16 +9,9 @@
 #include "charset/language_order.h"
 #include "options/language_list_reload.h"
 #include "options/language_order.h"
+#include "platform/file_bytes.h"
 
 namespace kz::app {
-
-namespace {
-
-std::filesystem::path FromUtf8(const std::string& text) {
-    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
-}
-
-}  // namespace
 
 // The hooks as the Options dialog switches them: the keyboard hook goes back in with the
 // program's key handler; the mouse hook is the popup's own, which the dialog only removes.
@@ -50,7 +43,7 @@ Program::~Program() { unloadPopup(); }
 
 void Program::loadLanguages() {
     const LanguageSources sources{links_.store, links_.codePage, links_.keyboard,
-                                  FromUtf8(links_.process.applicationFolder())};
+                                  platform::PathFromUtf8(links_.process.applicationFolder())};
     keyTable_ = BuildKeyTable(sources, characters_);
 }
 
@@ -76,7 +69,7 @@ void Program::loadPopupHidden() {
         .ansi = ansiTable_,
         .loadData =
             [this] {
-                return LoadAllCharactersData(links_.store, FromUtf8(links_.process.applicationFolder()),
+                return LoadAllCharactersData(links_.store, platform::PathFromUtf8(links_.process.applicationFolder()),
                                              links_.codePage);
             },
         .screenView = popupWindows_->screenView(),
@@ -177,7 +170,7 @@ void Program::clearRecentFunctionKey() {
 }
 
 options::DataFolder Program::dataFolder() const {
-    return options::DataFolder{FromUtf8(links_.process.applicationFolder()), links_.codePage};
+    return options::DataFolder{platform::PathFromUtf8(links_.process.applicationFolder()), links_.codePage};
 }
 
 AboutFacts Program::aboutFacts() {

@@ -130,10 +130,20 @@ def zavora(env):
     return env.zavora
 
 
-@pytest.fixture
-def dpi144(env):
-    """The desktop at 144 dpi for one test, 96 again afterwards."""
-    env.prefix.set_dpi(144)
+def _at_dpi(env, dpi):
+    env.prefix.set_dpi(dpi)
     yield env
     env.clean()
     env.prefix.set_dpi(96)
+
+
+@pytest.fixture
+def dpi144(env):
+    """The desktop at 144 dpi for one test, 96 again afterwards."""
+    yield from _at_dpi(env, 144)
+
+
+@pytest.fixture
+def dpi192(env):
+    """The desktop at 192 dpi for one test, 96 again afterwards."""
+    yield from _at_dpi(env, 192)

@@ -12,10 +12,10 @@ SETTLE = 0.5
 FUNCTION_KEY_RECENCY = 0.7
 
 
-def start(env, zavora, languages="Testlang", **user):
+def start(env, zavora, languages="Testlang", test_language=TEST_LANGUAGE, **user):
     """zavora.exe settled with its (hidden) popup window made, and a focused target."""
     zavora.start(user={"Languages": languages, "AutoStart": "No", **user},
-                 machine={r"Languages\Testlang": TEST_LANGUAGE})
+                 machine={r"Languages\Testlang": test_language})
     zavora.wait_settled(options=1, service=1, timeout=60)
     wait_until(lambda: env.probe.find(cls=POPUP_CLASS), 30, what="the popup window")
     target = env.target()

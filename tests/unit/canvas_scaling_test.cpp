@@ -35,9 +35,9 @@ TEST(RoundHalfEven, MatchesTheIntegerConversionOfTheProgram) {
     EXPECT_EQ(RoundHalfEven(-2.5), -2);
 }
 
-TEST(TwipsRect, ConvertsEdgesSoNeighboursStayAdjacent) {
-    const Rect upper = TwipsRect(240, 1320, 1695, 255, 144);
-    const Rect lower = TwipsRect(240, 1575, 1695, 15, 144);
+TEST(PixelsOf, ConvertsEdgesSoNeighboursStayAdjacent) {
+    const Rect upper = PixelsOf({240, 1320, 1695, 255}, 144);
+    const Rect lower = PixelsOf({240, 1575, 1695, 15}, 144);
     EXPECT_EQ(upper, (Rect{24, 132, 194, 158}));  // 193.5 and 157.5 go to the even side
     EXPECT_EQ(upper.bottom, lower.top);
 }

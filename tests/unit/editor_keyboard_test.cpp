@@ -4,14 +4,14 @@ namespace kz::testing {
 namespace {
 
 using editor::KeyButtons;
-using editor::Rect;
+using platform::TwipsBox;
 
 // UK and US-International keep the keyboard as drawn; any other layout hides "#", puts
 // "\" after "]" and has its own shifted symbols on three keys. Only hidden captions change.
 TEST(EditorKeyboardLayout, TheLayoutDecidesHashBackslashAndThreeShiftedSymbols) {
-    struct Case { const char* layout; bool hash; Rect backslash; const char* two; const char* three; const char* quote; };
-    const Rect leftOfZ{4680, 1980, 315, 315};
-    const Rect afterBracket{4740 + 11 * 360 + 315, 1260, 315, 315};
+    struct Case { const char* layout; bool hash; TwipsBox backslash; const char* two; const char* three; const char* quote; };
+    const TwipsBox leftOfZ{4680, 1980, 315, 315};
+    const TwipsBox afterBracket{4740 + 11 * 360 + 315, 1260, 315, 315};
     const Case cases[] = {
         {"00000809", true, leftOfZ, "\"", "\xC2\xA3", "@"},
         {"00020409", true, leftOfZ, "\"", "\xC2\xA3", "@"},
@@ -27,20 +27,20 @@ TEST(EditorKeyboardLayout, TheLayoutDecidesHashBackslashAndThreeShiftedSymbols) 
         EXPECT_EQ(keys[kKey3].shiftedCaption, c.three) << c.layout;
         EXPECT_EQ(keys[kKeyQuote].shiftedCaption, c.quote) << c.layout;
         EXPECT_EQ(keys[kKey2].caption, "2") << c.layout;
-        EXPECT_EQ(keys[kKeyBackslash + 1].place, (Rect{5040, 1980, 315, 315})) << c.layout;  // Z
+        EXPECT_EQ(keys[kKeyBackslash + 1].place, (TwipsBox{5040, 1980, 315, 315})) << c.layout;  // Z
     }
 }
 
 TEST(EditorKeyboardLayout, RowsStandAsDesigned) {
     const KeyButtons keys = editor::DesignKeyboard();
-    EXPECT_EQ(keys[kKey1].place, (Rect{4680, 900, 315, 315}));
-    EXPECT_EQ(keys[46].place, (Rect{4680 + 11 * 360, 900, 315, 315}));  // "="
-    EXPECT_EQ(keys[0].place, (Rect{4740, 1260, 315, 315}));            // "Q"
-    EXPECT_EQ(keys[kKeyA].place, (Rect{4800, 1620, 315, 315}));
-    EXPECT_EQ(keys[kKeyHash].place, (Rect{4800 + 11 * 360, 1620, 315, 315}));
-    EXPECT_EQ(keys[34].place, (Rect{4680 + 10 * 360, 1980, 315, 315}));  // "/"
-    EXPECT_EQ(keys[kKeyCloseBracket].place, (Rect{4740 + 11 * 360, 1260, 315, 315}));
-    EXPECT_EQ(editor::FrameOver(editor::kShiftButton), (Rect{8640, 1980, 630, 330}));
+    EXPECT_EQ(keys[kKey1].place, (TwipsBox{4680, 900, 315, 315}));
+    EXPECT_EQ(keys[46].place, (TwipsBox{4680 + 11 * 360, 900, 315, 315}));  // "="
+    EXPECT_EQ(keys[0].place, (TwipsBox{4740, 1260, 315, 315}));            // "Q"
+    EXPECT_EQ(keys[kKeyA].place, (TwipsBox{4800, 1620, 315, 315}));
+    EXPECT_EQ(keys[kKeyHash].place, (TwipsBox{4800 + 11 * 360, 1620, 315, 315}));
+    EXPECT_EQ(keys[34].place, (TwipsBox{4680 + 10 * 360, 1980, 315, 315}));  // "/"
+    EXPECT_EQ(keys[kKeyCloseBracket].place, (TwipsBox{4740 + 11 * 360, 1260, 315, 315}));
+    EXPECT_EQ(editor::FrameOver(editor::kShiftButton), (TwipsBox{8640, 1980, 630, 330}));
 }
 
 TEST_F(EditorTest, TheUsLayoutEditorShowsTheAdaptedKeyboard) {
@@ -59,7 +59,7 @@ TEST_F(EditorTest, LoadingSelectsTheFirstTypeAndTheKeyOne) {
     ASSERT_EQ(e.leftList().entries().size(), 6u);
     EXPECT_EQ(e.drawnCode(e.leftList().entries()[5]), 0x0151);
     EXPECT_EQ(e.selectedKey(), kKey1);
-    EXPECT_EQ(e.selectedKeyFrame(), (Rect{4680, 900, 330, 330}));
+    EXPECT_EQ(e.selectedKeyFrame(), (TwipsBox{4680, 900, 330, 330}));
     EXPECT_FALSE(e.shiftOn());
     EXPECT_FALSE(e.resetEnabled());
     EXPECT_EQ(view.focus.back(), "right");

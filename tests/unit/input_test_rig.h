@@ -25,7 +25,7 @@ public:
         errors.emplace_back(message);
         errorMs = ms;
     }
-    TwipsRect bounds() const override { return {1500, 1500, 7000, 6000}; }
+    platform::TwipsBox bounds() const override { return {1500, 1500, 7000, 6000}; }
     void recordCompleted() override { ++completions; }
 
     std::string step = "1";

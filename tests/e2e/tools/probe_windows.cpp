@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/gdi_holders.h"
 #include "probe_commands.h"
 
 namespace probe {
@@ -135,9 +136,7 @@ void SetText(const Args& args, Json& out) {
 }
 
 void ScreenInfo(const Args&, Json& out) {
-    HDC screen = GetDC(nullptr);
-    int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
+    const int dpi = GetDeviceCaps(kz::win32::WindowDc(nullptr).get(), LOGPIXELSX);
     RECT work = {};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     out.beginObject();
