@@ -1,44 +1,25 @@
 """The popup at 150 % and 200 %: every length of the window scales with the screen's DPI, so
 the window is that much larger, drawn as sharply as at 100 %, and the mouse finds its rows
 and arrows where they are drawn."""
-import pytest
+from harness.waiting import holds_for
 
-from harness.waiting import holds_for, wait_until
-from test_gesture import (gesture_target, open_with, release, wait_popup, assert_typed_alone, popup,
-                          popup_shown, E_GRAVE)
-
-
-@pytest.fixture
-def dpi144(env):
-    env.prefix.set_dpi(144)
-    yield env
-    env.clean()
-    env.prefix.set_dpi(96)
-
-
-def test_popup_scales_to_the_screen_dpi(dpi144, zavora):
-    env = dpi144
-    target = gesture_target(env, zavora)
-    shown = open_with(env, "altgr")
-    release(env, "altgr")
-    # 2175 x 5535 twips at 144 dpi: 217.5 and 553.5 pixels, halves to the even side.
-    assert (shown.width, shown.height) == (218, 554)
-    print("popup screenshot at 144 dpi:", env.screenshot("popup-e-144dpi"))
-    env.keyboard.tap("2")
-    wait_popup(env, shown=False)
-    assert_typed_alone(target, E_GRAVE)
-
+import popup_ui as pu
 
 # Eight candidates, so the key popup's down arrow is active.
 EIGHT = "e 00E900E800EA00EB0113011B01170119"
 
 
-@pytest.fixture
-def dpi192(env):
-    env.prefix.set_dpi(192)
-    yield env
-    env.clean()
-    env.prefix.set_dpi(96)
+def test_popup_scales_to_the_screen_dpi(dpi144, zavora):
+    env = dpi144
+    target = pu.start(env, zavora)
+    shown = pu.open_with(env, "altgr")
+    pu.release(env, "altgr")
+    # 2175 x 5535 twips at 144 dpi: 217.5 and 553.5 pixels, halves to the even side.
+    assert (shown.width, shown.height) == (218, 554)
+    print("popup screenshot at 144 dpi:", env.screenshot("popup-e-144dpi"))
+    env.keyboard.tap("2")
+    pu.wait_popup(env, visible=False)
+    pu.assert_typed_alone(target, pu.E_GRAVE)
 
 
 def at_192_dpi(window, x_twips, y_twips):
@@ -48,24 +29,19 @@ def at_192_dpi(window, x_twips, y_twips):
 
 def test_mouse_at_200_percent_hits_the_arrow_and_the_rows(dpi192, zavora):
     env = dpi192
-    zavora.start(user={"AutoStart": "No", "Languages": "Testlang"}, machine={r"Languages\Testlang": EIGHT})
-    zavora.wait_settled(options=1, service=1, timeout=60)
-    wait_until(lambda: popup(env), 30, what="the popup window")
-    target = env.target()
-    env.mouse.move(5, 5)
-    target.clear()
+    target = pu.start(env, zavora, test_language=EIGHT)
     # The sixth row (1590 twips down, 615 each) holds the sixth candidate, e with caron.
-    window = open_with(env, "altgr")
-    release(env, "altgr")
+    window = pu.open_with(env, "altgr")
+    pu.release(env, "altgr")
     env.mouse.double_click(*at_192_dpi(window, 1087, 1590 + 5 * 615 + 307))
-    wait_popup(env, shown=False)
-    assert_typed_alone(target, "\u011b")
+    pu.wait_popup(env, visible=False)
+    pu.assert_typed_alone(target, "\u011b")
     # The down arrow (5280 twips down) shows the next candidate and selects it; the popup stays.
     target.clear()
-    window = open_with(env, "altgr")
-    release(env, "altgr")
+    window = pu.open_with(env, "altgr")
+    pu.release(env, "altgr")
     env.mouse.click(*at_192_dpi(window, 1087, 5280 + 127))
-    holds_for(lambda: popup_shown(env), 0.5, what="the popup to stay open")
+    holds_for(lambda: pu.shown(env), 0.5, what="the popup to stay open")
     env.keyboard.tap("Return")
-    wait_popup(env, shown=False)
-    assert_typed_alone(target, E_GRAVE)
+    pu.wait_popup(env, visible=False)
+    pu.assert_typed_alone(target, pu.E_GRAVE)
