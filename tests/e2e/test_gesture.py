@@ -178,6 +178,17 @@ def test_lone_candidate_is_inserted_at_once(env, zavora):
     assert_typed_alone(target, A_ACUTE + "x")
 
 
+def test_ctrl_alt_lone_candidate_leaves_no_ctrl_down(env, zavora):
+    target = gesture_target(env, zavora, AutoInsert="Yes", Trigger="1")
+    with env.keyboard.hold("ctrl", "alt"):
+        env.keyboard.tap("a")
+        target.wait_for_chars(A_ACUTE)
+    # The left Ctrl and Alt went down again as themselves: letting them go leaves nothing
+    # down, so x arrives as x and not as Ctrl+X.
+    env.keyboard.tap("x")
+    assert_typed_alone(target, A_ACUTE + "x")
+
+
 def test_function_key_trigger(env, zavora):
     target = gesture_target(env, zavora, Trigger="2")  # F10
     open_with(env, "F10")
