@@ -29,7 +29,7 @@ constexpr std::uint32_t kMouseMessages[] = {0x200, 0x201, 0x202, 0x204, 0x205, 0
 long StormEvents() {
     const char* text = std::getenv("ZAVORA_STORM_EVENTS");
     const long events = text != nullptr ? std::atol(text) : 0;
-    return events > 0 ? events : 40000;
+    return events > 0 ? events : 300000;
 }
 
 std::size_t HeapInUse() { return mallinfo2().uordblks; }
