@@ -73,6 +73,7 @@ public:
     // Removes the hooks and destroys the popup for good.
     void unloadPopup() override;
     void unloadOtherForms() override;
+    void showSetup() override { links_.windows.showLanguagePicker(); }
 
     // What the program holds, for the simulated desktop's tests.
     CharacterTable& characters() { return characters_; }

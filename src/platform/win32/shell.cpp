@@ -44,6 +44,13 @@ options::LanguageEditor& Win32ProgramWindows::languageEditor(const RunningSettin
     return *editor_;
 }
 
+void Win32ProgramWindows::showLanguagePicker() {
+    picker_.emplace(LanguagePickerLinks{.instance = links_.instance,
+                                        .store = links_.store,
+                                        .codePage = links_.codePage,
+                                        .applicationFolder = links_.applicationFolder});
+}
+
 void Win32ProgramWindows::showAbout(const app::AboutFacts& facts) {
     facts_ = facts;
     about_.show();
