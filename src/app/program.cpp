@@ -36,6 +36,7 @@ Program::Program(Links links)
     : links_(links),
       instance_({links.desktop, links.process, links.clock, links.store}, *this),
       ansi_(MakeAnsiDecodeTable(links.codePage)),
+      lower_(MakeLowerCaseTable(links.codePage)),
       ansiTable_(links.codePage),
       dialogHooks_(std::make_unique<DialogHooks>(*this)) {}
 
@@ -61,7 +62,12 @@ void Program::loadPopupHidden() {
                                   .tutorial = tutorial_,
                                   .view = popupWindows_->view(),
                                   .screen = popupWindows_->screen(),
-                                  .showHelp = [this](std::string_view topic) { showHelp(topic); },
+                                  // The viewer opens windows and loads its library: never
+                                  // inside the keyboard hook, which must answer at once.
+                                  .showHelp =
+                                      [this](std::string_view topic) {
+                                          links_.process.post([this, t = std::string(topic)] { showHelp(t); });
+                                      },
                                   .ensureServiceRunning =
                                       [this] { EnsureServiceRunning(links_.desktop, links_.process); },
                                   .letPendingEventsRun = [this] { links_.process.processPendingMessages(); }},
@@ -96,7 +102,8 @@ void Program::installKeyboardHook() {
             .optionsOpen = instance_.optionsOpenFlag(),
             .tutorial = tutorial_,
             .letPendingEventsRun = [this] { links_.process.processPendingMessages(); },
-            .ansi = ansi_});
+            .ansi = ansi_,
+            .lower = lower_});
     }
     links_.hooks.installKeyboardHook(*handler_);
 }

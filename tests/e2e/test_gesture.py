@@ -51,6 +51,17 @@ def test_lone_candidate_is_inserted_at_once(env, zavora):
     assert_typed_alone(target, pu.A_ACUTE + "x")
 
 
+def test_ctrl_alt_lone_candidate_leaves_no_ctrl_down(env, zavora):
+    target = pu.start(env, zavora, AutoInsert="Yes", Trigger="1")
+    with env.keyboard.hold("ctrl", "alt"):
+        env.keyboard.tap("a")
+        target.wait_for_chars(pu.A_ACUTE)
+    # The left Ctrl and Alt went down again as themselves: letting them go leaves nothing
+    # down, so x arrives as x and not as Ctrl+X.
+    env.keyboard.tap("x")
+    assert_typed_alone(target, pu.A_ACUTE + "x")
+
+
 def test_shipped_turkish_types_the_dotted_capital_i_with_shift(env, zavora):
     # Turkish offers ı i î on i; Shift opens the popup in upper case: I İ Î.
     target = pu.start(env, zavora, languages="Turkish")

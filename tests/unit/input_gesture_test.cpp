@@ -127,6 +127,62 @@ TEST(GestureTest, TheOpeningKeysAutoRepeatIsDroppedAndAnotherKeyReopens) {
     EXPECT_EQ(rig.popup.selected(), kNothingSelected);
 }
 
+// Layouts that type the accent symbols with dead keys, or the digits with Shift: while the
+// popup is shown its keys come first, so the symbol picks its candidate, and neither the
+// symbol nor an accent waiting for the next key reaches the application.
+TEST(DeadKeyLayoutTest, AccentSymbolsAndNumbersPickOnEachLayout) {
+    struct Case {
+        const sim::SimLayout& layout;
+        int letter;
+        int key;
+        bool shift;
+        char16_t typed;
+    };
+    const Case cases[] = {
+        {sim::UsInternationalLayout(), 'E', 222, false, kEAcute},  // dead '
+        {sim::UsInternationalLayout(), 'E', 222, true, kEDiaer},   // dead "
+        {sim::UsInternationalLayout(), 'E', 192, false, kEGrave},  // dead `
+        {sim::UsInternationalLayout(), 'E', '6', true, kECirc},    // dead ^
+        {sim::UsInternationalLayout(), 'E', '2', false, kEGrave},
+        {sim::GermanLayout(), 'E', 220, false, kECirc},   // dead ^
+        {sim::GermanLayout(), 'E', 221, true, kEGrave},   // dead `
+        {sim::GermanLayout(), 'E', '2', true, kEDiaer},   // "
+        {sim::GermanLayout(), 'E', 191, true, kEAcute},   // '
+        {sim::GermanLayout(), 'E', '2', false, kEGrave},
+        {sim::GermanLayout(), 'D', 189, false, kDStroke}, // -
+        {sim::FrenchLayout(), 'E', 221, false, kECirc},   // dead ^
+        {sim::FrenchLayout(), 'E', '4', false, kEAcute},  // '
+        {sim::FrenchLayout(), 'E', '3', false, kEDiaer},  // "
+        {sim::FrenchLayout(), 'E', '2', true, kEGrave},   // the digit needs Shift
+        {sim::FrenchLayout(), 'D', '6', false, kDStroke}, // -
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.layout.name + " key " + std::to_string(c.key) + (c.shift ? " with Shift" : ""));
+        InputRig rig(c.layout);
+        rig.sim.press(vk::kRMenu);
+        rig.sim.tap(c.letter);
+        rig.sim.release(vk::kRMenu);
+        ASSERT_TRUE(rig.popup.shown());
+        if (c.shift) rig.sim.press(vk::kLShift);
+        rig.sim.tap(c.key);
+        if (c.shift) rig.sim.release(vk::kLShift);
+        EXPECT_EQ(rig.sim.keyDownsReceived(c.key), 0);
+        rig.sim.tap('Q');
+        EXPECT_EQ(rig.typed(), std::u16string(1, c.typed) + u"q");
+    }
+}
+
+// Help is a window of its own: it opens from the message loop, after the hook answered.
+TEST(GestureTest, F1OpensHelpFromTheMessageLoop) {
+    InputRig rig;
+    rig.withHeld(vk::kRMenu, 'E');
+    rig.sim.tap(vk::kF1);
+    EXPECT_TRUE(rig.windows.helpTopics.empty());
+    rig.process.processPendingMessages();
+    EXPECT_EQ(rig.windows.helpTopics, std::vector<std::string>{"usingzavora.htm"});
+    EXPECT_TRUE(rig.popup.shown());
+}
+
 TEST(GestureTest, EnterWithNothingSelectedClosesAndTypesNothing) {
     InputRig rig;
     rig.withHeld(vk::kRMenu, 'E');

@@ -61,7 +61,8 @@ inline app::Program::Links SimProgramLinks(sim::SimProcess& process, SettingsSto
 
 class InputRig {
 public:
-    explicit InputRig(const sim::SimLayout& layout = sim::UsLayout()) {
+    explicit InputRig(const sim::SimLayout& layout = sim::UsLayout(), int codePageNumber = 1252)
+        : codePage(codePageNumber) {
         sim.setLayout(layout);
         characters.assign({
             {kEAcute, u'\u00C9', 1, false, "e with acute"},
@@ -107,7 +108,7 @@ public:
     // hook installed as the start-up leaves them.
     sim::SimWorld world;
     sim::SimProcess process{world, 1, ""};
-    sim::Windows1252CodePage codePage;
+    sim::SimCodePage codePage;
     SettingsStore store{world.registry()};
     sim::SimProgramWindows windows;
     app::Program program{SimProgramLinks(process, store, codePage, windows)};
