@@ -44,7 +44,9 @@ TEST(Roles, ASecondStartEitherTakesOverOrEndsItself) {
         EXPECT_EQ(second.ended(), !c.takesOver) << c.arguments;
         EXPECT_EQ(m.countMainWindows(kCaptionOptions), 1) << c.arguments;
         EXPECT_EQ(m.countMainWindows(kCaptionService), 1) << c.arguments << ": the service ignored the takeover";
-        if (c.takesOver) EXPECT_EQ(m.find(kCaptionOptions), m.instanceOf(second).mainWindow()->handle());
+        if (c.takesOver) {
+            EXPECT_EQ(m.find(kCaptionOptions), m.instanceOf(second).mainWindow()->handle());
+        }
     }
 }
 
@@ -120,7 +122,9 @@ TEST(Service, StartsTheInterceptionInstanceWhenAutoStartIsYesOrInstalling) {
         const auto& log = m.world.launchLog();
         ASSERT_EQ(log.size(), c.started ? 1u : 0u) << c.arguments;
         EXPECT_EQ(m.countMainWindows(kCaptionOptions), c.started ? 1 : 0);
-        if (c.started) EXPECT_EQ(log[0].commandLine, kExe + std::string(c.started));
+        if (c.started) {
+            EXPECT_EQ(log[0].commandLine, kExe + std::string(c.started));
+        }
     }
 }
 

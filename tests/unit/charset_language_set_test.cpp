@@ -189,9 +189,13 @@ TEST_F(CharsetLanguageSet, NoDataFilesLeaveOnlyThePlaceholderAndTheEuro) {
     keyboard.layout = "00000809";
     const KeyTable table = BuildKeyTable({store, codePage, keyboard, empty.path()}, characters);
     for (std::size_t key = 0; key < table.size(); ++key) {
-        if (key == ' ') EXPECT_EQ(table[key], CandidateList{u' '});
-        else if (key == '4') EXPECT_EQ(table[key], CandidateList{kEuroSign});
-        else EXPECT_TRUE(table[key].empty()) << key;
+        if (key == ' ') {
+            EXPECT_EQ(table[key], CandidateList{u' '});
+        } else if (key == '4') {
+            EXPECT_EQ(table[key], CandidateList{kEuroSign});
+        } else {
+            EXPECT_TRUE(table[key].empty()) << key;
+        }
     }
     EXPECT_EQ(characters.size(), 0u);
 }

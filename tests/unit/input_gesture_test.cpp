@@ -52,7 +52,9 @@ TEST(GestureTest, KeysInTheOpenPopupChooseTypeOrClose) {
             const bool passes = key == vk::kSnapshot || key == vk::kF1 + 4;
             EXPECT_EQ(rig.sim.keyDownsReceived(key), passes ? 1 : 0) << trace << " key " << key;
         }
-        if (!c.shown) EXPECT_EQ(rig.keyEventsSent().size(), 16u) << trace << ": the trigger keys are released";
+        if (!c.shown) {
+            EXPECT_EQ(rig.keyEventsSent().size(), 16u) << trace << ": the trigger keys are released";
+        }
     }
 }
 

@@ -43,7 +43,9 @@ TEST(TriggerTest, WhichHeldKeysArmEachTrigger) {
         const std::string trace = "trigger " + std::to_string(c.trigger) + " key " + std::to_string(c.key);
         EXPECT_EQ(rig.popup.shown(), c.opens) << trace;
         EXPECT_EQ(LastSwallowed(rig, c.key, false), c.opens) << trace;
-        if (c.opens) EXPECT_EQ(rig.handler.state().completingKey, c.held.back()) << trace;
+        if (c.opens) {
+            EXPECT_EQ(rig.handler.state().completingKey, c.held.back()) << trace;
+        }
     }
 }
 

@@ -107,7 +107,9 @@ TEST_F(OptionsControls, ABoxIsCheckedExactlyForYesAndSavesAsYesOrNo) {
     dialog().cmd_Click(options::kOkButton);
     for (const Case& c : cases) {
         EXPECT_EQ(stored(c.scope, c.section, c.name), c.checked ? "Yes" : "No") << c.name;
-        if (c.flag != nullptr) EXPECT_EQ(running.*c.flag, c.checked) << c.name;
+        if (c.flag != nullptr) {
+            EXPECT_EQ(running.*c.flag, c.checked) << c.name;
+        }
     }
 }
 
