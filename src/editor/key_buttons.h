@@ -37,7 +37,7 @@ using KeyButtons = std::array<KeyButton, kKeyCount>;
 // The Shift button.
 inline constexpr platform::TwipsBox kShiftButton{8640, 1980, 615, 315};
 
-// The keyboard as designed: "#" shown, "\" left of "Z", the UK shifted captions.
+// The keyboard as drawn for UK and US-International: "#" shown, "\" left of "Z", the UK shifted captions.
 KeyButtons DesignKeyboard();
 
 // The United Kingdom ("00000809") and United States-International ("00020409") layouts
