@@ -9,6 +9,7 @@ import tempfile
 
 import pytest
 
+from conftest import paths
 from harness.prefix import WinePrefix
 from harness.probe import Probe
 from harness.waiting import wait_until
@@ -16,16 +17,14 @@ from harness.xserver import XServer
 from harness.zavora import EXE, MACHINE_KEY, MAIN_CLASS, OPTIONS, SERVICE
 
 SETUP = "kelvra-zavora-setup.exe"
-CAPTION = "Setup - Kelvra Zavora"  # the first-run picker finds the wizard by it
 FOLDER = ("Program Files", "Kelvra Zavora")
 FILES = {EXE, "characters.dat", "groups.dat", "data.dat", "order.dat", "uninstall.exe"}
 SHORTCUT = ("ProgramData", "Microsoft", "Windows", "Start Menu", "Programs", "Kelvra Zavora.lnk")
 RUN_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Run"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\KelvraZavora"
-# What a standard user needs to save languages and Options: read, set values, add subkeys.
-USERS_NEED = 0x0001 | 0x0002 | 0x0004
-# What must stay with the administrators: re-securing or taking over the key.
-ADMIN_ONLY = 0x40000 | 0x80000
+# What a standard user needs to save languages and Options (read, set values, add
+# subkeys), and what must stay with the administrators (re-securing, taking over the key).
+USERS_NEED, ADMIN_ONLY = 0x1 | 0x2 | 0x4, 0x40000 | 0x80000
 SDDL_RIGHTS = {"KA": 0xF003F, "KR": 0x20019, "KW": 0x20006, "KX": 0x20019, "GA": 0x10000000,
                "GR": 0x80000000, "GW": 0x40000000, "GX": 0x20000000, "RC": 0x20000,
                "SD": 0x10000, "WD": 0x40000, "WO": 0x80000, "CC": 0x1, "DC": 0x2, "LC": 0x4,
@@ -46,13 +45,10 @@ def users_rights(sddl):
 @pytest.fixture(scope="module")
 def machine(request):
     """A fresh prefix on its own X server, with the probe and the setup program in it."""
-    build = os.path.abspath(request.config.getoption("--zavora-build"))
-    artifacts = os.path.abspath(request.config.getoption("--artifacts")
-                                or os.path.join(build, "e2e-artifacts"))
+    build, artifacts = paths(request.config)
     tmp = tempfile.mkdtemp(prefix="zavora-setup-")
     xserver = XServer()
-    prefix = WinePrefix(os.path.join(tmp, "prefix"), xserver.start(),
-                        os.path.join(artifacts, "logs", "installer"))
+    prefix = WinePrefix(os.path.join(tmp, "prefix"), xserver.start(), os.path.join(artifacts, "logs", "installer"))
     try:
         prefix.create()
         os.makedirs(prefix.drive_c("e2e-tools"))
@@ -73,14 +69,14 @@ def installed_files(machine):
 
 
 def running(machine, caption=None):
-    return [w for w in machine.probe.find(cls=MAIN_CLASS) if caption is None or w.text == caption]
+    return machine.probe.find(cls=MAIN_CLASS, text=caption)
 
 
 def test_the_wizard_carries_the_caption_the_language_picker_looks_for(machine):
     machine.start(["C:\\" + SETUP], "setup-wizard")
     try:
-        wait_until(lambda: machine.probe.find(cls="#32770", text=CAPTION, visible=True), 60,
-                   what=f"a wizard dialog captioned {CAPTION!r}")
+        wait_until(lambda: machine.probe.find(cls="#32770", text="Setup - Kelvra Zavora", visible=True), 60,
+                   what="the wizard dialog")
     finally:
         machine.probe.kill_all(SETUP)
     assert not installed_files(machine)
@@ -93,7 +89,7 @@ def test_silent_install_then_silent_uninstall(machine):
     probe = machine.probe
     folder = "C:\\" + "\\".join(FOLDER)
     assert probe.reg_get(RUN_KEY, "Kelvra Zavora") == f'"{folder}\\{EXE}" /service'
-    version = probe.call("exeinfo", f"{folder}\\{EXE}")["version"]
+    version = probe.exe_info(f"{folder}\\{EXE}")["version"]
     entry = {name: probe.reg_get(UNINSTALL_KEY, name) for name in
              ("DisplayName", "DisplayVersion", "Publisher", "DisplayIcon", "UninstallString",
               "QuietUninstallString")}
@@ -104,7 +100,7 @@ def test_silent_install_then_silent_uninstall(machine):
 
     # The shared settings key and the subkeys the program writes are open to Users.
     for key in (MACHINE_KEY, MACHINE_KEY + r"\Languages", MACHINE_KEY + r"\Info"):
-        rights = users_rights(probe.call("regsddl", key)["sddl"])
+        rights = users_rights(probe.reg_sddl(key))
         assert rights & USERS_NEED == USERS_NEED and not rights & ADMIN_ONLY, (key, hex(rights))
     probe.reg_set(MACHINE_KEY + r"\Languages", "Mine", "e 00E9")
 
@@ -121,10 +117,8 @@ def test_silent_install_then_silent_uninstall(machine):
                what="the program folder removed and no zavora.exe left")
     wait_until(lambda: probe.reg_get(UNINSTALL_KEY, "DisplayName") is None, 30,
                what="the uninstall entry removed")
-    assert not os.path.exists(machine.drive_c(*FOLDER))
-    assert not os.path.exists(machine.drive_c(*SHORTCUT))
-    assert probe.reg_get(RUN_KEY, "Kelvra Zavora") is None
-    assert not running(machine)
+    assert not os.path.exists(machine.drive_c(*FOLDER)) and not os.path.exists(machine.drive_c(*SHORTCUT))
+    assert probe.reg_get(RUN_KEY, "Kelvra Zavora") is None and not running(machine)
     # A silent uninstall keeps what the user made; the command boxes of ended instances go.
     assert probe.reg_get(MACHINE_KEY + r"\Languages", "Mine") == "e 00E9"
     assert probe.reg_get(MACHINE_KEY, "CommHwds") is None
