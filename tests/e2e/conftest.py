@@ -17,22 +17,18 @@ from harness.target import Target
 from harness.xserver import XServer
 from harness.zavora import Zavora
 
-REPO = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
-TOOL_PROGRAMS = ("probe.exe", "target.exe", "wizard.exe")
-# Programs a test may leave running; ended before the next test.
-TEST_PROGRAMS = ("target.exe", "wizard.exe")
-
-
 def pytest_addoption(parser):
-    parser.addoption("--zavora-build", default=os.environ.get("ZAVORA_WIN_BUILD",
-                                                             os.path.join(REPO, "build", "windows")))
+    parser.addoption("--zavora-build", default=os.environ.get(
+        "ZAVORA_WIN_BUILD", os.path.join(os.path.dirname(__file__), "..", "..", "build", "windows")))
     parser.addoption("--artifacts", default=os.environ.get("ZAVORA_E2E_ARTIFACTS"))
 
 
 def paths(config):
     """The build folder and the artifacts folder of the run."""
     build = os.path.abspath(config.getoption("--zavora-build"))
-    return build, os.path.abspath(config.getoption("--artifacts") or os.path.join(build, "e2e-artifacts"))
+    artifacts = os.path.abspath(config.getoption("--artifacts") or os.path.join(build, "e2e-artifacts"))
+    os.makedirs(artifacts, exist_ok=True)
+    return build, artifacts
 
 
 @pytest.hookimpl(tryfirst=True, hookwrapper=True)
@@ -42,23 +38,36 @@ def pytest_runtest_makereport(item, call):
     setattr(item, "report_" + report.when, report)
 
 
-class Desktop:
-    """Everything a scenario drives: the display, the prefix, the probe, keys and mouse."""
+class Machine:
+    """A private Xvfb with a fresh Wine prefix on it, our tools in C:\\e2e-tools."""
 
-    def __init__(self, build_dir, artifacts):
+    def __init__(self, build_dir, log_dir, tools):
         self.build_dir = build_dir
-        self.artifacts = artifacts
         self.tmp = tempfile.mkdtemp(prefix="zavora-e2e-")
         self.xserver = XServer()
         self.display = self.xserver.start()
-        self.prefix = WinePrefix(os.path.join(self.tmp, "prefix"), self.display,
-                                 os.path.join(artifacts, "logs"))
+        self.prefix = WinePrefix(os.path.join(self.tmp, "prefix"), self.display, log_dir)
         self.prefix.create()
-        tools = self.prefix.drive_c("e2e-tools")
-        os.makedirs(tools)
-        for name in TOOL_PROGRAMS:
-            shutil.copy2(os.path.join(build_dir, "e2e-tools", name), tools)
+        os.makedirs(self.prefix.drive_c("e2e-tools"))
+        for name in tools:
+            shutil.copy2(os.path.join(build_dir, "e2e-tools", name), self.prefix.drive_c("e2e-tools"))
         self.probe = Probe(self.prefix, "C:\\e2e-tools\\probe.exe")
+
+    def close(self):
+        try:
+            self.probe.close()
+        finally:
+            self.prefix.shutdown()
+            self.xserver.stop()
+            shutil.rmtree(self.tmp, ignore_errors=True)
+
+
+class Desktop(Machine):
+    """Everything a scenario drives: the display, the prefix, the probe, keys and mouse."""
+
+    def __init__(self, build_dir, artifacts):
+        super().__init__(build_dir, os.path.join(artifacts, "logs"), ("probe.exe", "target.exe", "wizard.exe"))
+        self.artifacts = artifacts
         self.keyboard = Keyboard(self.display)
         self.mouse = Mouse(self.keyboard)
         self.zavora = Zavora(self.prefix, self.probe, build_dir)
@@ -72,38 +81,28 @@ class Desktop:
 
     def target(self, caption="Zavora E2E Target", position=(100, 100)):
         """Starts target.exe (480 x 320 pixels, top left at `position`) and returns it
-        with its edit box focused."""
-        log = os.path.join(self.tmp, f"target-{len(os.listdir(self.tmp))}.log")
-        return Target(self.prefix, self.probe, log, caption, position)
+        with its edit box focused and the pointer out of its way: under Wine a window shown
+        beneath the pointer makes X report the whole keymap, and Wine then takes held keys
+        as pressed anew (a swallowed trigger included)."""
+        target = Target(self.prefix, self.probe, os.path.join(self.tmp, f"target-{len(os.listdir(self.tmp))}.log"),
+                        caption, position)
+        self.mouse.move(5, 5)
+        return target
 
     def clean(self):
         """Lets go of every key a failed test may have left down, ends the test programs
         and zavora.exe, and deletes the program's settings."""
         for code in self.keyboard.pressed():
             self.keyboard.up(code)
-        # The pointer rests in a corner where no test window appears: under Wine a window
-        # that shows beneath the pointer makes X report the whole keymap again, and
-        # Wine then takes keys that are held as pressed anew.
-        self.mouse.move(5, 5)
-        for name in TEST_PROGRAMS:
+        self.mouse.move(5, 5)  # in a corner where no test window appears
+        for name in ("target.exe", "wizard.exe"):  # what a test may leave running
             self.probe.kill_all(name)
         self.zavora.reset()
-
-    def close(self):
-        try:
-            self.keyboard.close()
-            self.probe.close()
-        finally:
-            self.prefix.shutdown()
-            self.xserver.stop()
-            shutil.rmtree(self.tmp, ignore_errors=True)
 
 
 @pytest.fixture(scope="session")
 def desktop(request):
-    build_dir, artifacts = paths(request.config)
-    os.makedirs(artifacts, exist_ok=True)
-    session = Desktop(build_dir, artifacts)
+    session = Desktop(*paths(request.config))
     yield session
     session.close()
 

@@ -10,10 +10,9 @@ from popup_ui import TEST_LANGUAGE
 
 MENU_CLASS = "#32768"
 PAGE_CLASS = "#32770"  # the pages, and message boxes
-# The tray menu's items, in groups between its two separators. Wine keeps a menu's items
-# in the process that made it, so another process cannot read them; and while our
-# keyboard hook is installed an open menu gets no keys under Wine. So the scenarios
-# click the items, found by the separators drawn in the menu.
+# The tray menu's items, in groups between its two separators. Another process cannot
+# read a menu's items under Wine, nor an open menu get keys while our keyboard hook is
+# installed: the scenarios click the items, found by the separators drawn in the menu.
 MENU_GROUPS = [["Tutorial"], ["About", "Options", "Help"], ["Exit"]]
 
 
@@ -152,10 +151,6 @@ def click(env, control):
 
 def enabled(env, control):
     return env.probe.info(control.hwnd).enabled
-
-
-def checked(env, box):
-    return env.probe.send(box.hwnd, 0x00F0) == 1  # BM_GETCHECK
 
 
 def caption(text):

@@ -16,17 +16,7 @@ def start(env, zavora, test_language=TEST_LANGUAGE, **user):
                  machine={r"Languages\Testlang": test_language})
     zavora.wait_settled(timeout=60)
     wait_until(lambda: env.probe.find(cls=POPUP_CLASS), 30, what="the popup window")
-    return fresh_target(env)
-
-
-def fresh_target(env):
-    """A focused target with an empty log, the pointer out of the way: under Wine a window
-    shown beneath the pointer makes X report the whole keymap, and Wine then takes held
-    keys as pressed anew (a swallowed trigger included)."""
-    target = env.target()
-    env.mouse.move(5, 5)
-    target.clear()
-    return target
+    return env.target()
 
 
 def popup(env):
@@ -43,12 +33,12 @@ def wait_popup(env, visible=True):
     return popup(env)
 
 
-def open_with(env, *keys, letter="e", release=True):
-    """Holds the trigger's keys, taps the letter, waits for the popup and lets the keys go
-    (unless `release` is False); returns the popup window."""
+def open_with(env, *keys, release=True):
+    """Holds the trigger's keys, taps e, waits for the popup and lets the keys go (unless
+    `release` is False); returns the popup window."""
     for key in keys:
         env.keyboard.down(key)
-    env.keyboard.tap(letter)
+    env.keyboard.tap("e")
     window = wait_popup(env)
     for key in reversed(keys if release else []):
         env.keyboard.up(key)

@@ -7,8 +7,7 @@ from harness.waiting import holds_for
 
 import popup_ui as pu
 
-WS_POPUP = 0x80000000
-WS_EX_TOPMOST, WS_EX_TOOLWINDOW, WS_EX_NOACTIVATE = 0x8, 0x80, 0x08000000
+WS_POPUP, NO_ACTIVATE = 0x80000000, 0x8 | 0x80 | 0x08000000  # topmost, tool window, no activation
 
 
 def test_number_after_letting_go_types_that_candidate(env, zavora):
@@ -16,9 +15,7 @@ def test_number_after_letting_go_types_that_candidate(env, zavora):
     shown = pu.open_with(env, "altgr", release=False)
     # The popup never takes the focus, and lies centred on the 1024 x 768 desktop.
     assert target.has_focus()
-    assert shown.style & WS_POPUP
-    no_activate = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE
-    assert shown.exstyle & no_activate == no_activate
+    assert shown.style & WS_POPUP and shown.exstyle & NO_ACTIVATE == NO_ACTIVATE
     assert (shown.width, shown.height, shown.rect[:2]) == (145, 369, [439, 199])
     print("popup screenshot:", env.screenshot("popup-e-open"))
     # Right Alt alone is plain Alt on this layout: its release after a swallowed key

@@ -5,15 +5,11 @@ but the user's settings."""
 import os
 import re
 import shutil
-import tempfile
 
 import pytest
 
-from conftest import paths
-from harness.prefix import WinePrefix
-from harness.probe import Probe
+from conftest import Machine, paths
 from harness.waiting import wait_until
-from harness.xserver import XServer
 from harness.zavora import EXE, MACHINE_KEY, MAIN_CLASS, OPTIONS, SERVICE
 
 SETUP = "kelvra-zavora-setup.exe"
@@ -25,10 +21,9 @@ UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kelvr
 # What a standard user needs to save languages and Options (read, set values, add
 # subkeys), and what must stay with the administrators (re-securing, taking over the key).
 USERS_NEED, ADMIN_ONLY = 0x1 | 0x2 | 0x4, 0x40000 | 0x80000
-SDDL_RIGHTS = {"KA": 0xF003F, "KR": 0x20019, "KW": 0x20006, "KX": 0x20019, "GA": 0x10000000,
-               "GR": 0x80000000, "GW": 0x40000000, "GX": 0x20000000, "RC": 0x20000,
-               "SD": 0x10000, "WD": 0x40000, "WO": 0x80000, "CC": 0x1, "DC": 0x2, "LC": 0x4,
-               "SW": 0x8, "RP": 0x10, "WP": 0x20, "DT": 0x40, "LO": 0x80, "CR": 0x100}
+SDDL_RIGHTS = {"KA": 0xF003F, "KR": 0x20019, "KW": 0x20006, "KX": 0x20019, "GA": 0x10000000, "GR": 0x80000000,
+               "GW": 0x40000000, "GX": 0x20000000, "RC": 0x20000, "SD": 0x10000, "WD": 0x40000, "WO": 0x80000,
+               "CC": 0x1, "DC": 0x2, "LC": 0x4, "SW": 0x8, "RP": 0x10, "WP": 0x20, "DT": 0x40, "LO": 0x80, "CR": 0x100}
 
 
 def users_rights(sddl):
@@ -44,27 +39,16 @@ def users_rights(sddl):
 
 @pytest.fixture(scope="module")
 def machine(request):
-    """A fresh prefix on its own X server, with the probe and the setup program in it."""
+    """A prefix of its own, with the probe and the setup program in it."""
     build, artifacts = paths(request.config)
-    tmp = tempfile.mkdtemp(prefix="zavora-setup-")
-    xserver = XServer()
-    prefix = WinePrefix(os.path.join(tmp, "prefix"), xserver.start(), os.path.join(artifacts, "logs", "installer"))
-    try:
-        prefix.create()
-        os.makedirs(prefix.drive_c("e2e-tools"))
-        shutil.copy2(os.path.join(build, "e2e-tools", "probe.exe"), prefix.drive_c("e2e-tools"))
-        shutil.copy2(os.path.join(build, SETUP), prefix.drive_c())
-        prefix.probe = Probe(prefix, "C:\\e2e-tools\\probe.exe")
-        prefix.help_built = os.path.exists(os.path.join(build, "zavorahelp.chm"))
-        yield prefix
-    finally:
-        prefix.shutdown()
-        xserver.stop()
-        shutil.rmtree(tmp, ignore_errors=True)
+    machine = Machine(build, os.path.join(artifacts, "logs", "installer"), ("probe.exe",))
+    shutil.copy2(os.path.join(build, SETUP), machine.prefix.drive_c())
+    yield machine
+    machine.close()
 
 
 def installed_files(machine):
-    folder = machine.drive_c(*FOLDER)
+    folder = machine.prefix.drive_c(*FOLDER)
     return set(os.listdir(folder)) if os.path.isdir(folder) else set()
 
 
@@ -73,7 +57,7 @@ def running(machine, caption=None):
 
 
 def test_the_wizard_carries_the_caption_the_language_picker_looks_for(machine):
-    machine.start(["C:\\" + SETUP], "setup-wizard")
+    machine.prefix.start(["C:\\" + SETUP], "setup-wizard")
     try:
         wait_until(lambda: machine.probe.find(cls="#32770", text="Setup - Kelvra Zavora", visible=True), 60,
                    what="the wizard dialog")
@@ -83,9 +67,10 @@ def test_the_wizard_carries_the_caption_the_language_picker_looks_for(machine):
 
 
 def test_silent_install_then_silent_uninstall(machine):
-    assert machine.run(["C:\\" + SETUP, "/S"], timeout=120).returncode == 0
-    assert installed_files(machine) == FILES | ({"zavorahelp.chm"} if machine.help_built else set())
-    assert os.path.isfile(machine.drive_c(*SHORTCUT))
+    assert machine.prefix.run(["C:\\" + SETUP, "/S"], timeout=120).returncode == 0
+    help_built = os.path.exists(os.path.join(machine.build_dir, "zavorahelp.chm"))
+    assert installed_files(machine) == FILES | ({"zavorahelp.chm"} if help_built else set())
+    assert os.path.isfile(machine.prefix.drive_c(*SHORTCUT))
     probe = machine.probe
     folder = "C:\\" + "\\".join(FOLDER)
     assert probe.reg_get(RUN_KEY, "Kelvra Zavora") == f'"{folder}\\{EXE}" /service'
@@ -110,14 +95,14 @@ def test_silent_install_then_silent_uninstall(machine):
 
     # Uninstalling waits for every process of the program to end, also one that no command
     # ends (a waiting instance lives 9.9 s): the file of a running program cannot go.
-    machine.start([folder + "\\" + EXE, "/wait99"], "waiting")
+    machine.prefix.start([folder + "\\" + EXE, "/wait99"], "waiting")
     wait_until(lambda: running(machine, "waiting"), 30, what="the waiting instance")
-    machine.start([folder + "\\uninstall.exe", "/S"], "uninstall")
+    machine.prefix.start([folder + "\\uninstall.exe", "/S"], "uninstall")
     wait_until(lambda: not installed_files(machine) and not probe.processes(EXE), 60,
                what="the program folder removed and no zavora.exe left")
     wait_until(lambda: probe.reg_get(UNINSTALL_KEY, "DisplayName") is None, 30,
                what="the uninstall entry removed")
-    assert not os.path.exists(machine.drive_c(*FOLDER)) and not os.path.exists(machine.drive_c(*SHORTCUT))
+    assert not any(os.path.exists(machine.prefix.drive_c(*path)) for path in (FOLDER, SHORTCUT))
     assert probe.reg_get(RUN_KEY, "Kelvra Zavora") is None and not running(machine)
     # A silent uninstall keeps what the user made; the command boxes of ended instances go.
     assert probe.reg_get(MACHINE_KEY + r"\Languages", "Mine") == "e 00E9"

@@ -8,7 +8,6 @@ import os
 
 import pytest
 
-from harness.keyboard import type_text
 from harness.waiting import wait_until
 
 import options_ui as ui
@@ -66,7 +65,7 @@ class Editor:
     def type_name(self, name):
         box = self.child(cls="Edit")
         ui.click(self.env, box)
-        type_text(self.env.display, name)
+        self.env.keyboard.type(name)
         wait_until(lambda: self.env.probe.text(box.hwnd) == name, 10, what="the name typed")
 
     def close_with(self, caption):
@@ -95,7 +94,7 @@ def test_a_new_language_made_in_the_editor_is_offered_by_the_popup(env, zavora):
     assert env.probe.info(editor.options.hwnd).enabled
     ui.click(env, ui.button(env, "OK"))
     ui.wait_closed(env)
-    target = pu.fresh_target(env)
+    target = env.target()
     pu.open_with(env, "altgr")
     pu.pick(env, target, pu.E_GRAVE, "1")
 

@@ -1,12 +1,11 @@
-"""What zavora.exe carries, read the way Windows reads it: the version resource, both
-icon groups at every size and depth, and the manifest."""
+"""The Windows build checked by Windows: what zavora.exe carries (the version resource,
+both icon groups at every size and depth, the manifest), and the Win32 drawing layer and
+popup window checks of tests/win32 (handle holders, real GDI pixels, font cache, window
+styles), which scripts/build-windows.sh builds into <build>/win32-checks."""
 import os
 import re
 
 import pytest
-
-PROJECT_FILE = os.path.join(os.path.dirname(__file__), "..", "..", "CMakeLists.txt")
-
 
 @pytest.fixture
 def exe_info(zavora):
@@ -14,7 +13,7 @@ def exe_info(zavora):
 
 
 def test_version_resource_names_the_product_and_the_one_version(exe_info):
-    with open(PROJECT_FILE) as project:
+    with open(os.path.join(os.path.dirname(__file__), "..", "..", "CMakeLists.txt")) as project:
         text = re.search(r"project\(KelvraZavora VERSION ([0-9.]+)", project.read()).group(1)
     version = exe_info["version"]
     assert (version["CompanyName"], version["ProductName"]) == ("Kelvra", "Kelvra Zavora")
@@ -34,3 +33,9 @@ def test_manifest_asks_for_common_controls_6_as_invoker_and_per_monitor_dpi(exe_
     assert re.search(r'name="Microsoft\.Windows\.Common-Controls"\s+version="6\.0\.0\.0"', manifest)
     assert 'level="asInvoker"' in manifest
     assert ">PerMonitorV2, PerMonitor</dpiAware" in manifest and ">true/pm</dpiAware>" in manifest
+
+
+def test_win32_checks_pass(env):
+    result = env.prefix.run([os.path.join(env.build_dir, "win32-checks", "win32_checks.exe")], timeout=120)
+    report = result.stdout.decode("utf-8", "replace")
+    assert result.returncode == 0 and report.strip().splitlines()[-1].endswith(" 0 failed"), report

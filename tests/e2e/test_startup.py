@@ -33,6 +33,6 @@ def test_a_second_start_replaces_the_first_and_keeps_the_service(zavora):
 
 def test_close_ends_every_instance(zavora):
     start_and_settle(zavora)
-    zavora.run("/close", timeout=30)
+    zavora.run("/close")
     zavora.wait_no_process()
     assert zavora.main_windows() == []

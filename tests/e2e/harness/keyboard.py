@@ -1,9 +1,9 @@
-"""Keys and mouse as a person uses them, through the X server's XTest extension.
+"""Keys and mouse as a person uses them, through the X server's XTest extension (so they
+reach the low-level hooks).
 
 Single X key events are the only way to get a real right Alt: `xdotool keydown Alt_R`
 arrives in Wine as left Alt then right Alt, while X keycode 108 alone arrives as one
 extended VK_RMENU."""
-import subprocess
 import time
 from contextlib import contextmanager
 
@@ -17,11 +17,7 @@ ALIASES = {"altgr": RIGHT_ALT_KEYCODE, "alt": "Alt_L", "ctrl": "Control_L", "shi
 
 class Keyboard:
     def __init__(self, display_name):
-        self.display_name = display_name
         self.display = xdisplay.Display(display_name)
-
-    def close(self):
-        self.display.close()
 
     def send(self, event, detail=0, **where):
         xtest.fake_input(self.display, event, detail, **where)
@@ -65,16 +61,16 @@ class Keyboard:
     def right_alt_up(self):
         self.up(RIGHT_ALT_KEYCODE)
 
+    def type(self, letters):
+        """Types letters, capitals with Shift held."""
+        for letter in letters:
+            with self.hold(*["shift"] * letter.isupper()):
+                self.tap(letter.lower())
+
     def pressed(self):
         """The keycodes held down now."""
         keymap = self.display.query_keymap()
         return [code for code in range(8, 256) if keymap[code // 8] & (1 << (code % 8))]
-
-
-def type_text(display_name, text):
-    """Types text with xdotool (any characters it can map onto the keyboard)."""
-    subprocess.run(["xdotool", "type", "--delay", "30", text], check=True, timeout=30,
-                   env={"DISPLAY": display_name, "PATH": "/usr/bin:/bin"})
 
 
 class Mouse:

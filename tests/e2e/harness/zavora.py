@@ -3,7 +3,6 @@ and registry presets, and reading its instances from outside."""
 import glob
 import os
 import shutil
-import time
 
 from .waiting import wait_until
 
@@ -25,8 +24,9 @@ class Zavora:
         self.build_dir = build_dir
 
     def install(self):
-        """Copies zavora.exe and the data files beside it into C:\\KelvraZavora."""
-        os.makedirs(self.prefix.drive_c("KelvraZavora"), exist_ok=True)
+        """Copies zavora.exe and the data files beside it into C:\\KelvraZavora, alone."""
+        shutil.rmtree(self.prefix.drive_c("KelvraZavora"), ignore_errors=True)
+        os.makedirs(self.prefix.drive_c("KelvraZavora"))
         for path in [os.path.join(self.build_dir, EXE), *glob.glob(os.path.join(self.build_dir, "*.dat"))]:
             shutil.copy2(path, self.prefix.drive_c("KelvraZavora"))
 
@@ -39,11 +39,9 @@ class Zavora:
                 self.probe.reg_set(key, leaf, value)
         return self.prefix.start([self.exe_path, *args], "zavora")
 
-    def run(self, *args, timeout=60, **presets):
-        """Starts zavora.exe and waits for that process to end; returns the seconds it took."""
-        began = time.monotonic()
-        self.start(*args, **presets).wait(timeout)
-        return time.monotonic() - began
+    def run(self, *args, **presets):
+        """Starts zavora.exe and waits for that process to end."""
+        self.start(*args, **presets).wait(60)
 
     def pids(self):
         return sorted(p["pid"] for p in self.probe.processes(EXE))
