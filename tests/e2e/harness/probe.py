@@ -1,7 +1,6 @@
 """probe.exe seen from Python: windows, controls, list views, processes, messages and the
-registry of the prefix, read from outside as a test sees them. One long-running
-`probe.exe serve` answers (a few milliseconds a call); it starts again after the prefix
-restarts."""
+registry of the prefix, read from outside as a test sees them. One long-running probe.exe
+answers (a few milliseconds a call); it starts again after the prefix restarts."""
 import json
 import os
 import select

@@ -39,9 +39,9 @@ class Zavora:
                 self.probe.reg_set(key, leaf, value)
         return self.prefix.start([self.exe_path, *args], "zavora")
 
-    def run(self, *args, **presets):
+    def run(self, *args, timeout=60, **presets):
         """Starts zavora.exe and waits for that process to end."""
-        self.start(*args, **presets).wait(60)
+        self.start(*args, **presets).wait(timeout)
 
     def pids(self):
         return sorted(p["pid"] for p in self.probe.processes(EXE))
