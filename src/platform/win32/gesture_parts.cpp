@@ -1,19 +1,10 @@
 #include "platform/win32/gesture_parts.h"
 
-#include <filesystem>
 #include <string>
 
 #include "charset/key_table_builder.h"
 
 namespace kz::win32 {
-
-namespace {
-
-std::filesystem::path FromUtf8(const std::string& text) {
-    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
-}
-
-}  // namespace
 
 GestureParts::GestureParts(GestureLinks links)
     : links_(std::move(links)), ansi_(MakeAnsiDecodeTable(links_.codePage)) {}
@@ -22,7 +13,7 @@ GestureParts::~GestureParts() { unloadPopup(); }
 
 void GestureParts::loadLanguages() {
     const LanguageSources sources{links_.store, links_.codePage, keyboard_,
-                                  FromUtf8(links_.process.applicationFolder())};
+                                  links_.process.applicationFolder()};
     keyTable_ = BuildKeyTable(sources, characters_);
 }
 
@@ -49,7 +40,7 @@ void GestureParts::loadPopupHidden() {
         .ansi = *ansiTable_,
         .loadData =
             [this] {
-                return LoadAllCharactersData(screenStore_, FromUtf8(links_.process.applicationFolder()),
+                return LoadAllCharactersData(screenStore_, links_.process.applicationFolder(),
                                              links_.codePage);
             },
         .screenView = *panel_,

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <array>
-#include <cstdio>
 
 namespace kz::win32 {
 
@@ -44,7 +43,7 @@ std::string Win32Keyboard::layoutName() const {
     // (device part other than the language) are only named on our own thread.
     const auto value = reinterpret_cast<std::uintptr_t>(layout);
     char name[16];
-    std::snprintf(name, sizeof name, "%08X", static_cast<unsigned>(value & 0xFFFF));
+    wsprintfA(name, "%08X", static_cast<unsigned>(value & 0xFFFF));
     return name;
 }
 

@@ -1,6 +1,5 @@
 #include "platform/win32/language_editor.h"
 
-#include <filesystem>
 #include <memory>
 
 #include "charset/character_file.h"
@@ -9,13 +8,6 @@
 #include "platform/win32/keyboard.h"
 
 namespace kz::win32 {
-namespace {
-
-std::filesystem::path FromUtf8(const std::string& text) {
-    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
-}
-
-}  // namespace
 
 std::string Win32LanguageEditor::addLanguage() { return run(nullptr); }
 
@@ -27,7 +19,7 @@ std::string Win32LanguageEditor::editLanguage(std::string_view name) {
 std::string Win32LanguageEditor::run(const std::string* name) {
     // Read afresh at each opening, like the type list, so the editor shows the data files
     // as they are now.
-    const std::filesystem::path folder = FromUtf8(links_.applicationFolder);
+    const std::string& folder = links_.applicationFolder;
     auto characters = std::make_unique<CharacterTable>();
     LoadCharacterTable(*characters, folder, links_.codePage);
     const Win32Keyboard keyboard;

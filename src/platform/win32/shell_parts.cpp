@@ -1,12 +1,10 @@
 #include "platform/win32/shell_parts.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "charset/language_order.h"
 #include "options/language_list_reload.h"
 #include "options/language_order.h"
-#include "platform/file_bytes.h"
 #include "platform/win32/wide_text.h"
 
 namespace kz::win32 {
@@ -48,7 +46,7 @@ ShellParts::ShellParts(ShellLinks links)
 ShellParts::~ShellParts() = default;
 
 options::DataFolder ShellParts::dataFolder() const {
-    return options::DataFolder{platform::PathFromUtf8(links_.applicationFolder), links_.codePage};
+    return options::DataFolder{links_.applicationFolder, links_.codePage};
 }
 
 void ShellParts::addTrayIcon(platform::MainWindow& window, std::string_view tooltip) {
