@@ -29,3 +29,4 @@ foreach(f ${DATA_FILES})
   add_custom_command(TARGET zavora POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/data/${f} $<TARGET_FILE_DIR:zavora>/${f})
 endforeach()
+include(${CMAKE_SOURCE_DIR}/cmake/help.cmake)

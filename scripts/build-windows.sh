@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Cross build of zavora.exe with MinGW-w64 (x86_64), and the end-to-end test tools.
 #   scripts/build-windows.sh [BUILD_DIR]  (default: $ZAVORA_WIN_BUILD or build/windows)
-# Results: BUILD_DIR/zavora.exe with the data files beside it, the same in BUILD_DIR/dist/
-# (the folder to copy to a Windows machine), BUILD_DIR/zavora-symbols.exe (the exe before
-# stripping, for the size report), BUILD_DIR/e2e-tools/{probe,target,bare}.exe and
-# BUILD_DIR/win32-checks/win32_checks.exe.
+# Results: BUILD_DIR/zavora.exe with the data files and the help file (zavorahelp.chm)
+# beside it, the same in BUILD_DIR/dist/ (the folder to copy to a Windows machine),
+# BUILD_DIR/zavora-symbols.exe (the exe before stripping, for the size report),
+# BUILD_DIR/e2e-tools/{probe,target,bare}.exe and BUILD_DIR/win32-checks/win32_checks.exe.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-${ZAVORA_WIN_BUILD:-$root/build/windows}}"
@@ -26,4 +26,5 @@ cmake --build "$build/win32-checks" -j2
 rm -rf "$build/dist"
 mkdir -p "$build/dist"
 cp "$build/zavora.exe" "$build"/*.dat "$build/dist/"
+if [ -f "$build/zavorahelp.chm" ]; then cp "$build/zavorahelp.chm" "$build/dist/"; fi
 echo "build-windows: $build/dist holds $(cd "$build/dist" && echo *)"

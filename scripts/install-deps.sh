@@ -15,6 +15,8 @@ PACKAGES=(
   xvfb xdotool x11-utils imagemagick python3 python3-xlib python3-pytest
   # Data generator
   unicode-data unicode-cldr-core
+  # Help file: the compiler (chmcmd), and 7z, which reads it back for the test command
+  fp-utils-3.2.2 p7zip-full
 )
 
 # One dpkg-query for all: the packages it reports as installed.

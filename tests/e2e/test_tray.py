@@ -1,12 +1,19 @@
 """The tray icon of the interception instance: its menu opens with either mouse button,
-"Options" shows the dialog, "About" shows one about box, "Help" never harms the program,
-and "Exit" ends the interception instance while the service stays."""
+"Options" shows the dialog, "About" shows one about box, "Help" opens the help viewer or
+says that the help file is missing, and "Exit" ends the interception instance while the
+service stays."""
+import os
+import shutil
+
+import pytest
+
 from harness.waiting import holds_for, wait_until
-from harness.zavora import MAIN_CLASS
 
 import options_ui as ui
 
 ABOUT_CAPTION = "About Kelvra Zavora"
+HELP_FILE = "zavorahelp.chm"
+HELP_CAPTION = "Kelvra Zavora Help"  # the help file's title
 
 
 def test_either_button_opens_the_menu(env, zavora):
@@ -63,14 +70,27 @@ def test_about_shows_one_box_with_the_version(env, zavora):
                what="the about box to close")
 
 
-def test_help_without_a_help_file_keeps_the_program_running(env, zavora):
+@pytest.mark.parametrize("with_file", [True, False], ids=["help file", "no help file"])
+def test_help_opens_the_viewer_or_says_that_the_file_is_missing(env, zavora, with_file):
     ui.start(env, zavora)
-    ui.choose_from_tray(env, "Help")
-    holds_for(lambda: zavora.settled(), 2, what="the instances to stay up")
-    # The viewer may have said that the file is missing; whatever it shows is its own.
-    for window in env.probe.windows():
-        if window.pid in zavora.pids() and window.visible and window.cls not in (MAIN_CLASS,):
-            env.probe.post(window.hwnd, 0x0010)  # WM_CLOSE
+    installed = os.path.join(env.prefix.drive_c("KelvraZavora"), HELP_FILE)
+    try:
+        if with_file:
+            shutil.copy2(os.path.join(zavora.build_dir, HELP_FILE), installed)
+        elif os.path.exists(installed):
+            os.remove(installed)
+        ui.choose_from_tray(env, "Help")
+        wanted = HELP_CAPTION if with_file else "Kelvra Zavora"
+        shown = wait_until(lambda: [w for w in env.probe.find(text=wanted, visible=True)
+                                    if w.pid in zavora.pids()], 20, what=f"a window {wanted!r}")
+        assert with_file or shown[0].cls == "#32770"
+        print("screenshot:", env.screenshot("help-" + ("viewer" if with_file else "missing")))
+        holds_for(lambda: zavora.settled(), 1, what="the instances to stay up")
+        env.probe.post(shown[0].hwnd, 0x0010)  # WM_CLOSE
+        wait_until(lambda: not env.probe.exists(shown[0].hwnd), 10, what="the window to close")
+    finally:
+        if os.path.exists(installed):
+            os.remove(installed)
 
 
 def test_exit_ends_the_interception_instance_and_leaves_the_service(env, zavora):

@@ -1,8 +1,8 @@
 #pragma once
 // The help routine: the compiled help file "zavorahelp.chm" in the application folder,
 // opened at "html\" followed by a topic, with the system's HTML Help viewer. The viewer
-// (hhctrl.ocx) is loaded when help is first asked for; a missing viewer or file is the
-// viewer's business (it may say so) and never stops the program.
+// (hhctrl.ocx) is loaded when help is first asked for. A missing file or viewer is told in
+// a short message titled "Kelvra Zavora" and never stops the program.
 #include <windows.h>
 
 #include <string>
