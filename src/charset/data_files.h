@@ -12,6 +12,6 @@ inline constexpr std::string_view kGroups = "groups.dat";
 inline constexpr std::string_view kLanguages = "data.dat";
 inline constexpr std::string_view kOrder = "order.dat";
 
-inline std::string In(std::string_view folder, std::string_view file) { return platform::JoinPath(folder, file); }
+inline std::string In(const std::string& folder, std::string_view file) { return platform::JoinPath(folder, file); }
 
 }  // namespace kz::data_files
