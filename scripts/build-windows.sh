@@ -4,24 +4,18 @@
 # Results: BUILD_DIR/zavora.exe with the data files and the help file (zavorahelp.chm)
 # beside it, the same in BUILD_DIR/dist/ (the folder to copy to a Windows machine),
 # BUILD_DIR/zavora-symbols.exe (the exe before stripping, for the size report),
-# BUILD_DIR/e2e-tools/{probe,target,bare}.exe and BUILD_DIR/win32-checks/win32_checks.exe.
+# BUILD_DIR/e2e-tools/{probe,target,wizard,bare}.exe and BUILD_DIR/win32-checks/win32_checks.exe.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-${ZAVORA_WIN_BUILD:-$root/build/windows}}"
 toolchain="$root/cmake/mingw-w64-x86_64.cmake"
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release
+# ZAVORA_WERROR=ON (as scripts/test.sh sets it) makes compiler warnings errors.
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+  -DZAVORA_WERROR="${ZAVORA_WERROR:-OFF}"
 cmake --build "$build" -j2
 # The size report; the test command fails on it (scripts/exe-size.sh), the build does not.
 bash "$root/scripts/exe-size.sh" "$build" || true
-
-cmake -S "$root/tests/e2e/tools" -B "$build/e2e-tools" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-  -DCMAKE_BUILD_TYPE=Release
-cmake --build "$build/e2e-tools" -j2
-
-cmake -S "$root/tests/win32" -B "$build/win32-checks" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-  -DCMAKE_BUILD_TYPE=Release
-cmake --build "$build/win32-checks" -j2
 
 rm -rf "$build/dist"
 mkdir -p "$build/dist"

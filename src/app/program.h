@@ -73,6 +73,7 @@ public:
     // Removes the hooks and destroys the popup for good.
     void unloadPopup() override;
     void unloadOtherForms() override;
+    void showSetup() override { links_.windows.showLanguagePicker(); }
 
     // What the program holds, for the simulated desktop's tests.
     CharacterTable& characters() { return characters_; }
@@ -96,6 +97,7 @@ private:
     void setOptionsOpen(bool open) override;
     void savePopupState() override;
     void closeOptions() override;
+    bool programEnding() const override;
     void rebuildKeyTable() override;
     void clearRecentFunctionKey() override;
 
@@ -107,6 +109,7 @@ private:
     CharacterTable characters_;
     KeyTable keyTable_{};
     AnsiDecodeTable ansi_{};
+    LowerCaseTable lower_{};
     AnsiTable ansiTable_;
     GestureFlags gesture_;
     TutorialLink tutorial_;

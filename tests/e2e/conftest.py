@@ -22,9 +22,9 @@ from harness.xserver import XServer
 from harness.zavora import Zavora
 
 REPO = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
-TOOL_PROGRAMS = ("probe.exe", "target.exe", "bare.exe")
+TOOL_PROGRAMS = ("probe.exe", "target.exe", "wizard.exe", "bare.exe")
 # Programs a test may leave running; ended before the next test.
-TEST_PROGRAMS = ("target.exe", "bare.exe", "notepad.exe", "wordpad.exe")
+TEST_PROGRAMS = ("target.exe", "wizard.exe", "bare.exe", "notepad.exe", "wordpad.exe")
 
 
 def pytest_addoption(parser):
@@ -134,3 +134,22 @@ def zavora(env):
     """zavora.exe installed in the prefix (C:\\KelvraZavora), no instance running."""
     env.zavora.install()
     return env.zavora
+
+
+def _at_dpi(env, dpi):
+    env.prefix.set_dpi(dpi)
+    yield env
+    env.clean()
+    env.prefix.set_dpi(96)
+
+
+@pytest.fixture
+def dpi144(env):
+    """The desktop at 144 dpi for one test, 96 again afterwards."""
+    yield from _at_dpi(env, 144)
+
+
+@pytest.fixture
+def dpi192(env):
+    """The desktop at 192 dpi for one test, 96 again afterwards."""
+    yield from _at_dpi(env, 192)

@@ -7,11 +7,15 @@
 //   queue until the hook has answered (the system's input thread is waiting for it);
 // - the key state keeps left, right and generic Shift, Ctrl and Alt in step, and Caps
 //   Lock toggles on its key-down;
-// - an Alt Gr layout reports a left Ctrl with the right Alt.
+// - an Alt Gr layout reports a left Ctrl with the right Alt;
+// - the extended-key flag decides the side of a Ctrl or Alt, whatever code names it;
+// - asking the layout what a key types never changes the keyboard state.
 // Everything sent and everything delivered is logged for the tests.
 #include <deque>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/hooks.h"
@@ -55,11 +59,17 @@ public:
     void tap(int vk);  // press then release
     // Queues a physical event as given (flags, extra info) and runs the queue.
     void physical(const platform::KeyEvent& event);
+    // Keys pressed and released faster than the hook answers: all queued, then run.
+    void burst(std::initializer_list<std::pair<int, bool>> keysAndUps);
     // A mouse event of the user's hand, through the mouse hook when it is installed: true
     // when the hook swallowed it.
     bool mouse(const platform::MouseEvent& event) { return mouseSink_ != nullptr && mouseSink_->onMouseEvent(event); }
     // Delivers the waiting events, one at a time, unless an event is in the hook already.
     void pump();
+    // A message pass of the hooking thread: the waiting events reach the hook now, nested
+    // inside the event it is deciding when there is one, as Windows hands a hook its next
+    // events while it lets messages run before answering.
+    void deliverWaiting();
     std::size_t waiting() const { return queue_.size(); }
 
     // --- platform::Keyboard
@@ -115,7 +125,6 @@ private:
 
     const SimLayout* layout_;
     std::array<std::uint8_t, 256> state_{};  // 0x80 down, 0x01 toggled
-    std::uint8_t pendingDead_ = 0;           // the layout's own dead-key memory (ToAscii)
     std::uint8_t appPendingDead_ = 0;        // the application's, for typedText
     std::deque<Queued> queue_;
     bool inHook_ = false;

@@ -87,6 +87,7 @@ public:
     void showAbout(const app::AboutFacts& facts) override { aboutShown.push_back(facts); }
     void showHelp(std::string_view topic) override { helpTopics.emplace_back(topic); }
     void unloadOtherWindows() override { ++unloads; }
+    void showLanguagePicker() override { ++languagePickers; }
 
     app::TrayActions* trayActions = nullptr;  // set while the tray icon is there
     std::string trayTooltip;
@@ -97,6 +98,7 @@ public:
     std::vector<app::AboutFacts> aboutShown;
     std::vector<std::string> helpTopics;
     int unloads = 0;
+    int languagePickers = 0;
 };
 
 }  // namespace kz::sim

@@ -7,15 +7,11 @@
 #include "platform/win32/window_binding.h"
 #include "popup/popup_render.h"
 
-#ifndef WM_DPICHANGED
-#define WM_DPICHANGED 0x02E0
-#endif
-
 namespace kz::win32 {
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"KelvraZavoraPopup";
+constexpr const wchar_t* kClassName = kPopupClassName;
 // The all-characters panel is a child that paints itself: the popup paints around it.
 constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST;
@@ -23,7 +19,7 @@ constexpr UINT kNoActivation = SWP_NOACTIVATE | SWP_NOOWNERZORDER;
 
 }  // namespace
 
-PopupWindow::PopupWindow(HINSTANCE instance) {
+PopupWindow::PopupWindow(HINSTANCE instance, FontCache& fonts) : fonts_(fonts) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     if (!GetClassInfoExW(instance, kClassName, &wc)) {
@@ -108,10 +104,10 @@ void PopupWindow::place(const PopupBounds& bounds) {
     if (window_ == nullptr) return;
     widthTwips_ = bounds.widthTwips;
     heightTwips_ = bounds.heightTwips;
-    const PixelRect& p = bounds.pixels;
-    dpi_ = DpiAtPoint(POINT{p.left + p.width() / 2, p.top + p.height() / 2});
-    left_ = p.left;
-    top_ = p.top;
+    // The DPI the model placed it at, so that the mouse hook measures what is drawn.
+    dpi_ = bounds.dpi;
+    left_ = bounds.pixels.left;
+    top_ = bounds.pixels.top;
     // A hidden window is only remembered: show() moves, sizes, raises and shows it in
     // one call, which keeps the way from the key to the first frame short.
     if (IsWindowVisible(window_)) applySize(left_, top_);
@@ -147,6 +143,10 @@ void PopupWindow::setTopmost() {
 
 void PopupWindow::onDpiChanged(int dpi, const RECT& suggested) {
     if (TestDpiOverride()) return;  // the forced value stays
+    if (onDpi_) {
+        onDpi_(dpi, suggested.left, suggested.top);  // comes back through place()
+        return;
+    }
     dpi_ = dpi > 0 ? dpi : dpi_;
     // The fonts for the new DPI come from the cache; the size comes from our twips.
     left_ = suggested.left;

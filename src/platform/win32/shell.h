@@ -14,6 +14,7 @@
 #include "platform/win32/font_cache.h"
 #include "platform/win32/help_viewer.h"
 #include "platform/win32/language_editor.h"
+#include "platform/win32/language_picker_window.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/options_window.h"
 #include "platform/win32/tray_icon.h"
@@ -45,9 +46,11 @@ public:
     void showAbout(const app::AboutFacts& facts) override;
     void showHelp(std::string_view topic) override { help_.show(topic); }
     void unloadOtherWindows() override { about_.unload(); }
+    void showLanguagePicker() override;
 
 private:
     Links links_;
+    // Every font of the run, shared by every window of the program; it outlives them all.
     FontCache fonts_;
     SystemMessageBoxes messageBoxes_;
     HelpViewer help_;
@@ -57,6 +60,7 @@ private:
     OptionsWindow optionsWindow_;
     HWND optionsOwner_ = nullptr;  // the main window, which the dialog is built on
     std::optional<Win32LanguageEditor> editor_;
+    std::optional<LanguagePickerWindow> picker_;  // "/setup" only
 };
 
 }  // namespace kz::win32
