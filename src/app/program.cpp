@@ -8,6 +8,7 @@
 #include "charset/language_order.h"
 #include "options/language_list_reload.h"
 #include "options/language_order.h"
+#include "platform/file_bytes.h"
 
 namespace kz::app {
 
@@ -34,6 +35,7 @@ Program::Program(Links links)
     : links_(links),
       instance_({links.desktop, links.process, links.clock, links.store}, *this),
       ansi_(MakeAnsiDecodeTable(links.codePage)),
+      lower_(MakeLowerCaseTable(links.codePage)),
       ansiTable_(links.codePage),
       dialogHooks_(std::make_unique<DialogHooks>(*this)) {}
 
@@ -59,6 +61,12 @@ void Program::loadPopupHidden() {
                                   .tutorial = tutorial_,
                                   .view = popupWindows_->view(),
                                   .screen = popupWindows_->screen(),
+                                  // The viewer opens windows and loads its library: never
+                                  // inside the keyboard hook, which must answer at once.
+                                  .showHelp =
+                                      [this](std::string_view topic) {
+                                          links_.process.post([this, t = std::string(topic)] { showHelp(t); });
+                                      },
                                   .ensureServiceRunning =
                                       [this] { EnsureServiceRunning(links_.desktop, links_.process); },
                                   .letPendingEventsRun = [this] { links_.process.processPendingMessages(); }},
@@ -93,7 +101,8 @@ void Program::installKeyboardHook() {
             .optionsOpen = instance_.optionsOpenFlag(),
             .tutorial = tutorial_,
             .letPendingEventsRun = [this] { links_.process.processPendingMessages(); },
-            .ansi = ansi_});
+            .ansi = ansi_,
+            .lower = lower_});
     }
     links_.hooks.installKeyboardHook(*handler_);
 }
@@ -151,6 +160,8 @@ void Program::exitProgram() { instance_.exitProgram(); }
 void Program::setOptionsOpen(bool open) { instance_.setOptionsOpen(open); }
 
 void Program::closeOptions() { instance_.unloadMainWindow(); }
+
+bool Program::programEnding() const { return instance_.ending(); }
 
 // The dialog keeps the all-characters state and lets the mouse go before it opens.
 void Program::savePopupState() {

@@ -4,6 +4,7 @@
 
 #include "charset/character_file.h"
 #include "editor/editor_model.h"
+#include "platform/file_bytes.h"
 #include "platform/win32/edit_language_window.h"
 #include "platform/win32/keyboard.h"
 
@@ -25,6 +26,7 @@ std::string Win32LanguageEditor::run(const std::string* name) {
     const Win32Keyboard keyboard;
 
     EditLanguageWindow window(EditLanguageWindowSetup{.instance = links_.instance,
+                                                      .fonts = links_.fonts,
                                                       .owner = links_.owner ? links_.owner() : nullptr,
                                                       .characters = characters.get(),
                                                       .displayUnicodeSymbol = links_.settings.displayUnicodeSymbol});
