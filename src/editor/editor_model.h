@@ -1,5 +1,5 @@
 #pragma once
-// The language editor `frm_editlanguage` without its window: a language name plus, for
+// The language editor without its window: a language name plus, for
 // each key code, an ordered list of characters, edited on an on-screen keyboard.
 //
 //   EditorModel editor(context);          // the window loads: types, keyboard, key "1"

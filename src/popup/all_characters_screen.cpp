@@ -50,7 +50,7 @@ int FindInList(const std::vector<std::string>& list, std::string_view text) {
 }
 
 AllCharacters::AllCharacters(Links links) : links_(std::move(links)) {
-    // The design values of the two bars.
+    // The starting values of the two bars.
     charactersBar_.setMax(10);
     charactersBar_.setLargeChange(kCharacterListRows);
     topBar_.setMax(5);

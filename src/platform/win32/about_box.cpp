@@ -131,13 +131,10 @@ LRESULT AboutBox::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NEXTDLGCTL:
         MoveDialogFocus(window_, wParam, lParam);
         return 0;
-    case WM_DPICHANGED: {
-        const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+        MoveToSuggestedPlace(window_, lParam);
         layout(HIWORD(wParam));
         return 0;
-    }
     default:
         return DefWindowProcW(window_, message, wParam, lParam);
     }

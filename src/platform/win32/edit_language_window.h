@@ -1,5 +1,5 @@
 #pragma once
-// `frm_editlanguage`, captioned "Edit Language": the language editor's window on Windows,
+// The window captioned "Edit Language": the language editor's window on Windows,
 // modal over the Options dialog. Its controls are real ones where the window has them
 // (labels, the type list, the name box, push buttons, scroll bars); the on-screen
 // keyboard and the two character lists have their own files. Every user action runs the
@@ -69,7 +69,7 @@ private:
     HWND window_ = nullptr;
     int dpi_ = 96;
     FontCache& fonts_;
-    // The window's own captions in the keys' face, whose width the design's boxes fit.
+    // The window's own captions in the keys' face, whose width the caption boxes fit.
     ControlLayout controls_{fonts_, platform::pointFont(8.25, "Arial", false)};
     editor::EditorModel* model_ = nullptr;
     bool closed_ = false;

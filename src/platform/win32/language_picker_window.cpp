@@ -256,13 +256,10 @@ LRESULT LanguagePickerWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NEXTDLGCTL:
         MoveDialogFocus(window_, wParam, lParam);
         return 0;
-    case WM_DPICHANGED: {
-        const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+        MoveToSuggestedPlace(window_, lParam);
         layout(HIWORD(wParam));
         return 0;
-    }
     case WM_CLOSE:  // the close box: nothing is written
         DestroyWindow(window_);
         return 0;

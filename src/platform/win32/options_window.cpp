@@ -12,7 +12,7 @@ namespace {
 
 using options::OptionsTab;
 
-constexpr int kHelpId = IDHELP;          // `Command3`
+constexpr int kHelpId = IDHELP;
 constexpr int kApplyId = 0x3021;         // `cmd` index 2; OK and Cancel are IDOK and IDCANCEL
 constexpr int kTabId = 700;
 

@@ -1,5 +1,5 @@
 #pragma once
-// The popup `frm_list` on Windows: a top-level window that never takes the focus
+// The key popup on Windows: a top-level window that never takes the focus
 // (WS_POPUP, tool window, no activation, topmost), painted through a double buffer from
 // the model's draw state at the DPI of the monitor it shows on.
 #include <windows.h>
