@@ -17,6 +17,7 @@ from harness.target import Target
 from harness.xserver import XServer
 from harness.zavora import Zavora
 
+
 def pytest_addoption(parser):
     parser.addoption("--zavora-build", default=os.environ.get(
         "ZAVORA_WIN_BUILD", os.path.join(os.path.dirname(__file__), "..", "..", "build", "windows")))
@@ -29,6 +30,12 @@ def paths(config):
     artifacts = os.path.abspath(config.getoption("--artifacts") or os.path.join(build, "e2e-artifacts"))
     os.makedirs(artifacts, exist_ok=True)
     return build, artifacts
+
+
+def pytest_terminal_summary(terminalreporter, config):
+    # Figures that scenarios measured (the benchmark), shown after the results.
+    for line in getattr(config, "zavora_figures", []):
+        terminalreporter.write_line(line)
 
 
 @pytest.hookimpl(tryfirst=True, hookwrapper=True)
@@ -66,7 +73,8 @@ class Desktop(Machine):
     """Everything a scenario drives: the display, the prefix, the probe, keys and mouse."""
 
     def __init__(self, build_dir, artifacts):
-        super().__init__(build_dir, os.path.join(artifacts, "logs"), ("probe.exe", "target.exe", "wizard.exe"))
+        tools = ("probe.exe", "target.exe", "wizard.exe", "bare.exe")
+        super().__init__(build_dir, os.path.join(artifacts, "logs"), tools)
         self.artifacts = artifacts
         self.keyboard = Keyboard(self.display)
         self.mouse = Mouse(self.keyboard)
@@ -95,7 +103,7 @@ class Desktop(Machine):
         for code in self.keyboard.pressed():
             self.keyboard.up(code)
         self.mouse.move(5, 5)  # in a corner where no test window appears
-        for name in ("target.exe", "wizard.exe"):  # what a test may leave running
+        for name in ("target.exe", "wizard.exe", "bare.exe"):  # what a test may leave running
             self.probe.kill_all(name)
         self.zavora.reset()
 
