@@ -26,36 +26,25 @@ std::string Utf16Be(std::string_view ansi) {
     return bytes;
 }
 
-TEST(CharsetTextFile, AnsiBytesDecodeThroughTheCodePage) {
-    // E9 is é, 80 the euro sign and 9C œ in the Western code page.
-    EXPECT_EQ(DecodeTextFile("caf\xE9 \x80 \x9C", kWestern), "café € œ");
-    EXPECT_EQ(DecodeTextFile("", kWestern), "");
-}
-
-TEST(CharsetTextFile, Utf16TwinsOfBothByteOrdersReadLikeTheAnsiFile) {
+// ANSI bytes decode through the code page (E9 é, 80 €, 9C œ). A UTF-16 mark at the start
+// only drops the mark and the NULs, so both byte orders read like the ANSI file and
+// characters above 255 are not recovered. One trailing CR LF is dropped.
+TEST(CharsetTextFile, DecodingRules) {
     const std::string ansi = "00e9;00c9;x;3;e with acute\r\n0151;0150;x;4;o with double acute";
-    const std::string expected = DecodeTextFile(ansi, kWestern);
-    EXPECT_EQ(DecodeTextFile(Utf16Le(ansi), kWestern), expected);
-    // The rule only drops the mark and the NULs, so the big-endian twin reads the same too.
-    EXPECT_EQ(DecodeTextFile(Utf16Be(ansi), kWestern), expected);
-}
-
-TEST(CharsetTextFile, Utf16CharactersAbove255AreNotRecovered) {
-    // ő (U+0151) little-endian is 51 01: without NULs to drop, both bytes stay as ANSI.
-    EXPECT_EQ(DecodeTextFile(std::string("\xFF\xFE" "a\0\x51\x01", 6), kWestern), "aQ\x01");
-}
-
-TEST(CharsetTextFile, MarkOnlyCountsAtTheStart) {
-    EXPECT_EQ(DecodeTextFile(std::string("a\xFF\xFE" "b\0", 5), kWestern),
-              std::string("aÿþb\0", 7));
-    EXPECT_EQ(DecodeTextFile("\xFF" "a", kWestern), "ÿa");
-}
-
-TEST(CharsetTextFile, OneTrailingCrLfIsDropped) {
-    EXPECT_EQ(DecodeTextFile("a\r\nb\r\n", kWestern), "a\r\nb");
-    EXPECT_EQ(DecodeTextFile("a\r\n\r\n", kWestern), "a\r\n");  // the last line read is empty
-    EXPECT_EQ(DecodeTextFile("a\n", kWestern), "a\n");
-    EXPECT_EQ(DecodeTextFile(Utf16Le("a\r\n"), kWestern), "a");
+    const std::pair<std::string, std::string> cases[] = {
+        {"caf\xE9 \x80 \x9C", "café € œ"},
+        {"", ""},
+        {Utf16Le(ansi), DecodeTextFile(ansi, kWestern)},
+        {Utf16Be(ansi), DecodeTextFile(ansi, kWestern)},
+        {std::string("\xFF\xFE" "a\0\x51\x01", 6), "aQ\x01"},
+        {std::string("a\xFF\xFE" "b\0", 5), std::string("aÿþb\0", 7)},
+        {"\xFF" "a", "ÿa"},
+        {"a\r\nb\r\n", "a\r\nb"},
+        {"a\r\n\r\n", "a\r\n"},  // the last line read is empty
+        {"a\n", "a\n"},
+        {Utf16Le("a\r\n"), "a"},
+    };
+    for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeTextFile(bytes, kWestern), text) << bytes;
 }
 
 class CharsetTextFileOnDisk : public ::testing::Test {
