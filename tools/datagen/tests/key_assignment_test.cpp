@@ -26,7 +26,7 @@ TEST_F(KeyAssignment, FilesLettersUnderTheLetterTheyAreReadAs) {
         {0x0301, std::nullopt},        // a lone combining mark
         {0xE000, std::nullopt},        // not in the data at all
     };
-    for (const auto& [code, key] : cases) EXPECT_EQ(keyFor(code, ucd), key) << std::hex << code;
+    for (const auto& [code, key] : cases) EXPECT_EQ(keyFor(code, ucd), key) << std::hex << static_cast<unsigned>(code);
 }
 
 TEST_F(KeyAssignment, FoldsUpperCaseOnlyLettersToTheirPartner) {
