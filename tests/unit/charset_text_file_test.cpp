@@ -6,6 +6,7 @@
 #include <string>
 
 #include "charset/text_file.h"
+#include "charset_test_folder.h"
 #include "platform/file_bytes.h"
 #include "platform/sim/code_page.h"
 
@@ -47,27 +48,18 @@ TEST(CharsetTextFile, DecodingRules) {
     for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeTextFile(bytes, kWestern), text) << bytes;
 }
 
-class CharsetTextFileOnDisk : public ::testing::Test {
-protected:
-    std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                ("charset_text_file_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    void SetUp() override { std::filesystem::create_directories(dir); }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-    void write(const std::string& name, const std::string& bytes) {
-        std::ofstream(dir / name, std::ios::binary) << bytes;
-    }
-};
-
-TEST_F(CharsetTextFileOnDisk, ReadsTheFileAndAMissingFileIsEmpty) {
-    write("x.dat", Utf16Le("French{e 00E9}\r\n"));
-    EXPECT_EQ(ReadTextFile(dir / "x.dat", kWestern), "French{e 00E9}");
-    EXPECT_EQ(ReadTextFile(dir / "missing.dat", kWestern), "");
-    EXPECT_EQ(ReadTextFile(dir, kWestern), "");  // a folder is no file
-    EXPECT_FALSE(platform::ReadFileBytes(dir / "missing.dat").has_value());
+TEST(CharsetTextFileOnDisk, ReadsTheFileAndAMissingFileIsEmpty) {
+    const testing::DataFolder dir;
+    dir.write("x.dat", Utf16Le("French{e 00E9}\r\n"));
+    EXPECT_EQ(ReadTextFile(dir.path() / "x.dat", kWestern), "French{e 00E9}");
+    EXPECT_EQ(ReadTextFile(dir.path() / "missing.dat", kWestern), "");
+    EXPECT_EQ(ReadTextFile(dir.path(), kWestern), "");  // a folder is no file
+    EXPECT_FALSE(platform::ReadFileBytes(dir.path() / "missing.dat").has_value());
 }
 
-TEST_F(CharsetTextFileOnDisk, Utf8FolderNamesOpen) {
-    const auto folder = dir / platform::PathFromUtf8("Zavora é");
+TEST(CharsetTextFileOnDisk, Utf8FolderNamesOpen) {
+    const testing::DataFolder dir;
+    const auto folder = dir.path() / platform::PathFromUtf8("Zavora é");
     std::filesystem::create_directories(folder);
     std::ofstream(folder / "order.dat", std::ios::binary) << "French;!German";
     EXPECT_EQ(ReadTextFile(folder / "order.dat", kWestern), "French;!German");
