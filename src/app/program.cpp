@@ -1,7 +1,6 @@
 #include "app/program.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 
 #include "charset/key_codes.h"
@@ -44,7 +43,7 @@ Program::~Program() { unloadPopup(); }
 
 void Program::loadLanguages() {
     const LanguageSources sources{links_.store, links_.codePage, links_.keyboard,
-                                  platform::PathFromUtf8(links_.process.applicationFolder())};
+                                  links_.process.applicationFolder()};
     keyTable_ = BuildKeyTable(sources, characters_);
 }
 
@@ -75,7 +74,7 @@ void Program::loadPopupHidden() {
         .ansi = ansiTable_,
         .loadData =
             [this] {
-                return LoadAllCharactersData(links_.store, platform::PathFromUtf8(links_.process.applicationFolder()),
+                return LoadAllCharactersData(links_.store, links_.process.applicationFolder(),
                                              links_.codePage);
             },
         .screenView = popupWindows_->screenView(),
@@ -177,7 +176,7 @@ void Program::clearRecentFunctionKey() {
 }
 
 options::DataFolder Program::dataFolder() const {
-    return options::DataFolder{platform::PathFromUtf8(links_.process.applicationFolder()), links_.codePage};
+    return options::DataFolder{links_.process.applicationFolder(), links_.codePage};
 }
 
 AboutFacts Program::aboutFacts() {

@@ -59,7 +59,7 @@ TEST(CharsetTextFileOnDisk, ReadsTheFileAndAMissingFileIsEmpty) {
 
 TEST(CharsetTextFileOnDisk, Utf8FolderNamesOpen) {
     const testing::DataFolder dir;
-    const auto folder = dir.path() / platform::PathFromUtf8("Zavora é");
+    const auto folder = dir.path() / "Zavora é";
     std::filesystem::create_directories(folder);
     std::ofstream(folder / "order.dat", std::ios::binary) << "French;!German";
     EXPECT_EQ(ReadTextFile(folder / "order.dat", kWestern), "French;!German");

@@ -56,7 +56,7 @@ constexpr wchar_t kSubheading[] =
 LanguagePickerWindow::LanguagePickerWindow(const LanguagePickerLinks& links)
     : instance_(links.instance),
       model_({.store = links.store,
-              .dataFolder = {platform::PathFromUtf8(links.applicationFolder), links.codePage},
+              .dataFolder = {links.applicationFolder, links.codePage},
               .messageBoxes = messageBoxes_,
               .windows = otherWindows_,
               .view = *this}),
