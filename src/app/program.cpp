@@ -129,12 +129,12 @@ void Program::removeTrayIcon() { links_.windows.removeTrayIcon(); }
 
 void Program::prepareOptionsLayout(platform::MainWindow& window) {
     if (dialog_) return;
-    dialog_ = std::make_unique<options::OptionsDialog>(options::OptionsDialogServices{
+    dialog_ = std::make_unique<options::OptionsDialog>(options::OptionsDialogLinks{
         .store = links_.store,
         .running = instance_.runningSettings(),
         .hooks = *dialogHooks_,
         .messageBoxes = links_.windows.messageBoxes(),
-        .host = *this,
+        .program = *this,
         .view = links_.windows.optionsView(),
         .dataFolder = dataFolder(),
         .editor = links_.windows.languageEditor(instance_.runningSettings())});
@@ -142,7 +142,7 @@ void Program::prepareOptionsLayout(platform::MainWindow& window) {
 }
 
 void Program::openOptions() {
-    if (dialog_) dialog_->menu_options_Click();
+    if (dialog_) dialog_->open();
 }
 
 void Program::unloadOtherForms() { links_.windows.unloadOtherWindows(); }

@@ -18,7 +18,7 @@ namespace kz::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"KelvraZavoraAllCharacters";
-// `Pic_List` in the popup window, twips.
+// The panel in the popup window, twips.
 constexpr TwipsBox kPanelBox{360, 1320, 3735, 5245};
 constexpr platform::Rgb kFrameColor{128, 128, 128};
 

@@ -30,7 +30,7 @@ std::string Win32LanguageEditor::run(const std::string* name) {
                                                       .owner = links_.owner ? links_.owner() : nullptr,
                                                       .characters = characters.get(),
                                                       .displayUnicodeSymbol = links_.settings.displayUnicodeSymbol});
-    editor::EditorModel model(editor::EditorContext{.store = links_.store,
+    editor::EditorModel model(editor::EditorLinks{.store = links_.store,
                                                     .codePage = links_.codePage,
                                                     .characters = *characters,
                                                     .folder = folder,

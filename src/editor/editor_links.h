@@ -24,7 +24,7 @@ public:
     virtual void focusList(ListSide side) = 0;
 };
 
-struct EditorContext {
+struct EditorLinks {
     SettingsStore& store;                // the user languages are written here
     const platform::CodePage& codePage;  // the system ANSI code page
     const CharacterTable& characters;    // the process's character table, already loaded
