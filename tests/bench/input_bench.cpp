@@ -36,26 +36,24 @@ platform::KeyEvent Up(int vk) {
     return {.vk = static_cast<std::uint32_t>(vk), .flags = platform::kKeyFlagUp};
 }
 
-void ReportAllocations(benchmark::State& state, long long before) {
+// The events go through the handler again and again, in turn; allocations are counted.
+template <std::size_t N>
+void RunEvents(benchmark::State& state, InputRig& rig, const platform::KeyEvent (&events)[N]) {
+    std::size_t i = 0;
+    const long long before = gAllocations.load();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(rig.handler.handle(events[i++ % N]));
+    }
     state.counters["allocs_per_event"] = benchmark::Counter(
         static_cast<double>(gAllocations.load() - before) / static_cast<double>(state.iterations()));
 }
 
-// Q goes down and up again and again through the handler, counting allocations.
-void RunLetterDownUp(benchmark::State& state, InputRig& rig) {
-    const platform::KeyEvent events[2] = {Down('Q'), Up('Q')};
-    std::size_t i = 0;
-    const long long before = gAllocations.load();
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(rig.handler.handle(events[i++ & 1]));
-    }
-    ReportAllocations(state, before);
-}
+const platform::KeyEvent kLetterDownUp[2] = {Down('Q'), Up('Q')};
 
 // Nothing held: a letter goes down and up.
 void BM_HandlerIdle(benchmark::State& state) {
     InputRig rig;
-    RunLetterDownUp(state, rig);
+    RunEvents(state, rig, kLetterDownUp);
 }
 BENCHMARK(BM_HandlerIdle);
 
@@ -64,7 +62,7 @@ void BM_HandlerTriggerHeld(benchmark::State& state) {
     InputRig rig;
     rig.settings.trigger = 4;
     rig.sim.press(vk::kF12);
-    RunLetterDownUp(state, rig);
+    RunEvents(state, rig, kLetterDownUp);
 }
 BENCHMARK(BM_HandlerTriggerHeld);
 
@@ -76,10 +74,7 @@ void BM_HandlerPopupShown(benchmark::State& state) {
     rig.sim.release(vk::kRMenu);
     const platform::KeyEvent events[4] = {Down(vk::kDown), Up(vk::kDown), Down(vk::kUp),
                                           Up(vk::kUp)};
-    std::size_t i = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(rig.handler.handle(events[i++ & 3]));
-    }
+    RunEvents(state, rig, events);
 }
 BENCHMARK(BM_HandlerPopupShown);
 

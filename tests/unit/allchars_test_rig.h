@@ -65,10 +65,11 @@ public:
         });
     }
 
-    // Alt Gr + space, released: the screen is open and the popup's windows are in place.
-    void open() {
-        input.withHeld(vk::kRMenu, vk::kSpace);
-        input.sim.release(vk::kRMenu);
+    // Alt Gr + `key` (space: the all-characters screen), then the trigger released unless
+    // `keepHeld`; the popup's windows are in place.
+    void open(int key = vk::kSpace, bool keepHeld = false) {
+        input.withHeld(vk::kRMenu, key);
+        if (!keepHeld) input.sim.release(vk::kRMenu);
         placeWindows();
     }
     // The popup window (which finds the control under the pointer itself) and, on top of

@@ -16,73 +16,43 @@ TEST(EditorCharacterList, ScrollRangeLetsTheLastEntryReachTheBottomRow) {
     EXPECT_EQ(ListOf(7).scrollMaximum(), 0);
     EXPECT_EQ(ListOf(10).scrollMaximum(), 3);
     CharacterList list = ListOf(10);
-    list.setScrollValue(9);
-    EXPECT_EQ(list.scrollValue(), 3);
-    list.setScrollValue(-2);
-    EXPECT_EQ(list.scrollValue(), 0);
     list.setScrollValue(2);
     list.setEntries(std::vector<ListEntry>(12));
     EXPECT_EQ(list.scrollValue(), 0);  // new entries show from the top
 }
 
-TEST(EditorCharacterList, PageDownOnAShortListSelectsTheLastAndCannotScroll) {
-    CharacterList list = ListOf(3);
-    list.keyDown(ListKey::PageDown);
-    EXPECT_EQ(list.selection(), 2u);
-    EXPECT_EQ(list.scrollValue(), 0);
-    list.keyDown(ListKey::PageUp);
-    EXPECT_EQ(list.selection(), 0u);
-    list.keyDown(ListKey::Up);
-    EXPECT_EQ(list.selection(), 0u);
-}
-
-TEST(EditorCharacterList, DownKeepsTheSelectionInTheBottomRow) {
-    CharacterList list = ListOf(10);
-    for (int i = 0; i < 6; ++i) list.keyDown(ListKey::Down);
-    EXPECT_EQ(list.selection(), 6u);
-    EXPECT_EQ(list.scrollValue(), 0);
-    list.keyDown(ListKey::Down);
-    EXPECT_EQ(list.selection(), 7u);
-    EXPECT_EQ(list.scrollValue(), 1);
-    list.keyDown(ListKey::PageDown);
-    EXPECT_EQ(list.selection(), 9u);
-    EXPECT_EQ(list.scrollValue(), 3);
-    list.keyDown(ListKey::PageUp);  // 2 lies above the top row
-    EXPECT_EQ(list.selection(), 2u);
-    EXPECT_EQ(list.scrollValue(), 2);
-}
-
-TEST(EditorCharacterList, ClicksSelectTheRowUnderTheMouseOrTheLastEntry) {
-    CharacterList list = ListOf(10);
-    list.setScrollValue(2);
-    list.mouseDown(399);
-    EXPECT_EQ(list.selection(), 2u);
-    list.mouseDown(1200);
-    EXPECT_EQ(list.selection(), 5u);
-    CharacterList shortList = ListOf(3);
-    shortList.mouseDown(6 * 400 + 10);
-    EXPECT_EQ(shortList.selection(), 2u);
-    CharacterList empty = ListOf(0);
-    empty.mouseDown(800);
-    EXPECT_EQ(empty.selection(), 0u);
-}
-
-TEST(EditorCharacterList, TheWheelScrollsThreeUpAndFourDownWithinTheRange) {
-    CharacterList list = ListOf(20);  // maximum 13
-    list.setScrollValue(10);
-    list.wheel(120);
-    EXPECT_EQ(list.scrollValue(), 7);
-    list.wheel(0);
-    EXPECT_EQ(list.scrollValue(), 4);
-    list.wheel(-120);
-    EXPECT_EQ(list.scrollValue(), 8);
-    list.wheel(-120);
-    list.wheel(-120);
-    EXPECT_EQ(list.scrollValue(), 13);
-    list.setScrollValue(2);
-    list.wheel(120);
-    EXPECT_EQ(list.scrollValue(), 0);
-    EXPECT_EQ(list.selection(), 0u);  // the wheel scrolls, it does not select
+// Seven rows show. Keys and clicks select and scroll the selection into view, the scroll
+// value stays within its range, and the wheel scrolls three rows up and four down
+// without selecting.
+TEST(EditorCharacterList, KeysClicksAndTheWheelSelectAndScrollWithinTheRange) {
+    enum Op { Scroll, Key, Click, Wheel };
+    struct Step { Op op; int arg; std::size_t selection; int scroll; };  // and the state after it
+    using enum ListKey;
+    const std::pair<std::size_t, std::vector<Step>> scripts[] = {
+        {10, {{Scroll, 9, 0, 3}, {Scroll, -2, 0, 0}}},
+        {3, {{Key, int(PageDown), 2, 0}, {Key, int(PageUp), 0, 0}, {Key, int(Up), 0, 0},
+             {Click, 6 * 400 + 10, 2, 0}}},  // below the last entry: the last
+        {10, {{Click, 5 * 400 + 10, 5, 0}, {Key, int(Down), 6, 0}, {Key, int(Down), 7, 1},
+              {Key, int(PageDown), 9, 3}, {Key, int(PageUp), 2, 2}}},  // 2 lay above the top row
+        {10, {{Scroll, 2, 0, 2}, {Click, 399, 2, 2}, {Click, 1200, 5, 2}}},
+        {0, {{Click, 800, 0, 0}}},
+        {20, {{Scroll, 10, 0, 10}, {Wheel, 120, 0, 7}, {Wheel, 0, 0, 4}, {Wheel, -120, 0, 8},
+              {Wheel, -120, 0, 12}, {Wheel, -120, 0, 13}, {Scroll, 2, 0, 2}, {Wheel, 120, 0, 0}}},
+    };
+    for (const auto& [count, steps] : scripts) {
+        CharacterList list = ListOf(count);
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            const Step& step = steps[i];
+            switch (step.op) {
+                case Scroll: list.setScrollValue(step.arg); break;
+                case Key: list.keyDown(static_cast<ListKey>(step.arg)); break;
+                case Click: list.mouseDown(step.arg); break;
+                case Wheel: list.wheel(step.arg); break;
+            }
+            EXPECT_EQ(list.selection(), step.selection) << count << " entries, step " << i;
+            EXPECT_EQ(list.scrollValue(), step.scroll) << count << " entries, step " << i;
+        }
+    }
 }
 
 }  // namespace

@@ -13,12 +13,7 @@ using sim::PostedMessage;
 
 class MouseHandlerTest : public ::testing::Test {
 protected:
-    // The key popup of "a": eight candidates, six rows.
-    void openKeyPopup() {
-        rig.input.withHeld(vk::kRMenu, 'A');
-        rig.input.sim.release(vk::kRMenu);
-        rig.placeWindows();
-    }
+    void openKeyPopup() { rig.open('A'); }  // eight candidates, six rows
     platform::Point rowsPoint(int yTwips) const { return rig.pointIn(PopupControl::Rows, yTwips); }
     // On the heading picture, where presses do nothing but may make double clicks.
     platform::Point headingPoint() const {
@@ -87,9 +82,7 @@ TEST_F(MouseHandlerTest, ClicksArePostedOnlyToThePopupsOwnWindows) {
 
 TEST_F(MouseHandlerTest, ClickingBelowTheLastCandidateSelectsTheLastAndADoubleClickTypesIt) {
     rig.input.keys['e'] = {u'\u00E9', u'\u00E8'};
-    rig.input.withHeld(vk::kRMenu, 'E');
-    rig.input.sim.release(vk::kRMenu);
-    rig.placeWindows();
+    rig.open('E');
     const platform::Point p = rowsPoint(4 * 615 + 100);
     rig.click(p);
     EXPECT_EQ(rig.popup.selected(), 1);
@@ -181,9 +174,7 @@ TEST(MouseScalingTest, ClicksLandWhereTheyAreDrawnAtEveryScale) {
         AllCharsRig rig;
         rig.lists.layout.monitors = {MonitorInfo{
             .bounds = {0, 0, 3840, 2160}, .workArea = {0, 0, 3840, 2160}, .dpi = dpi, .primary = true}};
-        rig.input.withHeld(vk::kRMenu, 'A');  // eight candidates, six rows
-        rig.input.sim.release(vk::kRMenu);
-        rig.placeWindows();
+        rig.open('A');  // eight candidates, six rows
         const platform::Rect window = rig.windows.windowRect(rig.popupWindow);
         for (const platform::Point corner : {platform::Point{window.left, window.top},
                                              platform::Point{window.right - 1, window.bottom - 1}}) {

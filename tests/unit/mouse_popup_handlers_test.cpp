@@ -10,10 +10,7 @@ namespace {
 class PopupMouseHandlersTest : public ::testing::Test {
 protected:
     // The key popup of "a" (eight candidates) with the trigger still held: nothing selected.
-    void openKeyPopupHeld() {
-        rig.input.withHeld(vk::kRMenu, 'A');
-        rig.placeWindows();
-    }
+    void openKeyPopupHeld() { rig.open('A', true); }
     AllCharsRig rig;
 };
 

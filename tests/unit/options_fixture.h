@@ -75,7 +75,7 @@ private:
 class RecordingView final : public options::OptionsView {
 public:
     platform::WindowHandle dialogWindow() const override { return 0x4242; }
-    void rowsChanged() override { ++rowsChangedCount; }
+    void rowsChanged() override {}
     void focusList() override { calls.push_back("focus"); }
     void freezeDrawing(bool frozen) override { calls.push_back(frozen ? "freeze" : "unfreeze"); }
     std::optional<std::size_t> rowNearTop() const override { return top; }
@@ -84,7 +84,6 @@ public:
     void showDialog() override { calls.push_back("show"); }
 
     std::vector<std::string> calls;
-    int rowsChangedCount = 0;
     std::optional<std::size_t> top;
     std::optional<std::size_t> bottom;
 };
@@ -180,11 +179,6 @@ protected:
             if (row.selected) text += "*";
             out.push_back(text);
         }
-        return out;
-    }
-    std::vector<std::string> rowNames() {
-        std::vector<std::string> out;
-        for (const LanguageRow& row : page().rows()) out.push_back(row.text);
         return out;
     }
     // A plain click on a row: it becomes the only selected row.

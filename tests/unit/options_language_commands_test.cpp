@@ -87,7 +87,7 @@ TEST_F(LanguageCommands, DeletingTheLastRowLeavesNothingSelected) {
     std::filesystem::remove(files.path() / "data.dat");
     registry.remove(Scope::MachineWide, "Software\\Kelvra\\Zavora\\Languages", "Vulcan");
     dialog().open();
-    ASSERT_THAT(rowNames(), ElementsAre("Klingon"));
+    ASSERT_THAT(rowSummary(), ElementsAre("Klingon(user)*"));
     boxes.queueAnswer(true);
     page().deleteLanguage();
     EXPECT_TRUE(page().rows().empty());
@@ -121,7 +121,11 @@ TEST_F(LanguageCommands, ARefusedDeletionOrResetIsReportedAndTheRowsShowWhatIsSt
                                           "!Klingon(user)", "!Vulcan(user)"));
 }
 
+// A reset asks first; on Yes it drops the user's changes to shipped languages, keeps the
+// user's own languages last and disabled, and writes the order at once.
 TEST_F(LanguageCommands, RestoreDefaultsAsksFirstAndWritesOnlyOnYes) {
+    addUserLanguage("French", "e 00EA");
+    setLanguages("Klingon;Czech;!German");
     page().rowChecked(0, false);
     const StoredValues before = snapshot();
     boxes.queueAnswer(false);
@@ -134,9 +138,14 @@ TEST_F(LanguageCommands, RestoreDefaultsAsksFirstAndWritesOnlyOnYes) {
     ASSERT_EQ(boxes.shown().size(), 2u);
     EXPECT_EQ(boxes.shown()[1].title, "Kelvra Zavora");
     EXPECT_EQ(boxes.shown()[1].text, "Are you sure you want to reset your language settings?");
+    EXPECT_FALSE(userLanguage("French").has_value());
+    EXPECT_EQ(userLanguage("Klingon"), "k 0138");
     EXPECT_EQ(languages(), ";French;German;!Spanish;Czech;!Klingon;!Vulcan;");
-    EXPECT_THAT(rowSummary(), ElementsAre("French*", "German", "!Spanish", "Czech",
-                                          "!Klingon(user)", "!Vulcan(user)"));
+    for (const bool reloaded : {false, true}) {  // a later reload reads the written order back
+        if (reloaded) page().reloadLanguagesList(false);
+        EXPECT_THAT(rowSummary(), ElementsAre("French*", "German", "!Spanish", "Czech",
+                                              "!Klingon(user)", "!Vulcan(user)"));
+    }
 }
 
 TEST_F(LanguageCommands, AddSavesPendingEditsFirstThenSelectsTheNewLanguage) {
@@ -222,8 +231,7 @@ TEST_F(LanguageCommands, AfterTheEditorTheRememberedRowIsKeptWithinTheList) {
     view.bottom = 5;
     view.calls.clear();
     page().editLanguage();
-    EXPECT_THAT(rowNames(), ElementsAre("French", "German", "Spanish", "Czech"));
-    EXPECT_EQ(page().selectedRow(), 3u);
+    EXPECT_THAT(rowSummary(), ElementsAre("French", "German", "!Spanish", "Czech*"));
     EXPECT_THAT(view.calls, ElementsAre("focus", "visible 0", "visible 3", "visible 3"));
 }
 

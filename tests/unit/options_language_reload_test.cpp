@@ -1,5 +1,5 @@
 // Building the language list from the stored order, order.dat, data.dat and the user
-// languages, with and without a reset.
+// languages. Restore Default Settings is tested with the other commands.
 #include "options_fixture.h"
 
 namespace kz::options_test {
@@ -56,24 +56,6 @@ TEST_F(OptionsTest, MissingDataFilesLeaveOnlyUserLanguagesEnabled) {
     page().reloadLanguagesList(false);
     EXPECT_THAT(rowSummary(), ElementsAre("Klingon(user)*", "Vulcan(user)"));
     EXPECT_TRUE(page().deleteEnabled());
-}
-
-// A reset drops the user's changes to shipped languages, keeps the user's own languages
-// last and disabled, and writes the order at once; a later reload reads it back.
-TEST_F(OptionsTest, ResetDropsChangesToBuiltInsAndPutsUserLanguagesLastDisabled) {
-    addUserLanguage("French", "e 00EA");
-    addUserLanguage("Spanish", "n 00D1");
-    addUserLanguage("Klingon", "k 0138");
-    setLanguages("Klingon;Czech;!German");
-    page().reloadLanguagesList(true);
-    EXPECT_FALSE(userLanguage("French").has_value());
-    EXPECT_FALSE(userLanguage("Spanish").has_value());
-    EXPECT_EQ(userLanguage("Klingon"), "k 0138");
-    EXPECT_EQ(languages(), ";French;German;!Spanish;Czech;!Klingon;");
-    const std::vector<std::string> rows{"French*", "German", "!Spanish", "Czech", "!Klingon(user)"};
-    EXPECT_EQ(rowSummary(), rows);
-    page().reloadLanguagesList(false);
-    EXPECT_EQ(rowSummary(), rows);
 }
 
 }  // namespace

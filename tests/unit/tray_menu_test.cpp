@@ -17,39 +17,28 @@ TrayMessage IconMouse(unsigned mouseMessage) {
     return {kTrayCallbackMessage, 0, static_cast<std::intptr_t>(mouseMessage)};
 }
 
-TEST(TrayMessages, ReleasingEitherButtonOverTheIconOpensTheMenuAndNothingElseDoes) {
-    EXPECT_EQ(DecideTrayMessage(IconMouse(0x0202), false, kSystem), TrayReaction::OpenMenu);
-    EXPECT_EQ(DecideTrayMessage(IconMouse(0x0205), true, kSystem), TrayReaction::OpenMenu);
-    // Presses, double clicks, moves and the middle button pass on and open nothing.
-    for (unsigned other : {0x0200u, 0x0201u, 0x0203u, 0x0204u, 0x0206u, 0x0207u, 0x0208u}) {
-        EXPECT_EQ(DecideTrayMessage(IconMouse(other), false, kSystem), TrayReaction::PassOn)
-            << std::hex << other;
+// Releasing either button over the icon opens the menu; only the low word is the mouse
+// message, as newer shells put more in the high word. Minimise hides, restore shows only a
+// hidden window, and a new taskbar gets the icon again. Everything else passes on.
+TEST(TrayMessages, EachMessageGetsItsReaction) {
+    using enum TrayReaction;
+    struct Case { TrayMessage message; bool visible; TrayReaction reaction; };
+    const Case cases[] = {
+        {IconMouse(0x0202), false, OpenMenu},      {IconMouse(0x0205), true, OpenMenu},
+        {IconMouse(0x00040205), false, OpenMenu},  {{0x0202, 0, 0}, false, PassOn},  // not the icon's
+        {{kSysCommand, 0xF020, 0}, true, HideWindow},  {{kSysCommand, 0xF120, 0}, false, ShowWindow},
+        {{kSysCommand, 0xF122, 0}, false, ShowWindow}, {{kSysCommand, 0xF120, 0}, true, PassOn},
+        {{kSysCommand, 0xF060, 0}, true, PassOn},      {{kTaskbarCreated, 0, 0}, false, AddIconAgain},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(DecideTrayMessage(cases[i].message, cases[i].visible, kSystem), cases[i].reaction) << i;
     }
-    // Only the low word is the mouse message (newer shells put more in the high word).
-    TrayMessage withHighWord = IconMouse(0x0205);
-    withHighWord.lParam |= 0x00040000;
-    EXPECT_EQ(DecideTrayMessage(withHighWord, false, kSystem), TrayReaction::OpenMenu);
-    // The mouse message numbers mean nothing when they are not the icon's callback.
-    EXPECT_EQ(DecideTrayMessage({0x0202, 0, 0}, false, kSystem), TrayReaction::PassOn);
-}
-
-TEST(TrayMessages, MinimiseHidesAndRestoreShowsOnlyAHiddenWindow) {
-    const TrayMessage minimise{kSysCommand, 0xF020, 0};
-    const TrayMessage restore{kSysCommand, 0xF120, 0};
-    const TrayMessage restoreWithMouseBits{kSysCommand, 0xF122, 0};
-    const TrayMessage closeCommand{kSysCommand, 0xF060, 0};
-    EXPECT_EQ(DecideTrayMessage(minimise, true, kSystem), TrayReaction::HideWindow);
-    EXPECT_EQ(DecideTrayMessage(restore, false, kSystem), TrayReaction::ShowWindow);
-    EXPECT_EQ(DecideTrayMessage(restoreWithMouseBits, false, kSystem), TrayReaction::ShowWindow);
-    EXPECT_EQ(DecideTrayMessage(restore, true, kSystem), TrayReaction::PassOn);
-    EXPECT_EQ(DecideTrayMessage(closeCommand, true, kSystem), TrayReaction::PassOn);
-}
-
-TEST(TrayMessages, ANewTaskbarGetsTheIconAgain) {
-    EXPECT_EQ(DecideTrayMessage({kTaskbarCreated, 0, 0}, false, kSystem),
-              TrayReaction::AddIconAgain);
+    // Presses, double clicks, moves and the middle button open nothing.
+    for (unsigned other : {0x0200u, 0x0201u, 0x0203u, 0x0204u, 0x0206u, 0x0207u, 0x0208u}) {
+        EXPECT_EQ(DecideTrayMessage(IconMouse(other), false, kSystem), PassOn) << std::hex << other;
+    }
     // Without the registered number no message is mistaken for it.
-    EXPECT_EQ(DecideTrayMessage({0, 0, 0}, false, TraySystemMessages{}), TrayReaction::PassOn);
+    EXPECT_EQ(DecideTrayMessage({0, 0, 0}, false, TraySystemMessages{}), PassOn);
 }
 
 class RecordingActions final : public TrayActions {
