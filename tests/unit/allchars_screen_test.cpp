@@ -16,7 +16,6 @@ const Names kAcuteLetters = {"a with acute", "e with acute", "i with acute", "o 
 
 class AllCharsScreenTest : public ::testing::Test {
 protected:
-    void tap(int key) { rig.input.sim.tap(key); }
     void chooseLanguage(int row) {
         rig.click(rig.pointIn(PopupControl::OptionLanguages));
         rig.click(rig.pointIn(PopupControl::TopList, row * 210 + 100));
@@ -43,7 +42,7 @@ TEST_F(AllCharsScreenTest, LanguagesAreEveryKnownOneInTheUsersOrderEnabledOrNot)
     rig.open();
     // order.dat: French, German, then the disabled ones; "Empty" has no body and is left out.
     EXPECT_EQ(rig.screen.languageNames(), (Names{"French", "German", "Polish", "Spanish"}));
-    tap(vk::kEscape);
+    rig.tap(vk::kEscape);
 
     // The user's order first (a disabled entry still listed, case of a duplicate ignored),
     // then the shipped languages it does not mention, then the user's own languages.
@@ -79,25 +78,25 @@ TEST_F(AllCharsScreenTest, ScrollMaximaFollowTheListsLength) {
 
 TEST_F(AllCharsScreenTest, PageKeysStopAtBothEndsOfEachList) {
     rig.open();
-    tap(vk::kNext);
+    rig.tap(vk::kNext);
     EXPECT_EQ(rig.screen.gridSel(), 7);
     EXPECT_EQ(rig.screen.charactersBar().value(), 1);
-    tap(vk::kNext);
+    rig.tap(vk::kNext);
     EXPECT_EQ(rig.screen.gridSel(), 8);  // the last letter
     EXPECT_EQ(rig.screen.charactersBar().value(), 2);
-    tap(vk::kPrior);
-    tap(vk::kPrior);
+    rig.tap(vk::kPrior);
+    rig.tap(vk::kPrior);
     EXPECT_EQ(rig.screen.gridSel(), 0);
     EXPECT_EQ(rig.screen.charactersBar().value(), 0);
 
     rig.popup.setFocusList(1);
-    tap(vk::kNext);
-    tap(vk::kNext);
+    rig.tap(vk::kNext);
+    rig.tap(vk::kNext);
     EXPECT_EQ(rig.screen.groupSel(), 6);  // the last type, scrolled into view
     EXPECT_EQ(rig.screen.topBar().value(), 2);
     EXPECT_EQ(rig.listedNames(), Names{});  // "with ring" has no characters
-    tap(vk::kPrior);
-    tap(vk::kPrior);
+    rig.tap(vk::kPrior);
+    rig.tap(vk::kPrior);
     EXPECT_EQ(rig.screen.groupSel(), 0);
     EXPECT_EQ(rig.screen.topBar().value(), 0);
     EXPECT_EQ(rig.listedNames(), kAcuteLetters);
@@ -105,8 +104,8 @@ TEST_F(AllCharsScreenTest, PageKeysStopAtBothEndsOfEachList) {
 
 TEST_F(AllCharsScreenTest, EnterTypesTheSelectedCharacterInTheChosenCase) {
     rig.open();
-    tap(vk::kDown);
-    tap(vk::kReturn);
+    rig.tap(vk::kDown);
+    rig.tap(vk::kReturn);
     EXPECT_FALSE(rig.popup.shown());
     EXPECT_FALSE(rig.input.sim.mouseHookInstalled());
     EXPECT_EQ(rig.input.typed(), u"\u00E9");
@@ -114,14 +113,14 @@ TEST_F(AllCharsScreenTest, EnterTypesTheSelectedCharacterInTheChosenCase) {
     rig.input.sim.setCapsLock(true);  // opens in upper case
     rig.open();
     EXPECT_EQ(rig.screen.gridSel(), 1);  // remembered
-    tap(vk::kReturn);
+    rig.tap(vk::kReturn);
     EXPECT_EQ(rig.input.typed(), u"\u00E9\u00C9");
 
     rig.open();
     rig.popup.setFocusList(1);
-    for (int i = 0; i < 4; ++i) tap(vk::kDown);  // "other letters": sharp s has no capital
+    for (int i = 0; i < 4; ++i) rig.tap(vk::kDown);  // "other letters": sharp s has no capital
     rig.popup.setFocusList(2);
-    tap(vk::kReturn);
+    rig.tap(vk::kReturn);
     EXPECT_EQ(rig.input.typed(), u"\u00E9\u00C9\u00DF");
 }
 
@@ -129,8 +128,8 @@ TEST_F(AllCharsScreenTest, ClosingStoresWhereTheScreenWasLeft) {
     rig.open();
     chooseLanguage(3);  // Spanish
     rig.click(rig.pointIn(PopupControl::CharacterList, 100));
-    for (int i = 0; i < 4; ++i) tap(vk::kDown);  // its fifth character, ú
-    tap(vk::kEscape);
+    for (int i = 0; i < 4; ++i) rig.tap(vk::kDown);  // its fifth character, ú
+    rig.tap(vk::kEscape);
     EXPECT_EQ(rig.storedState(settings::kOptionSel), "1");
     EXPECT_EQ(rig.storedState(settings::kSelectedType), "with acute");
     EXPECT_EQ(rig.storedState(settings::kSelectedLanguage), "Spanish");
@@ -173,11 +172,11 @@ TEST_F(AllCharsScreenTest, MissingGroupsFileOpensWithEmptyListsAndKeepsTheStored
     ASSERT_TRUE(rig.popup.shown());
     EXPECT_TRUE(rig.screen.groupNames().empty());
     EXPECT_TRUE(rig.screen.gridChars().empty());
-    tap(vk::kDown);
-    tap(vk::kNext);
+    rig.tap(vk::kDown);
+    rig.tap(vk::kNext);
     rig.click(rig.pointIn(PopupControl::CharacterList, 900));
     EXPECT_EQ(rig.screen.gridSel(), 0);
-    tap(vk::kReturn);  // an empty list: the screen closes and types nothing
+    rig.tap(vk::kReturn);  // an empty list: the screen closes and types nothing
     EXPECT_FALSE(rig.popup.shown());
     EXPECT_EQ(rig.input.typed(), u"");
     EXPECT_EQ(rig.storedState(settings::kSelectedType), "with grave");
@@ -185,14 +184,14 @@ TEST_F(AllCharsScreenTest, MissingGroupsFileOpensWithEmptyListsAndKeepsTheStored
 
 TEST_F(AllCharsScreenTest, RefillingAScrolledCharactersListLeavesTheKeysInTheTopList) {
     rig.open();
-    tap(vk::kNext);
+    rig.tap(vk::kNext);
     ASSERT_EQ(rig.screen.charactersBar().value(), 1);
     rig.popup.setFocusList(1);
-    tap(vk::kDown);
+    rig.tap(vk::kDown);
     EXPECT_EQ(rig.screen.charactersBar().value(), 0);
     EXPECT_EQ(rig.screen.gridSel(), 0);
     EXPECT_EQ(rig.popup.focusList(), 1);
-    tap(vk::kReturn);
+    rig.tap(vk::kReturn);
     EXPECT_TRUE(rig.popup.shown());
 }
 

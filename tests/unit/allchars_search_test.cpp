@@ -45,7 +45,6 @@ TEST_F(CharacterSearchTest, EveryTypedWordMustBeginAWordOfTheNameInAnyOrder) {
 
 class AllCharsSearchTest : public ::testing::Test {
 protected:
-    void tap(int key) { rig.input.sim.tap(key); }
     AllCharsRig rig;
 };
 
@@ -57,7 +56,7 @@ TEST_F(AllCharsSearchTest, TypedWordsListMatchingCharactersAndEnterTypesTheFirst
     EXPECT_EQ(rig.screen.charactersCaption(), "Search: o stroke");
     EXPECT_EQ(rig.listedNames(), Names{"o with stroke"});
     EXPECT_EQ(rig.popup.focusList(), 2);
-    tap(vk::kReturn);
+    rig.tap(vk::kReturn);
     EXPECT_FALSE(rig.popup.shown());
     EXPECT_EQ(rig.input.typed(), u"\u00F8");
 }
@@ -70,8 +69,8 @@ TEST_F(AllCharsSearchTest, UpperCaseLettersSearchTheSameAndTheResultsScroll) {
     EXPECT_EQ(rig.screen.searchText(), "acute");
     EXPECT_EQ(rig.screen.gridChars().size(), 9u);
     EXPECT_EQ(rig.screen.charactersBar().max(), 2);
-    tap(vk::kNext);
-    tap(vk::kNext);
+    rig.tap(vk::kNext);
+    rig.tap(vk::kNext);
     EXPECT_EQ(rig.screen.gridSel(), 8);
     rig.wheel({900, 700}, 120);
     EXPECT_EQ(rig.screen.charactersBar().value(), 0);
@@ -79,20 +78,20 @@ TEST_F(AllCharsSearchTest, UpperCaseLettersSearchTheSameAndTheResultsScroll) {
 
 TEST_F(AllCharsSearchTest, BackspaceTakesBackOneCharacterAndClosesOnlyWhenNothingIsLeft) {
     rig.open();
-    tap(vk::kDown);
+    rig.tap(vk::kDown);
     rig.typeText("e g");
     EXPECT_EQ(rig.listedNames(), Names{"e with grave"});
-    tap(vk::kBack);
+    rig.tap(vk::kBack);
     EXPECT_EQ(rig.screen.searchText(), "e ");
     EXPECT_EQ(rig.listedNames(), (Names{"e with acute", "e with grave", "inverted exclamation mark"}));
-    tap(vk::kBack);
-    tap(vk::kBack);
+    rig.tap(vk::kBack);
+    rig.tap(vk::kBack);
     EXPECT_TRUE(rig.popup.shown());
     EXPECT_EQ(rig.screen.searchText(), "");
     EXPECT_EQ(rig.screen.charactersCaption(), "Characters:");
     EXPECT_EQ(rig.listedNames().size(), 9u);  // the chosen type again, from its first letter
     EXPECT_EQ(rig.screen.gridSel(), 0);
-    tap(vk::kBack);
+    rig.tap(vk::kBack);
     EXPECT_FALSE(rig.popup.shown());
     EXPECT_EQ(rig.input.typed(), u"");
 }
@@ -101,9 +100,9 @@ TEST_F(AllCharsSearchTest, ASearchWithoutHitsShowsAnEmptyListAndEscapeCloses) {
     rig.open();
     rig.typeText("zz9");
     EXPECT_TRUE(rig.screen.gridChars().empty());
-    tap(vk::kDown);
+    rig.tap(vk::kDown);
     EXPECT_EQ(rig.screen.gridSel(), 0);
-    tap(vk::kEscape);
+    rig.tap(vk::kEscape);
     EXPECT_FALSE(rig.popup.shown());
     rig.open();  // a new opening starts without a search
     EXPECT_EQ(rig.screen.searchText(), "");
@@ -122,7 +121,7 @@ TEST_F(AllCharsSearchTest, ChoosingATypeOrALanguageClearsTheSearch) {
     EXPECT_EQ(rig.listedNames().size(), 4u);
     rig.typeText("stroke");
     rig.popup.setFocusList(1);
-    tap(vk::kDown);
+    rig.tap(vk::kDown);
     EXPECT_EQ(rig.screen.searchText(), "");
     EXPECT_EQ(rig.screen.languageSel(), 1);
 }

@@ -72,6 +72,7 @@ public:
         if (!keepHeld) input.sim.release(vk::kRMenu);
         placeWindows();
     }
+    void tap(int key) { input.sim.tap(key); }
     // The popup window (which finds the control under the pointer itself) and, on top of
     // it, the two scroll bars as windows of their own, where Windows puts them: the window
     // at the popup's pixel rectangle, its children at their boxes' pixels at its DPI.
