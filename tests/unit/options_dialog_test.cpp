@@ -224,13 +224,6 @@ TEST_F(OptionsSave, RefusedMachineWideSettingsAreReportedAndShownAsStored) {
     }
 }
 
-TEST_F(OptionsSave, ALanguageListWithNoRowsWritesAnEmptyOrder) {
-    std::filesystem::remove(files.path() / "data.dat");
-    dialog().open();
-    dialog().pressButton(options::kOkButton);
-    EXPECT_EQ(languages(), "");
-}
-
 // Cancel and the close box, which is Cancel, close through the program's own close
 // sequence, write nothing and change nothing running.
 TEST_F(OptionsLifecycle, CancelAfterEditsWritesNothing) {

@@ -42,13 +42,16 @@ TEST_F(OptionsTest, TheListFollowsTheStoredOrderThenTheShippedOneThenTheUsersLan
     EXPECT_TRUE(page().deleteEnabled());
 }
 
-TEST_F(OptionsTest, MissingDataFilesLeaveOnlyUserLanguagesEnabled) {
+TEST_F(OptionsTest, MissingDataFilesLeaveOnlyUserLanguagesEnabledOrNoRowsAndAnEmptyOrder) {
     std::filesystem::remove(files.path() / "data.dat");
     page().reloadLanguagesList(false);
     EXPECT_TRUE(page().rows().empty());  // no language at all: nothing to edit or delete
     EXPECT_FALSE(page().editEnabled());
     EXPECT_FALSE(page().deleteEnabled());
     EXPECT_FALSE(page().selectedRow().has_value());
+    dialog().open();
+    dialog().pressButton(options::kOkButton);
+    EXPECT_EQ(languages(), "") << "no rows: an empty order";
 
     std::filesystem::remove(files.path() / "order.dat");
     addUserLanguage("Klingon", "k 0138");
