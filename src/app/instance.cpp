@@ -6,25 +6,25 @@
 namespace kz::app {
 namespace {
 
-// The start-up load's steps, taken from the instance's parts and its process.
+// The start-up load's steps, taken from the program's steps and the process.
 class LoadSteps final : public StartupLoadSteps {
 public:
-    LoadSteps(InstanceParts& parts, platform::Process& process) : parts_(parts), process_(process) {}
-    void loadLanguages() override { parts_.loadLanguages(); }
-    std::string expandKeyCodes(std::string_view text) override { return parts_.expandKeyCodes(text); }
-    void loadPopupHidden() override { parts_.loadPopupHidden(); }
+    LoadSteps(ProgramSteps& steps, platform::Process& process) : steps_(steps), process_(process) {}
+    void loadLanguages() override { steps_.loadLanguages(); }
+    std::string expandKeyCodes(std::string_view text) override { return steps_.expandKeyCodes(text); }
+    void loadPopupHidden() override { steps_.loadPopupHidden(); }
     void processPendingMessages() override { process_.processPendingMessages(); }
-    void installKeyboardHook() override { parts_.installKeyboardHook(); }
+    void installKeyboardHook() override { steps_.installKeyboardHook(); }
 
 private:
-    InstanceParts& parts_;
+    ProgramSteps& steps_;
     platform::Process& process_;
 };
 
 }  // namespace
 
-Instance::Instance(InstanceServices services, InstanceParts& parts)
-    : s_(services), parts_(parts), boxes_(services.store, services.desktop) {}
+Instance::Instance(Links links, ProgramSteps& steps)
+    : s_(links), steps_(steps), boxes_(links.store, links.desktop) {}
 
 Instance::~Instance() = default;
 
@@ -67,14 +67,14 @@ void Instance::start() {
     boxes_.clean();
     boxes_.clean();
 
-    if (switches_.tutorial) parts_.showTutorial();
-    if (switches_.options) parts_.openOptions();
+    if (switches_.tutorial) steps_.showTutorial();
+    if (switches_.options) steps_.openOptions();
 }
 
 // "/setup" and "/wait" divert the process before anything else; false when they did.
 bool Instance::runEarlySwitches() {
     if (switches_.setup) {
-        parts_.showSetup();
+        steps_.showSetup();
         tag_ = kTagUnloadOnly;
         unloadMainWindow();
         return false;
@@ -90,17 +90,17 @@ bool Instance::runEarlySwitches() {
 
 void Instance::interceptionStartup() {
     window_->setCaption(kCaptionOptions);
-    LoadSteps steps(parts_, s_.process);
+    LoadSteps steps(steps_, s_.process);
     StartupLoad(s_.store, running_, steps);
     if (s_.process.ended()) return;
-    parts_.addTrayIcon(*window_, kTrayTooltip);
-    parts_.prepareOptionsLayout(*window_);
+    steps_.addTrayIcon(*window_, kTrayTooltip);
+    steps_.prepareOptionsLayout(*window_);
     window_->setOuterWidthTwips(kOptionsOuterWidthTwips);
 }
 
 void Instance::onTimer() {
     ++serviceTicks_;
-    parts_.serviceTick(serviceTicks_);
+    steps_.serviceTick(serviceTicks_);
 }
 
 }  // namespace kz::app

@@ -8,7 +8,7 @@
 
 #include "app/command_boxes.h"
 #include "app/command_line.h"
-#include "app/instance_parts.h"
+#include "app/program_steps.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/process.h"
@@ -17,16 +17,16 @@
 
 namespace kz::app {
 
-struct InstanceServices {
-    platform::Desktop& desktop;
-    platform::Process& process;
-    const platform::Clock& clock;
-    SettingsStore& store;
-};
-
 class Instance final : public platform::MainWindowListener {
 public:
-    Instance(InstanceServices services, InstanceParts& parts);
+    struct Links {
+        platform::Desktop& desktop;
+        platform::Process& process;
+        const platform::Clock& clock;
+        SettingsStore& store;
+    };
+
+    Instance(Links links, ProgramSteps& steps);
     ~Instance() override;
 
     // Creates the main window and runs the start-up that the command line asks for. When
@@ -61,8 +61,8 @@ private:
     void interceptionStartup();
     void exitSequence();
 
-    InstanceServices s_;
-    InstanceParts& parts_;
+    Links s_;
+    ProgramSteps& steps_;
     CommandBoxes boxes_;
     std::unique_ptr<platform::MainWindow> window_;
     StartupSwitches switches_;

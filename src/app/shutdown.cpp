@@ -18,15 +18,15 @@ void Instance::unloadMainWindow() {
     if (tag_ == kTagUnload) return exitSequence();
     window_->setVisible(false);
     optionsOpen_ = false;
-    parts_.makePopupTopmost();
-    parts_.installKeyboardHook();  // it is removed while the dialog is shown
+    steps_.makePopupTopmost();
+    steps_.installKeyboardHook();  // it is removed while the dialog is shown
 }
 
 void Instance::exitSequence() {
-    parts_.removeKeyboardHook();
-    parts_.removeTrayIcon();
-    parts_.unloadPopup();
-    parts_.unloadOtherForms();
+    steps_.removeKeyboardHook();
+    steps_.removeTrayIcon();
+    steps_.unloadPopup();
+    steps_.unloadOtherForms();
     window_->stopTimer();
     window_->destroy();  // with no window left the process ends
 }

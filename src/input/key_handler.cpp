@@ -2,16 +2,15 @@
 
 #include <string_view>
 
-#include "input/menu_mask.h"
+#include "keys/menu_mask.h"
 #include "input/trigger_keys.h"
-#include "input/virtual_keys.h"
+#include "keys/virtual_keys.h"
 #include "popup/popup_list.h"
 
 namespace kz {
 namespace {
 
 constexpr std::uint64_t kRecentMs = 500;
-constexpr std::uint32_t kPacketKey = 0xE7;  // VK_PACKET: what the hook sees of a Unicode stroke
 
 constexpr bool IsCtrlKey(int key) {
     return key == vk::kControl || key == vk::kLControl || key == vk::kRControl;
@@ -74,17 +73,17 @@ bool KeyHandler::handle(const platform::KeyEvent& event) noexcept {
     // a Unicode stroke: it holds no key, so it can neither arm nor choose anything, and
     // the character we type ourselves arrives while a function-key trigger still counts
     // as held, which would otherwise swallow it.
-    if (event.extraInfo == kMenuMaskTag || links_.optionsOpen || event.vk == kPacketKey) {
+    if (event.extraInfo == kMenuMaskTag || links_.optionsOpen || event.vk == platform::kPacketKey) {
         return false;
     }
-    bool swallow = false;
+    swallow_ = false;
     maskSent_ = false;
     try {
-        decide(event, swallow);
+        decide(event);
     } catch (...) {
         // A failing step leaves the answer as it stood; typing goes on.
     }
-    return swallow;
+    return swallow_;
 }
 
 void KeyHandler::settingsSaved() {
@@ -95,8 +94,8 @@ void KeyHandler::settingsSaved() {
 
 // Swallows the event. A key-down swallowed while Alt is down would leave the application
 // with a bare Alt press and release, which opens its menu bar: the mask prevents that.
-void KeyHandler::swallowHere(const platform::KeyEvent& event, bool& swallow) {
-    swallow = true;
+void KeyHandler::swallowHere(const platform::KeyEvent& event) {
+    swallow_ = true;
     const int key = static_cast<int>(event.vk);
     if (maskSent_ || event.isUp() || IsAltKey(key) || !AltDown(links_.keyboard)) return;
     maskSent_ = true;
@@ -111,48 +110,78 @@ bool KeyHandler::disabledKey(AnsiChar ch) const {
     return std::string_view(text).find(std::string_view(utf8, length)) != std::string_view::npos;
 }
 
-// Returns true when the handler ended early ("return" in the steps below).
-bool KeyHandler::decide(const platform::KeyEvent& event, bool& swallow) {
-    platform::Keyboard& keyboard = links_.keyboard;
-    PopupList& popup = links_.popup;
-    GestureFlags& gesture = links_.gesture;
-    HandlerState& s = state_;
-    const int key = static_cast<int>(event.vk);
-    const bool isUp = event.isUp();
-
+// One event from the trigger's bookkeeping to the popup and the tutorial; each step may
+// end the decision early, leaving the answer as it stands.
+void KeyHandler::decide(const platform::KeyEvent& event) {
     const bool tutorialOpen = links_.tutorial.get() != nullptr;
     const int trigger = tutorialOpen ? 0 : links_.settings.trigger;
-    const bool shiftDown = keyboard.asyncKeyDown(vk::kShift);
-    const std::uint64_t now = links_.clock.milliseconds();
-    const TriggerKeys keys = TriggerKeysFor(trigger);
+    const EventFacts facts{.key = static_cast<int>(event.vk),
+                           .isUp = event.isUp(),
+                           .shiftDown = links_.keyboard.asyncKeyDown(vk::kShift),
+                           .tutorialOpen = tutorialOpen,
+                           .trigger = trigger,
+                           .keys = TriggerKeysFor(trigger)};
 
-    // Ctrl: low-level events name the side (162, 163); injected ones may use 17.
-    if (IsCtrlKey(key)) {
-        s.ctrlHeld = !isUp;
-        if (!isUp) {
+    trackCtrlAndFunctionKey(event, facts);
+    updateTriggerHeld(facts);
+    if (deadKeyPasses(facts)) return;
+    const bool triggerRelease = releaseTrigger(facts);
+    if (links_.popup.shown() && !facts.isUp) passKeyToPopup(event, facts);
+
+    const AnsiChar ch = KeyToChar(links_.keyboard, facts.key, facts.shiftDown);
+    if (disabledKey(ch)) return;
+    const CandidateList* entry = nullptr;
+    bool noCharacters = false;
+    if (links_.gesture.triggerHeld && !facts.isUp && !vk::IsModifier(facts.key) && !vk::IsFunctionKey(facts.key)) {
+        entry = &links_.keyTable[LowerAnsi(ch)];
+        if (entry->empty() && links_.settings.disableOtherKeys && !tutorialOpen) return;
+        swallowHere(event);
+        if (entry->empty() && tutorialOpen) {
+            noCharacters = true;
+            links_.popup.setWidth(0);
+        }
+    }
+
+    int step = tutorialStep(facts, triggerRelease);
+    if (entry && openPopup(facts, *entry) && tutorialOpen) step = 3;
+    reportToTutorial(step, noCharacters);
+}
+
+// Ctrl (low-level events name the side, 162 and 163; injected ones may use 17) and the
+// trigger's function key count as held for a moment after they went up. The function key
+// never reaches the application, and neither does any other key while it counts as held.
+void KeyHandler::trackCtrlAndFunctionKey(const platform::KeyEvent& event, const EventFacts& facts) {
+    HandlerState& s = state_;
+    const std::uint64_t now = links_.clock.milliseconds();
+    if (IsCtrlKey(facts.key)) {
+        s.ctrlHeld = !facts.isUp;
+        if (!facts.isUp) {
             s.ctrlTime = now;
             s.ctrlTimeKnown = true;
         }
     }
     s.ctrlRecent = s.ctrlHeld || Recent(s.ctrlTimeKnown, s.ctrlTime, now);
 
-    // The trigger's function key never reaches the application, and neither does any other
-    // key while it counts as held.
-    if (keys.fkey != 0 && key == keys.fkey) {
-        s.fkeyHeld = !isUp;
-        if (!isUp) {
+    if (facts.keys.fkey != 0 && facts.key == facts.keys.fkey) {
+        s.fkeyHeld = !facts.isUp;
+        if (!facts.isUp) {
             s.fkeyTime = now;
             s.fkeyTimeKnown = true;
         }
     }
     s.fkeyRecent = s.fkeyHeld || Recent(s.fkeyTimeKnown, s.fkeyTime, now);
-    if (s.fkeyRecent &&
-        (trigger <= 4 || keyboard.asyncKeyDown(vk::kControl) || s.ctrlRecent)) {
-        swallowHere(event, swallow);
+    if (s.fkeyRecent && (facts.trigger <= 4 || links_.keyboard.asyncKeyDown(vk::kControl) || s.ctrlRecent)) {
+        swallowHere(event);
     }
+}
 
-    // Trigger state.
-    const auto down = [&](int k) { return keyboard.asyncKeyDown(k); };
+// Whether the trigger is held, and which key's release completes the gesture.
+void KeyHandler::updateTriggerHeld(const EventFacts& facts) {
+    HandlerState& s = state_;
+    GestureFlags& gesture = links_.gesture;
+    const auto down = [this](int k) { return links_.keyboard.asyncKeyDown(k); };
+    const int trigger = facts.trigger;
+    const int fkey = facts.keys.fkey;
     if (trigger == 0) {
         gesture.triggerHeld = down(vk::kRMenu);
         s.completingKey = vk::kRMenu;
@@ -162,122 +191,127 @@ bool KeyHandler::decide(const platform::KeyEvent& event, bool& swallow) {
         gesture.triggerHeld = (ctrlDown || s.ctrlRecent) && leftAltDown && !down(vk::kRMenu);
         s.completingKey = ctrlDown ? vk::kLMenu : leftAltDown ? vk::kControl : -100;
     } else if (trigger >= 2 && trigger <= 4) {
-        gesture.triggerHeld = down(keys.fkey) || s.fkeyRecent;
-        s.completingKey = keys.fkey;
+        gesture.triggerHeld = down(fkey) || s.fkeyRecent;
+        s.completingKey = fkey;
     } else if (trigger >= 5 && trigger <= 17) {
         const bool ctrlDown = down(vk::kControl);
-        const bool fkeyDown = down(keys.fkey);
+        const bool fkeyDown = down(fkey);
         gesture.triggerHeld = (fkeyDown || s.fkeyRecent) && (ctrlDown || s.ctrlRecent);
-        s.completingKey = ctrlDown ? keys.fkey : fkeyDown ? vk::kControl : keys.fkey;
+        s.completingKey = ctrlDown ? fkey : fkeyDown ? vk::kControl : fkey;
     }
+}
 
-    // Dead keys, and the key after one when the trigger is not held, reach the application.
+// Dead keys, and the key after one when the trigger is not held, reach the application:
+// true when this event is one of them.
+bool KeyHandler::deadKeyPasses(const EventFacts& facts) {
+    HandlerState& s = state_;
     if (s.deadKeyPending) {
-        if (!isUp && !vk::IsModifier(key)) s.deadKeyPending = false;
-        if (!gesture.triggerHeld) return true;
+        if (!facts.isUp && !vk::IsModifier(facts.key)) s.deadKeyPending = false;
+        if (!links_.gesture.triggerHeld) return true;
         s.deadKeyPending = false;
     }
-    if (IsDeadKey(keyboard, key, shiftDown)) {
+    if (IsDeadKey(links_.keyboard, facts.key, facts.shiftDown)) {
         s.deadKeyPending = true;
         return true;
     }
+    return false;
+}
 
-    // The trigger's release inserts the pending choice, or highlights the first candidate.
+// The trigger's release inserts the pending choice, or highlights the first candidate.
+// True when this event is that release.
+bool KeyHandler::releaseTrigger(const EventFacts& facts) {
+    PopupList& popup = links_.popup;
+    const int key = facts.key;
     const bool triggerRelease =
-        isUp && (key == keys.mod1 || key == s.completingKey || key == keys.mod2);
+        facts.isUp && (key == facts.keys.mod1 || key == state_.completingKey || key == facts.keys.mod2);
     if (triggerRelease) {
-        gesture.triggerReleased = true;
+        links_.gesture.triggerReleased = true;
         if (popup.shown() && popup.insertOnRelease()) {
             int enter = vk::kReturn;
-            popup.Form_KeyDown(enter, 0);
+            popup.onPopupKey(enter, 0);
         } else if (popup.shown() && popup.selected() == kNothingSelected) {
             popup.makeselected(0);
         }
     }
-    if (popup.shown() && isUp && key == popup.keyCode()) s.openingKeyDown = false;
+    if (popup.shown() && facts.isUp && key == popup.keyCode()) state_.openingKeyDown = false;
+    return triggerRelease;
+}
 
-    // While the popup is shown it takes every key-down.
-    if (popup.shown() && !isUp) {
-        // Decided before the popup acts, so that the menu mask goes out ahead of anything
-        // the popup types.
-        if (!PassesThroughPopup(key)) swallowHere(event, swallow);
-        const int shift = down(vk::kShift) ? -1 : 0;
-        int keyCode = key;
-        if (key != popup.keyCode()) {
-            popup.Form_KeyDown(keyCode, shift);
-        } else if (!s.openingKeyDown) {  // its auto-repeat is dropped
-            s.openingKeyDown = true;
-            popup.Form_KeyDown(keyCode, shift);
-        }
-        if (popup.mode() == 1) {
-            if (key == vk::kDown) popup.makeselected(popup.selected() + 1);
-            if (key == vk::kUp) popup.makeselected(popup.selected() - 1);
-        }
-        if (key == vk::kLeft) popup.makeselected_case(0);
-        if (key == vk::kRight) popup.makeselected_case(1);
+// While the popup is shown it takes every key-down.
+void KeyHandler::passKeyToPopup(const platform::KeyEvent& event, const EventFacts& facts) {
+    PopupList& popup = links_.popup;
+    const int key = facts.key;
+    // Decided before the popup acts, so that the menu mask goes out ahead of anything the
+    // popup types.
+    if (!PassesThroughPopup(key)) swallowHere(event);
+    const int shift = links_.keyboard.asyncKeyDown(vk::kShift) ? -1 : 0;
+    int keyCode = key;
+    if (key != popup.keyCode()) {
+        popup.onPopupKey(keyCode, shift);
+    } else if (!state_.openingKeyDown) {  // its auto-repeat is dropped
+        state_.openingKeyDown = true;
+        popup.onPopupKey(keyCode, shift);
     }
-
-    const AnsiChar ch = KeyToChar(keyboard, key, shiftDown);
-    if (disabledKey(ch)) return true;
-
-    const CandidateList* entry = nullptr;
-    bool noCharacters = false;
-    if (gesture.triggerHeld && !isUp && !vk::IsModifier(key) && !vk::IsFunctionKey(key)) {
-        entry = &links_.keyTable[LowerAnsi(ch)];
-        if (entry->empty() && links_.settings.disableOtherKeys && !tutorialOpen) return true;
-        swallowHere(event, swallow);
-        if (entry->empty() && tutorialOpen) {
-            noCharacters = true;
-            popup.setWidth(0);
-        }
+    if (popup.mode() == 1) {
+        if (key == vk::kDown) popup.makeselected(popup.selected() + 1);
+        if (key == vk::kUp) popup.makeselected(popup.selected() - 1);
     }
+    if (key == vk::kLeft) popup.makeselected_case(0);
+    if (key == vk::kRight) popup.makeselected_case(1);
+}
 
-    int step = 0;
-    if (const Tutorial* tutorial = links_.tutorial.get()) {
-        const bool hidden = !popup.shown();
-        const bool atStepFour = tutorial->shownStep() == "4";
-        if (gesture.triggerHeld || key == s.completingKey) {
-            if (triggerRelease && hidden && !atStepFour) step = 1;
-            if (!triggerRelease && hidden) step = 2;
-        } else if (hidden && !atStepFour) {
-            step = 1;
-        }
+// The tutorial's step for this event (0: none): 1 to start again, 2 while the trigger is
+// held with the popup hidden.
+int KeyHandler::tutorialStep(const EventFacts& facts, bool triggerRelease) const {
+    const Tutorial* tutorial = links_.tutorial.get();
+    if (tutorial == nullptr) return 0;
+    const bool hidden = !links_.popup.shown();
+    const bool atStepFour = tutorial->shownStep() == "4";
+    if (links_.gesture.triggerHeld || facts.key == state_.completingKey) {
+        if (!triggerRelease && hidden) return 2;
+        if (triggerRelease && hidden && !atStepFour) return 1;
+        return 0;
     }
+    return hidden && !atStepFour ? 1 : 0;
+}
 
-    if (entry && !entry->empty() &&
-        (key != popup.keyCode() || !popup.shown() || gesture.triggerReleased)) {
-        const bool capsLock = CapsLockOn(keyboard);
-        const int caseSel = (capsLock != shiftDown) ? 1 : 0;  // upper when exactly one is on
-        popup.setInsertOnRelease(false);
-        if (key == vk::kSpace) {
-            gesture.triggerReleased = true;
-            popup.setMode(2);
-        } else {
-            gesture.triggerReleased = false;
-            popup.setTopRow(0);
-            popup.setKeyChars(*entry);
-            popup.setMode(1);
-            popup.makeselected(kNothingSelected);
-        }
-        popup.setKeyCode(key);
-        s.openingKeyDown = true;
-        popup.setWidth(popup.DefaultWidth());
-        if (popup.shown()) {
-            popup.installMouseHook();
-            popup.makeselected_case(caseSel);
-        }
-        if (tutorialOpen) step = 3;
-        if (links_.letPendingEventsRun) links_.letPendingEventsRun();
+// Opens the popup on the key's candidates (the all-characters screen for space), unless it
+// shows them already and the trigger is still held. True when it opened.
+bool KeyHandler::openPopup(const EventFacts& facts, const CandidateList& entry) {
+    PopupList& popup = links_.popup;
+    GestureFlags& gesture = links_.gesture;
+    const int key = facts.key;
+    if (entry.empty() || (key == popup.keyCode() && popup.shown() && !gesture.triggerReleased)) return false;
+    const bool capsLock = CapsLockOn(links_.keyboard);
+    const int caseSel = (capsLock != facts.shiftDown) ? 1 : 0;  // upper when exactly one is on
+    popup.setInsertOnRelease(false);
+    if (key == vk::kSpace) {
+        gesture.triggerReleased = true;
+        popup.setMode(2);
+    } else {
+        gesture.triggerReleased = false;
+        popup.setTopRow(0);
+        popup.setKeyChars(entry);
+        popup.setMode(1);
+        popup.makeselected(kNothingSelected);
     }
+    popup.setKeyCode(key);
+    state_.openingKeyDown = true;
+    popup.setWidth(popup.DefaultWidth());
+    if (popup.shown()) {
+        popup.installMouseHook();
+        popup.makeselected_case(caseSel);
+    }
+    if (links_.letPendingEventsRun) links_.letPendingEventsRun();
+    return true;
+}
 
-    if (Tutorial* tutorial = links_.tutorial.get()) {
-        if (noCharacters) step = 2;
-        if (step != 0) tutorial->setStep(step, u"");
-        if (noCharacters) {
-            tutorial->displayError("There are no characters associated with that key", 2000);
-        }
-    }
-    return false;
+void KeyHandler::reportToTutorial(int step, bool noCharacters) {
+    Tutorial* tutorial = links_.tutorial.get();
+    if (tutorial == nullptr) return;
+    if (noCharacters) step = 2;
+    if (step != 0) tutorial->setStep(step, u"");
+    if (noCharacters) tutorial->displayError("There are no characters associated with that key", 2000);
 }
 
 }  // namespace kz

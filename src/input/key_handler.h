@@ -9,9 +9,10 @@
 #include <functional>
 
 #include "charset/key_table.h"
-#include "input/gesture_flags.h"
-#include "input/key_translation.h"
-#include "input/tutorial_link.h"
+#include "keys/gesture_flags.h"
+#include "keys/key_translation.h"
+#include "input/trigger_keys.h"
+#include "keys/tutorial_link.h"
 #include "platform/clock.h"
 #include "platform/code_page.h"
 #include "platform/hooks.h"
@@ -56,7 +57,7 @@ public:
         PopupList& popup;
         GestureFlags& gesture;
         const bool& optionsOpen;
-        const TutorialSlot& tutorial;
+        const TutorialLink& tutorial;
         // Lets the waiting window messages run once after the popup opened.
         std::function<void()> letPendingEventsRun;
         const AnsiDecodeTable& ansi = Latin1DecodeTable();
@@ -75,14 +76,31 @@ public:
     const GestureFlags& gesture() const { return links_.gesture; }
 
 private:
-    bool decide(const platform::KeyEvent& event, bool& swallow);
-    void swallowHere(const platform::KeyEvent& event, bool& swallow);
+    // What the steps of one decision read about the event.
+    struct EventFacts {
+        int key = 0;
+        bool isUp = false;
+        bool shiftDown = false;
+        bool tutorialOpen = false;
+        int trigger = 0;  // 0 (Alt Gr) while the tutorial is open
+        TriggerKeys keys;
+    };
+
+    void decide(const platform::KeyEvent& event);
+    void trackCtrlAndFunctionKey(const platform::KeyEvent& event, const EventFacts& facts);
+    void updateTriggerHeld(const EventFacts& facts);
+    bool deadKeyPasses(const EventFacts& facts);
+    bool releaseTrigger(const EventFacts& facts);
+    void passKeyToPopup(const platform::KeyEvent& event, const EventFacts& facts);
+    int tutorialStep(const EventFacts& facts, bool triggerRelease) const;
+    bool openPopup(const EventFacts& facts, const CandidateList& entry);
+    void reportToTutorial(int step, bool noCharacters);
+    void swallowHere(const platform::KeyEvent& event);
     bool disabledKey(AnsiChar ch) const;
-    void reportToTutorial(const platform::KeyEvent& event, int trigger, bool noCharacters,
-                          bool opened);
 
     Links links_;
     HandlerState state_;
+    bool swallow_ = false;   // the answer for the event being decided
     bool maskSent_ = false;  // for the event being decided
 };
 

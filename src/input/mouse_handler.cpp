@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "input/output.h"
+#include "keys/output.h"
 #include "popup/all_characters_screen.h"
 #include "popup/popup_list.h"
 #include "popup/popup_mouse.h"

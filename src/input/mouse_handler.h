@@ -11,14 +11,14 @@
 #include <cstdint>
 
 #include "input/mouse_double_click.h"
-#include "input/tutorial_link.h"
+#include "keys/tutorial_link.h"
 #include "platform/clock.h"
 #include "platform/hooks.h"
 #include "platform/keyboard.h"
 #include "platform/mouse_windows.h"
 #include "platform/registry.h"
 #include "platform/synth_input.h"
-#include "popup/popup_seams.h"
+#include "popup/popup_links.h"
 
 namespace kz {
 
@@ -46,7 +46,7 @@ public:
         const platform::Registry& registry;  // the double-click settings
         platform::MouseWindows& windows;
         platform::SyntheticInput& input;     // the trigger keys' release on an outside click
-        const TutorialSlot& tutorial;
+        const TutorialLink& tutorial;
         PopupList& popup;
         PopupMouse& popupMouse;              // the key popup's arrows, for the wheel
         AllCharacters* screen = nullptr;     // the all-characters screen's scroll bars

@@ -1,6 +1,6 @@
 #include "input/trigger_keys.h"
 
-#include "input/virtual_keys.h"
+#include "keys/virtual_keys.h"
 
 namespace kz {
 

@@ -13,6 +13,9 @@ inline constexpr std::uint32_t kKeyFlagInjected = 0x10;
 inline constexpr std::uint32_t kKeyFlagAltDown = 0x20;
 inline constexpr std::uint32_t kKeyFlagUp = 0x80;
 
+// VK_PACKET: the virtual key of a Unicode stroke as the keyboard hook sees it.
+inline constexpr std::uint32_t kPacketKey = 0xE7;
+
 // A copy of KBDLLHOOKSTRUCT.
 struct KeyEvent {
     std::uint32_t vk = 0;

@@ -9,7 +9,7 @@
 #include "charset/letter_case.h"
 #include "charset/text_split.h"
 #include "charset/utf8.h"
-#include "input/virtual_keys.h"
+#include "keys/virtual_keys.h"
 #include "popup/popup_list.h"
 #include "settings/leading_number.h"
 #include "settings/setting_access.h"
@@ -223,7 +223,7 @@ void AllCharacters::Option1_MouseDown(int index) {
     links_.popup.setFocusList(1);
 }
 
-void AllCharacters::Picture1_KeyDown(int keyCode, int) {
+void AllCharacters::charactersListKeyDown(int keyCode, int) {
     int step = 0;
     if (keyCode == vk::kDown) step = 1;
     if (keyCode == vk::kUp) step = -1;
@@ -238,7 +238,7 @@ void AllCharacters::Picture1_KeyDown(int keyCode, int) {
     redrawlist();
 }
 
-void AllCharacters::Picture2_KeyDown(int keyCode, int) {
+void AllCharacters::topListKeyDown(int keyCode, int) {
     int step = 0;
     if (keyCode == vk::kDown) step = 1;
     if (keyCode == vk::kUp) step = -1;
@@ -254,14 +254,14 @@ void AllCharacters::Picture2_KeyDown(int keyCode, int) {
     fillCharacters();
 }
 
-void AllCharacters::Picture1_MouseDown(int yTwips) {
+void AllCharacters::charactersListMouseDown(int yTwips) {
     gridSel_ = charactersBar_.value() + std::max(yTwips, 0) / kCharacterRowTwips;
     gridSel_ = std::max(std::min(gridSel_, LastIndex(gridChars_)), 0);
     redrawlist();
     links_.popup.setFocusList(2);
 }
 
-void AllCharacters::Picture2_MouseDown(int yTwips) {
+void AllCharacters::topListMouseDown(int yTwips) {
     links_.popup.setFocusList(1);
     const int s = topBar_.value() + std::max(yTwips, 0) / kTopRowTwips;
     const bool searching = !searchText_.empty();

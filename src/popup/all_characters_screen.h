@@ -18,7 +18,7 @@
 #include "popup/all_characters_data.h"
 #include "popup/all_characters_draw.h"
 #include "popup/character_search.h"
-#include "popup/popup_seams.h"
+#include "popup/popup_links.h"
 #include "popup/scroll_bar_model.h"
 #include "settings/running_settings.h"
 #include "settings/settings_store.h"
@@ -59,8 +59,8 @@ public:
     // --- AllCharactersScreen: what the popup calls.
     void load() override;
     void saveState() override { SaveState(); }
-    void picture1KeyDown(int keyCode, int shift) override { Picture1_KeyDown(keyCode, shift); }
-    void picture2KeyDown(int keyCode, int shift) override { Picture2_KeyDown(keyCode, shift); }
+    void charactersListKey(int keyCode, int shift) override { charactersListKeyDown(keyCode, shift); }
+    void topListKey(int keyCode, int shift) override { topListKeyDown(keyCode, shift); }
     std::optional<char16_t> chosenCharacter(int caseSel) const override;
     void redrawlist() override;
     bool searchKey(int keyCode, unsigned char typed) override;
@@ -73,16 +73,16 @@ public:
     // 0 character types, 1 languages; the top list gets the keys.
     void Option1_MouseDown(int index);
     // Down, Up, Page Down and Page Up in the characters list and in the top list.
-    void Picture1_KeyDown(int keyCode, int shift);
-    void Picture2_KeyDown(int keyCode, int shift);
+    void charactersListKeyDown(int keyCode, int shift);
+    void topListKeyDown(int keyCode, int shift);
 
     // --- The mouse (coordinates in twips from the control's top left corner).
     // A press in the characters list selects the row under the pointer and gives that list
     // the keys.
-    void Picture1_MouseDown(int yTwips);
+    void charactersListMouseDown(int yTwips);
     // A press in the top list gives it the keys and chooses the type or language under
     // the pointer.
-    void Picture2_MouseDown(int yTwips);
+    void topListMouseDown(int yTwips);
     // The pointer moved over a scroll bar: that bar's list gets the keys, and with the left
     // button down (bit 1 of `button`) the thumb follows the pointer.
     void ScrollbarPlus1_MouseMove(int button, int shift, int xTwips, int yTwips);

@@ -1,33 +1,33 @@
 // The keys the popup takes while it is shown: numbers, accent symbols, its own key again,
 // Enter, Escape and Backspace, F1.
-#include "input/key_translation.h"
-#include "input/menu_mask.h"
-#include "input/output.h"
-#include "input/virtual_keys.h"
+#include "keys/key_translation.h"
+#include "keys/menu_mask.h"
+#include "keys/output.h"
+#include "keys/virtual_keys.h"
 #include "popup/accent_symbols.h"
 #include "popup/popup_list.h"
 
 namespace kz {
 
-void PopupList::Form_KeyDown(int& keyCode, int shift) {
+void PopupList::onPopupKey(int& keyCode, int shift) {
     platform::Keyboard& keyboard = links_.keyboard;
     const bool shiftDown = keyboard.asyncKeyDown(vk::kShift);
     const char ch = static_cast<char>(KeyToChar(keyboard, keyCode, shiftDown));
     Tutorial* tutorial = links_.tutorial.get();
 
     if (keyCode == vk::kF1 && (links_.settings.trigger != 5 || tutorial)) {
-        if (links_.seams.showHelp) links_.seams.showHelp("usingzavora.htm");
+        if (links_.showHelp) links_.showHelp("usingzavora.htm");
     }
-    if (mode_ == 2 && links_.seams.allCharacters) {
+    if (mode_ == 2 && links_.allCharacters) {
         // Letters, digits and spaces typed after the trigger has gone find characters by name.
         if (!links_.gesture.triggerHeld &&
-            links_.seams.allCharacters->searchKey(keyCode, static_cast<unsigned char>(ch))) {
+            links_.allCharacters->searchKey(keyCode, static_cast<unsigned char>(ch))) {
             return;
         }
         if (focusList_ == 1) {
-            links_.seams.allCharacters->picture2KeyDown(keyCode, shift);
+            links_.allCharacters->topListKey(keyCode, shift);
         } else {
-            links_.seams.allCharacters->picture1KeyDown(keyCode, shift);
+            links_.allCharacters->charactersListKey(keyCode, shift);
         }
     }
     pickByNumber(ch, keyCode);
@@ -112,8 +112,8 @@ std::optional<char16_t> PopupList::chosenCharacter() const {
         if (selected_ < 0 || selected_ >= count()) return std::nullopt;
         return keyChars_[selected_];
     }
-    if (!links_.seams.allCharacters) return std::nullopt;
-    return links_.seams.allCharacters->chosenCharacter(caseSel_);
+    if (!links_.allCharacters) return std::nullopt;
+    return links_.allCharacters->chosenCharacter(caseSel_);
 }
 
 }  // namespace kz

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "input/output.h"
-#include "input/virtual_keys.h"
+#include "keys/output.h"
+#include "keys/virtual_keys.h"
 
 namespace kz {
 
@@ -74,18 +74,18 @@ void PopupList::makeselected_case(int c) {
     caseSel_ = c == 0 ? 0 : 1;
     if (mode_ == 1) {
         links_.view.redraw();
-    } else if (links_.seams.allCharacters) {
-        links_.seams.allCharacters->redrawlist();
+    } else if (links_.allCharacters) {
+        links_.allCharacters->redrawlist();
     }
 }
 
 int PopupList::DefaultWidth() {
-    if (links_.seams.ensureServiceRunning) links_.seams.ensureServiceRunning();
+    if (links_.ensureServiceRunning) links_.ensureServiceRunning();
     const int width = mode_ == 1 ? kKeyPopupWidthTwips : kAllCharactersWidthTwips;
     links_.view.layoutChanged();
     if (mode_ != 1) resize(bounds_.widthTwips, kAllCharactersHeightTwips);
     if (mode_ == 2) {
-        if (links_.seams.allCharacters) links_.seams.allCharacters->load();
+        if (links_.allCharacters) links_.allCharacters->load();
         focusList_ = 2;
     }
     links_.view.setTopmost();
@@ -111,7 +111,7 @@ void PopupList::autoInsert() {
     autoInserting_ = true;
     selected_ = 0;
     int enter = vk::kReturn;
-    Form_KeyDown(enter, 0);
+    onPopupKey(enter, 0);
     autoInserting_ = false;
 }
 
@@ -135,16 +135,16 @@ void PopupList::hidePopup() {
 }
 
 void PopupList::closeMouseHook() {
-    if (mode_ == 2 && links_.seams.allCharacters) links_.seams.allCharacters->saveState();
-    if (links_.seams.mouseHook) links_.seams.mouseHook->remove();
+    if (mode_ == 2 && links_.allCharacters) links_.allCharacters->saveState();
+    if (links_.mouseHook) links_.mouseHook->remove();
 }
 
 void PopupList::installMouseHook() {
-    if (links_.seams.mouseHook) links_.seams.mouseHook->install();
+    if (links_.mouseHook) links_.mouseHook->install();
 }
 
 void PopupList::letPendingEventsRun() {
-    if (links_.seams.letPendingEventsRun) links_.seams.letPendingEventsRun();
+    if (links_.letPendingEventsRun) links_.letPendingEventsRun();
 }
 
 }  // namespace kz

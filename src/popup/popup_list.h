@@ -6,17 +6,18 @@
 // shows it implements PopupView and draws from the const accessors.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "charset/character_table.h"
 #include "charset/key_table.h"
-#include "input/gesture_flags.h"
-#include "input/tutorial_link.h"
+#include "keys/gesture_flags.h"
+#include "keys/tutorial_link.h"
 #include "platform/keyboard.h"
 #include "platform/synth_input.h"
 #include "popup/popup_draw_state.h"
 #include "popup/popup_render_layout.h"
-#include "popup/popup_seams.h"
+#include "popup/popup_links.h"
 #include "popup/popup_view.h"
 #include "settings/running_settings.h"
 
@@ -30,10 +31,19 @@ public:
         platform::Keyboard& keyboard;
         platform::SyntheticInput& input;
         const GestureFlags& gesture;
-        const TutorialSlot& tutorial;
+        const TutorialLink& tutorial;
         PopupView& view;
         const ScreenSource& screen;
-        PopupSeams seams;
+        // Links that may be left empty: the popup then does without them.
+        AllCharactersScreen* allCharacters = nullptr;
+        PopupMouseHook* mouseHook = nullptr;
+        // Opens a topic of the help file ("usingzavora.htm").
+        std::function<void(std::string_view topic)> showHelp;
+        // Starts the service instance when it is not running.
+        std::function<void()> ensureServiceRunning;
+        // Lets the window messages that are waiting run once (on Windows this also delivers
+        // the input we just synthesised to our own hook).
+        std::function<void()> letPendingEventsRun;
     };
 
     explicit PopupList(Links links);
@@ -89,7 +99,7 @@ public:
     // automatic insert. Returns the width to apply: 0 after an automatic insert.
     int DefaultWidth();
     // A key pressed while the popup is shown. `keyCode` may become Enter (13).
-    void Form_KeyDown(int& keyCode, int shift);
+    void onPopupKey(int& keyCode, int shift);
     // Index of the first candidate whose character name contains `typeName` (letter case
     // ignored), -1 when none does.
     int getCharOfType(std::string_view typeName) const;

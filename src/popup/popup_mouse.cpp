@@ -1,6 +1,6 @@
 #include "popup/popup_mouse.h"
 
-#include "input/virtual_keys.h"
+#include "keys/virtual_keys.h"
 #include "popup/all_characters_layout.h"
 #include "popup/all_characters_screen.h"
 #include "popup/popup_list.h"
@@ -90,8 +90,8 @@ void PopupMouse::mouseDown(PopupControl control, int buttons, int xTwips, int yT
     switch (control) {
         case PopupControl::OptionTypes: screen_->Option1_MouseDown(0); break;
         case PopupControl::OptionLanguages: screen_->Option1_MouseDown(1); break;
-        case PopupControl::CharacterList: screen_->Picture1_MouseDown(yTwips); break;
-        case PopupControl::TopList: screen_->Picture2_MouseDown(yTwips); break;
+        case PopupControl::CharacterList: screen_->charactersListMouseDown(yTwips); break;
+        case PopupControl::TopList: screen_->topListMouseDown(yTwips); break;
         case PopupControl::CharactersBar: screen_->ScrollbarPlus1_MouseMove(buttons, 0, xTwips, yTwips); break;
         case PopupControl::TopBar: screen_->ScrollbarPlus2_MouseMove(buttons, 0, xTwips, yTwips); break;
         default: break;
@@ -100,7 +100,7 @@ void PopupMouse::mouseDown(PopupControl control, int buttons, int xTwips, int yT
 
 void PopupMouse::doubleClick(PopupControl control) {
     if (control == PopupControl::Rows && popup_.mode() == 1) pic1_DblClick();
-    if (control == PopupControl::CharacterList && popup_.mode() == 2) Picture1_DblClick();
+    if (control == PopupControl::CharacterList && popup_.mode() == 2) charactersListDoubleClick();
 }
 
 void PopupMouse::mouseMove(PopupControl control, int buttons, int xTwips, int yTwips) {
@@ -135,11 +135,11 @@ void PopupMouse::scroll_MouseDown(int index) {
 void PopupMouse::Label8_MouseDown(int index) { popup_.makeselected_case(index); }
 
 // The press before the double click gave the characters list the keys.
-void PopupMouse::Picture1_DblClick() { typeSelected(); }
+void PopupMouse::charactersListDoubleClick() { typeSelected(); }
 
 void PopupMouse::typeSelected() {
     int enter = vk::kReturn;
-    popup_.Form_KeyDown(enter, 0);
+    popup_.onPopupKey(enter, 0);
 }
 
 }  // namespace kz

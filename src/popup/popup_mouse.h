@@ -74,7 +74,7 @@ public:
     // The arrows of the key popup: 0 up, 1 down; an inactive arrow does nothing.
     void scroll_MouseDown(int index);
     void Label8_MouseDown(int index);
-    void Picture1_DblClick();
+    void charactersListDoubleClick();
 
 private:
     void mouseDown(PopupControl control, int buttons, int xTwips, int yTwips);

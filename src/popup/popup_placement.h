@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "input/tutorial_link.h"
+#include "keys/tutorial_link.h"
 
 namespace kz {
 

@@ -26,9 +26,15 @@ struct ShippedScreen {
           screen(AllCharacters::Links{store, input.settings, input.characters, ansi,
                                       [this] { return LoadAllCharactersData(store, ZAVORA_DATA_DIR, codePage); },
                                       popup, lists}),
-          popup(PopupList::Links{input.settings, input.characters, input.sim, input.sim, input.gesture,
-                                 input.tutorial, input.view, input.screen,
-                                 PopupSeams{.allCharacters = &screen}}) {
+          popup(PopupList::Links{.settings = input.settings,
+                                 .characters = input.characters,
+                                 .keyboard = input.sim,
+                                 .input = input.sim,
+                                 .gesture = input.gesture,
+                                 .tutorial = input.tutorial,
+                                 .view = input.view,
+                                 .screen = input.screen,
+                                 .allCharacters = &screen}) {
         LoadCharacterTable(input.characters, ZAVORA_DATA_DIR, codePage);
         popup.setMode(2);
     }

@@ -1,34 +1,18 @@
 #pragma once
-// The all-characters screen on the simulated desktop: the keyboard with its hook and the
-// key handler, the popup with the screen and its mouse handlers, the mouse hook, a
+// The all-characters screen on the simulated desktop: the program of the input rig, a
 // desktop of windows for the mouse, and a data folder with a small character set.
 #include <cctype>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "charset/ansi_table.h"
 #include "charset_test_folder.h"
-#include "input/mouse_handler.h"
 #include "input_test_rig.h"
-#include "platform/sim/code_page.h"
-#include "platform/sim/sim_mouse_windows.h"
-#include "platform/sim/sim_registry.h"
-#include "popup/all_characters_screen.h"
-#include "popup/popup_mouse.h"
 #include "settings/setting_access.h"
 #include "settings/settings_store.h"
 #include "settings/settings_table.h"
 
 namespace kz::testing {
-
-class CountingListsView final : public AllCharactersView {
-public:
-    void redrawTopList() override { ++topRedraws; }
-    void redrawList() override { ++listRedraws; }
-    void captionsChanged() override { ++captionChanges; }
-    int topRedraws = 0, listRedraws = 0, captionChanges = 0;
-};
 
 // The characters of the tests: "with acute" has nine letters (more than a page), "with
 // stroke" three; Cyrillic zhe has no type.
@@ -70,29 +54,12 @@ inline constexpr std::string_view kTestOrder = "French;German;!Polish;!Spanish;!
 
 class AllCharsRig {
 public:
-    AllCharsRig()
-        : ansi(codePage),
-          screen(AllCharacters::Links{store, input.settings, input.characters, ansi,
-                                      [this] { return LoadAllCharactersData(store, folder.path(), codePage); },
-                                      popup, lists}),
-          popupMouse(popup, &screen),
-          mouse(MouseHandler::Links{input.sim, input.sim, input.clock, registry, windows, input.sim,
-                                    input.tutorial, popup, popupMouse, &screen}),
-          popup(PopupList::Links{input.settings, input.characters, input.sim, input.sim, input.gesture,
-                                 input.tutorial, input.view, input.screen,
-                                 PopupSeams{.allCharacters = &screen,
-                                            .mouseHook = &mouse,
-                                            .showHelp = {},
-                                            .ensureServiceRunning = {},
-                                            .letPendingEventsRun = [this] { input.pump(); }}}),
-          handler(KeyHandler::Links{input.sim, input.sim, input.clock, input.settings, input.keys, popup,
-                                    input.gesture, input.optionsOpen, input.tutorial,
-                                    [this] { input.pump(); }}) {
+    AllCharsRig() {
         input.characters.assign(TestCharacters());
-        input.sim.installKeyboardHook(handler);
         folder.write("groups.dat", kTestGroups);
         folder.write("data.dat", kTestLanguages);
         folder.write("order.dat", kTestOrder);
+        input.world.setApplicationFolder(folder.path().string() + "/");
         application = windows.addWindow({0, 0, 1024, 768}, [this](const sim::PostedMessage& m) {
             applicationMessages.push_back(m);
         });
@@ -148,7 +115,7 @@ public:
     // True when the hook swallowed the event.
     bool mouseEvent(std::uint32_t message, int x, int y, std::uint32_t mouseData = 0) {
         const platform::MouseEvent event{x, y, mouseData, 0, 0, message};
-        const bool swallowed = input.sim.mouseHookInstalled() && mouse.handle(event);
+        const bool swallowed = input.sim.mouse(event);
         windows.runMessages();
         return swallowed;
     }
@@ -177,22 +144,20 @@ public:
         return names;
     }
 
-    InputRig input;
-    sim::Windows1252CodePage codePage;
-    AnsiTable ansi;
-    sim::SimRegistry registry;
-    SettingsStore store{registry};
     DataFolder folder;
-    CountingListsView lists;
-    sim::SimMouseWindows windows;
+    InputRig input;
+    sim::SimRegistry& registry = input.world.registry();
+    SettingsStore& store = input.store;
+    sim::SimMouseWindows& windows = input.world.mouseWindows();
+    sim::SimPopupWindows& lists = input.view;
     platform::WindowHandle application = 0;
     platform::WindowHandle popupWindow = 0, topBarWindow = 0, charactersBarWindow = 0;
     std::vector<sim::PostedMessage> applicationMessages;
-    AllCharacters screen;
-    PopupMouse popupMouse;
-    MouseHandler mouse;
-    PopupList popup;
-    KeyHandler handler;
+    AllCharacters& screen = input.program.popup()->screen();
+    PopupMouse& popupMouse = input.program.popup()->mouse();
+    MouseHandler& mouse = input.mouse;
+    PopupList& popup = input.popup;
+    KeyHandler& handler = input.handler;
 };
 
 }  // namespace kz::testing

@@ -188,53 +188,53 @@ TEST(Service, SecondServiceStartsAMissingInterceptionInstanceThenEnds) {
 }
 
 TEST(Service, TimerRunsAtOnceAndEveryTenSeconds) {
-    struct CountingParts : app::NoInstanceParts {
+    struct CountingSteps : app::NoProgramSteps {
         void serviceTick(unsigned count) override { last = count; }
         unsigned last = 0;
-    } parts;
+    } steps;
     sim::SimWorld world;
     sim::SimProcess process(world, 1, "/service");
     SettingsStore store(world.registry());
     SettingsStore(world.registry()).write(platform::Scope::PerUser, "Zavora", "AutoStart", "No");
-    app::Instance instance({process.desktop(), process, world.clock(), store}, parts);
+    app::Instance instance({process.desktop(), process, world.clock(), store}, steps);
     instance.start();
-    EXPECT_EQ(parts.last, 1u);
+    EXPECT_EQ(steps.last, 1u);
     world.clock().advance(9'999);
     process.processPendingMessages();
-    EXPECT_EQ(parts.last, 1u);
+    EXPECT_EQ(steps.last, 1u);
     world.clock().advance(1);
     process.processPendingMessages();
-    EXPECT_EQ(parts.last, 2u);
+    EXPECT_EQ(steps.last, 2u);
 }
 
 TEST(Shutdown, ClosingTheOptionsDialogHidesAndKeepsRunning) {
-    struct HookParts : app::NoInstanceParts {
+    struct HookSteps : app::NoProgramSteps {
         void installKeyboardHook() override { ++installs; }
         void removeKeyboardHook() override { ++removals; }
         void unloadPopup() override { ++popupUnloads; }
         void makePopupTopmost() override { ++retops; }
         int installs = 0, removals = 0, popupUnloads = 0, retops = 0;
-    } parts;
+    } steps;
     sim::SimWorld world;
     sim::SimProcess process(world, 1, "");
     SettingsStore store(world.registry());
-    app::Instance instance({process.desktop(), process, world.clock(), store}, parts);
+    app::Instance instance({process.desktop(), process, world.clock(), store}, steps);
     instance.start();
-    EXPECT_EQ(parts.installs, 1);
+    EXPECT_EQ(steps.installs, 1);
     instance.setOptionsOpen(true);
     instance.mainWindow()->setVisible(true);
     instance.onCloseRequested();  // close box, OK or Cancel
     EXPECT_FALSE(process.ended());
     EXPECT_FALSE(instance.mainWindow()->isVisible());
     EXPECT_FALSE(instance.optionsOpen());
-    EXPECT_EQ(parts.installs, 2);
-    EXPECT_EQ(parts.retops, 1);
+    EXPECT_EQ(steps.installs, 2);
+    EXPECT_EQ(steps.retops, 1);
     instance.exitProgram();  // the tray menu's "Exit"
     EXPECT_TRUE(process.ended());
-    EXPECT_EQ(parts.removals, 1);
-    EXPECT_EQ(parts.popupUnloads, 1);
+    EXPECT_EQ(steps.removals, 1);
+    EXPECT_EQ(steps.popupUnloads, 1);
     instance.exitProgram();  // a second exit finds nothing to do
-    EXPECT_EQ(parts.removals, 1);
+    EXPECT_EQ(steps.removals, 1);
 }
 
 }  // namespace

@@ -15,9 +15,9 @@ namespace kz::testing {
 struct SimInstance {
     explicit SimInstance(sim::SimProcess& process)
         : store(process.world().registry()),
-          instance({process.desktop(), process, process.world().clock(), store}, parts) {}
+          instance({process.desktop(), process, process.world().clock(), store}, steps) {}
     SettingsStore store;
-    app::NoInstanceParts parts;
+    app::NoProgramSteps steps;
     app::Instance instance;
 };
 

@@ -14,7 +14,7 @@ TEST(DisabledKeysTest, AKeyWhoseCharacterIsInTheTextPassesWithLetterCaseCounting
     rig.sim.tap('E');  // types "e": not in the text
     EXPECT_TRUE(rig.popup.shown());
     int escape = vk::kEscape;
-    rig.popup.Form_KeyDown(escape, 0);
+    rig.popup.onPopupKey(escape, 0);
 
     rig.sim.press(vk::kRMenu);
     rig.sim.press(vk::kLShift);

@@ -2,8 +2,8 @@
 // lower-case rule of the key table's index.
 #include <gtest/gtest.h>
 
-#include "input/key_translation.h"
-#include "input/virtual_keys.h"
+#include "keys/key_translation.h"
+#include "keys/virtual_keys.h"
 #include "platform/sim/sim_input.h"
 
 namespace kz {

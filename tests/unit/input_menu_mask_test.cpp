@@ -2,7 +2,7 @@
 // right Alt that is plain Alt (US layout).
 #include <gtest/gtest.h>
 
-#include "input/menu_mask.h"
+#include "keys/menu_mask.h"
 #include "input_test_rig.h"
 
 namespace kz::testing {

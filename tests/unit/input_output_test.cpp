@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "input/output.h"
+#include "keys/output.h"
 #include "input_test_rig.h"
 
 namespace kz::testing {

@@ -1,7 +1,7 @@
 // The simulated keyboard behaves as Windows does where the handler depends on it.
 #include <gtest/gtest.h>
 
-#include "input/virtual_keys.h"
+#include "keys/virtual_keys.h"
 #include "platform/sim/sim_input.h"
 
 namespace kz {

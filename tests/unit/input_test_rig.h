@@ -1,55 +1,17 @@
 #pragma once
-// A whole gesture on the simulated desktop: the simulated keyboard with its hook, the key
-// handler, the popup model with a recording view, and a few languages' worth of keys.
+// A whole gesture on the simulated desktop: the program on the simulated keyboard, its
+// popup shown by recording windows, and a few languages' worth of keys.
 #include <string>
 #include <vector>
 
-#include "charset/character_table.h"
-#include "charset/key_table.h"
-#include "input/gesture_flags.h"
-#include "input/key_handler.h"
-#include "input/tutorial_link.h"
-#include "input/virtual_keys.h"
-#include "platform/sim/sim_clock.h"
-#include "platform/sim/sim_input.h"
-#include "popup/popup_list.h"
-#include "popup/popup_view.h"
-#include "settings/running_settings.h"
+#include "app/program.h"
+#include "keys/virtual_keys.h"
+#include "platform/sim/code_page.h"
+#include "platform/sim/sim_process.h"
+#include "platform/sim/sim_program_windows.h"
+#include "platform/sim/sim_world.h"
 
 namespace kz::testing {
-
-class RecordingView final : public PopupView {
-public:
-    void redraw() override { ++redraws; }
-    void layoutChanged() override { ++layouts; }
-    void place(const PopupBounds& b) override {
-        ++places;
-        bounds = b;
-    }
-    void show() override { ++shows; }
-    void hide() override { ++hides; }
-    void setTopmost() override { ++topmosts; }
-
-    int redraws = 0, layouts = 0, places = 0, shows = 0, hides = 0, topmosts = 0;
-    PopupBounds bounds;
-};
-
-class FixedScreen final : public ScreenSource {
-public:
-    ScreenLayout screenLayout() const override { return layout; }
-    ScreenLayout layout{.monitors = {MonitorInfo{.bounds = {0, 0, 1024, 768},
-                                                 .workArea = {0, 0, 1024, 728},
-                                                 .primary = true}},
-                        .captionPixels = 18,
-                        .dialogFramePixels = 3};
-};
-
-class CountingMouseHook final : public PopupMouseHook {
-public:
-    void install() override { ++installs; }
-    void remove() override { ++removes; }
-    int installs = 0, removes = 0;
-};
 
 class FakeTutorial final : public Tutorial {
 public:
@@ -80,20 +42,27 @@ inline constexpr char16_t kEAcute = u'\u00E9', kEGrave = u'\u00E8', kECirc = u'\
                           kDStroke = u'\u0111', kDCaron = u'\u010F', kYDiaer = u'\u00FF',
                           kSharpS = u'\u00DF', kPound = u'\u00A3';
 
+// The program's links to one simulated process and the desktop it runs on.
+inline app::Program::Links SimProgramLinks(sim::SimProcess& process, SettingsStore& store,
+                                           const platform::CodePage& codePage, sim::SimProgramWindows& windows) {
+    sim::SimWorld& world = process.world();
+    return {.desktop = process.desktop(),
+            .process = process,
+            .clock = world.clock(),
+            .registry = world.registry(),
+            .store = store,
+            .codePage = codePage,
+            .keyboard = world.input(),
+            .input = world.input(),
+            .hooks = world.input(),
+            .mouseWindows = world.mouseWindows(),
+            .windows = windows};
+}
+
 class InputRig {
 public:
-    explicit InputRig(const sim::SimLayout& layout = sim::UsLayout())
-        : sim(layout),
-          popup(PopupList::Links{settings, characters, sim, sim, gesture, tutorial, view, screen,
-                                 PopupSeams{.allCharacters = nullptr,
-                                            .mouseHook = &mouse,
-                                            .showHelp = [this](std::string_view t) {
-                                                helpTopics.emplace_back(t);
-                                            },
-                                            .ensureServiceRunning = [this] { ++serviceChecks; },
-                                            .letPendingEventsRun = [this] { pump(); }}}),
-          handler(KeyHandler::Links{sim, sim, clock, settings, keys, popup, gesture, optionsOpen,
-                                    tutorial, [this] { pump(); }}) {
+    explicit InputRig(const sim::SimLayout& layout = sim::UsLayout()) {
+        sim.setLayout(layout);
         characters.assign({
             {kEAcute, u'\u00C9', 1, false, "e with acute"},
             {kEGrave, u'\u00C8', 2, false, "e with grave"},
@@ -116,7 +85,6 @@ public:
                      u'\u0101'};
         keys['1'] = {u'\u00B9'};
         keys[' '] = {u' '};
-        sim.installKeyboardHook(handler);
     }
 
     void pump() { sim.pump(); }
@@ -132,22 +100,30 @@ public:
     std::u16string typed() const { return sim.typedText(); }
     // The keybd_event calls made, as (vk, flags) pairs, leaving out the menu mask.
     std::vector<std::pair<int, std::uint32_t>> keyEventsSent() const;
+    // Starts of the service instance that the popup asked for.
+    std::size_t serviceStarts() const { return world.launchLog().size(); }
 
-    sim::SimInput sim;
-    sim::SimClock clock;
-    RunningSettings settings;
-    CharacterTable characters;
-    KeyTable keys{};
-    GestureFlags gesture;
-    bool optionsOpen = false;
-    TutorialSlot tutorial;
-    RecordingView view;
-    FixedScreen screen;
-    CountingMouseHook mouse;
-    std::vector<std::string> helpTopics;
-    int serviceChecks = 0;
-    PopupList popup;
-    KeyHandler handler;
+    // The simulated desktop and the program on it, with its popup loaded and its keyboard
+    // hook installed as the start-up leaves them.
+    sim::SimWorld world;
+    sim::SimProcess process{world, 1, ""};
+    sim::Windows1252CodePage codePage;
+    SettingsStore store{world.registry()};
+    sim::SimProgramWindows windows;
+    app::Program program{SimProgramLinks(process, store, codePage, windows)};
+    KeyHandler& handler = (program.installKeyboardHook(), *program.keyHandler());
+
+    sim::SimInput& sim = world.input();
+    sim::SimClock& clock = world.clock();
+    RunningSettings& settings = program.instance().runningSettings();
+    CharacterTable& characters = program.characters();
+    KeyTable& keys = program.keyTable();
+    GestureFlags& gesture = program.gesture();
+    TutorialLink& tutorial = program.tutorial();
+    sim::SimPopupWindows& view = static_cast<sim::SimPopupWindows&>(*program.popupWindows());
+    const ScreenSource& screen = view;
+    PopupList& popup = program.popup()->popup();
+    MouseHandler& mouse = program.popup()->mouseHandler();
 };
 
 inline std::vector<std::pair<int, std::uint32_t>> InputRig::keyEventsSent() const {

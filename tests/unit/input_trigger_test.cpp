@@ -27,7 +27,7 @@ TEST(TriggerTest, AltGrOpensThePopupForAKeyWithCharacters) {
     EXPECT_EQ(rig.popup.mode(), 1);
     EXPECT_EQ(rig.popup.keyCode(), 'E');
     EXPECT_EQ(rig.popup.selected(), kNothingSelected);
-    EXPECT_EQ(rig.mouse.installs, 1);
+    EXPECT_EQ(rig.sim.mouseHookInstalls(), 1);
     rig.sim.release('E');
     EXPECT_FALSE(LastDelivery(rig, 'E', true).swallowed);
 
@@ -75,7 +75,7 @@ TEST(TriggerTest, FunctionKeyTriggersNeverReachTheApplicationAndStayArmedHalfASe
         rig.sim.tap('E');  // still counts as triggered
         EXPECT_TRUE(rig.popup.shown());
         int escape = vk::kEscape;
-        rig.popup.Form_KeyDown(escape, 0);
+        rig.popup.onPopupKey(escape, 0);
 
         InputRig later;
         later.settings.trigger = static_cast<std::int16_t>(trigger);
@@ -144,7 +144,7 @@ TEST(TriggerTest, AnUnknownTriggerNumberNeverArms) {
 
 TEST(TriggerTest, EverythingPassesWhileOptionsIsOpen) {
     InputRig rig;
-    rig.optionsOpen = true;
+    rig.program.instance().setOptionsOpen(true);
     rig.settings.trigger = 4;
     rig.sim.tap(vk::kF12);
     rig.sim.tap('E');

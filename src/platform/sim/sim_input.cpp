@@ -120,7 +120,7 @@ void SimInput::setDown(int vk, bool down) {
 }
 
 void SimInput::applyToKeyState(const platform::KeyEvent& event) {
-    if (event.vk == kPacketKey) return;  // a Unicode stroke holds no key
+    if (event.vk == platform::kPacketKey) return;  // a Unicode stroke holds no key
     const bool up = event.isUp();
     const int vk = SideOf(static_cast<int>(event.vk & 0xFF), event.flags & kKeyFlagExtended);
     if (vk == kCapital && !up && !(state_[kCapital] & 0x80)) state_[kCapital] ^= 0x01;
@@ -231,7 +231,7 @@ unsigned SimInput::sendInput(std::span<const platform::KeyboardInput> records) {
         std::uint32_t flags = kKeyFlagInjected;
         if (record.flags & platform::kKeyEventKeyUp) flags |= kKeyFlagUp;
         if (record.flags & platform::kKeyEventExtendedKey) flags |= kKeyFlagExtended;
-        const platform::KeyEvent event{.vk = unicode ? kPacketKey : record.vk,
+        const platform::KeyEvent event{.vk = unicode ? platform::kPacketKey : record.vk,
                                        .scanCode = record.scan,
                                        .flags = flags,
                                        .time = time_,

@@ -21,8 +21,6 @@
 
 namespace kz::sim {
 
-inline constexpr std::uint32_t kPacketKey = 0xE7;  // VK_PACKET: a Unicode stroke in the hook
-
 // One call the program made to send input.
 struct SentInput {
     enum class Kind { SendInput, KeybdEvent } kind = Kind::KeybdEvent;
@@ -57,6 +55,9 @@ public:
     void tap(int vk);  // press then release
     // Queues a physical event as given (flags, extra info) and runs the queue.
     void physical(const platform::KeyEvent& event);
+    // A mouse event of the user's hand, through the mouse hook when it is installed: true
+    // when the hook swallowed it.
+    bool mouse(const platform::MouseEvent& event) { return mouseSink_ != nullptr && mouseSink_->onMouseEvent(event); }
     // Delivers the waiting events, one at a time, unless an event is in the hook already.
     void pump();
     std::size_t waiting() const { return queue_.size(); }

@@ -14,6 +14,8 @@
 
 #include "platform/desktop.h"
 #include "platform/sim/sim_clock.h"
+#include "platform/sim/sim_input.h"
+#include "platform/sim/sim_mouse_windows.h"
 #include "platform/sim/sim_registry.h"
 
 namespace kz::sim {
@@ -54,6 +56,10 @@ public:
 
     SimClock& clock() { return clock_; }
     SimRegistry& registry() { return registry_; }
+    // The keyboard with its hooks, and the windows as the mouse sees them: one of each
+    // for the whole desktop. A process's message pass delivers what waits in both.
+    SimInput& input() { return input_; }
+    SimMouseWindows& mouseWindows() { return mouseWindows_; }
     void setProgram(Program program) { program_ = std::move(program); }
     void setApplicationFolder(std::string folder) { folder_ = std::move(folder); }
     const std::string& applicationFolder() const { return folder_; }
@@ -89,6 +95,8 @@ public:
 private:
     SimClock clock_;
     SimRegistry registry_;
+    SimInput input_;
+    SimMouseWindows mouseWindows_;
     Program program_;
     std::string folder_ = "C:\\Program Files\\Kelvra Zavora\\";
     std::map<platform::WindowHandle, SimWindow> windows_;

@@ -8,14 +8,12 @@
 #include <functional>
 #include <string>
 
+#include "app/program_windows.h"
 #include "platform/win32/control_layout.h"
 
 namespace kz::win32 {
 
-struct AboutFacts {
-    std::size_t languages = 0;   // languages in use (checked in the language list)
-    std::size_t characters = 0;  // records of the character table
-};
+using AboutFacts = app::AboutFacts;
 
 class AboutBox {
 public:

@@ -1,8 +1,8 @@
-#include "platform/win32/popup_parts.h"
+#include "app/popup_objects.h"
 
-namespace kz::win32 {
+namespace kz::app {
 
-PopupParts::PopupParts(PopupPartsLinks links)
+PopupObjects::PopupObjects(Links links)
     : screen_(AllCharacters::Links{.store = links.store,
                                    .settings = links.popup.settings,
                                    .characters = links.popup.characters,
@@ -21,12 +21,12 @@ PopupParts::PopupParts(PopupPartsLinks links)
                                         .popup = popup_,
                                         .popupMouse = mouse_,
                                         .screen = &screen_}),
-      popup_(WithSeams(std::move(links.popup), screen_, mouseHandler_)) {}
+      popup_(WithScreenAndHook(std::move(links.popup), screen_, mouseHandler_)) {}
 
-PopupList::Links PopupParts::WithSeams(PopupList::Links links, AllCharacters& screen, MouseHandler& hook) {
-    links.seams.allCharacters = &screen;
-    links.seams.mouseHook = &hook;
+PopupList::Links PopupObjects::WithScreenAndHook(PopupList::Links links, AllCharacters& screen, MouseHandler& hook) {
+    links.allCharacters = &screen;
+    links.mouseHook = &hook;
     return links;
 }
 
-}  // namespace kz::win32
+}  // namespace kz::app

@@ -1,6 +1,6 @@
-#include "input/menu_mask.h"
+#include "keys/menu_mask.h"
 
-#include "input/virtual_keys.h"
+#include "keys/virtual_keys.h"
 
 namespace kz {
 

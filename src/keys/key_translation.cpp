@@ -1,6 +1,6 @@
-#include "input/key_translation.h"
+#include "keys/key_translation.h"
 
-#include "input/virtual_keys.h"
+#include "keys/virtual_keys.h"
 
 namespace kz {
 

@@ -29,7 +29,7 @@ public:
     virtual void recordCompleted() = 0;
 };
 
-class TutorialSlot {
+class TutorialLink {
 public:
     Tutorial* get() const { return open_; }
     void set(Tutorial* tutorial) { open_ = tutorial; }

@@ -1,8 +1,6 @@
 #pragma once
-// The popup's links to parts of the program that come later or live elsewhere: the
-// all-characters screen, the mouse hook, help, the service instance and the message pump.
-// Each may be left empty: the popup then does without it.
-#include <functional>
+// What the popup reaches through its links that may be left empty: the all-characters
+// screen and the mouse hook.
 #include <optional>
 #include <string_view>
 
@@ -16,9 +14,9 @@ public:
     virtual void load() = 0;
     // `SaveState`, whenever the popup is hidden in mode 2.
     virtual void saveState() = 0;
-    // `Picture1_KeyDown` (the characters list) and `Picture2_KeyDown` (the top list).
-    virtual void picture1KeyDown(int keyCode, int shift) = 0;
-    virtual void picture2KeyDown(int keyCode, int shift) = 0;
+    // A key-down for the characters list and for the top list.
+    virtual void charactersListKey(int keyCode, int shift) = 0;
+    virtual void topListKey(int keyCode, int shift) = 0;
     // The character the characters list has selected, in case `caseSel` (the record's
     // upper-case partner for 1 when it has one); empty when the list is empty.
     virtual std::optional<char16_t> chosenCharacter(int caseSel) const = 0;
@@ -37,16 +35,5 @@ public:
     virtual void remove() = 0;
 };
 
-struct PopupSeams {
-    AllCharactersScreen* allCharacters = nullptr;
-    PopupMouseHook* mouseHook = nullptr;
-    // Opens a topic of the help file ("usingzavora.htm").
-    std::function<void(std::string_view topic)> showHelp;
-    // Starts the service instance when it is not running.
-    std::function<void()> ensureServiceRunning;
-    // Lets the window messages that are waiting run once (on Windows this also delivers
-    // the input we just synthesised to our own hook).
-    std::function<void()> letPendingEventsRun;
-};
 
 }  // namespace kz

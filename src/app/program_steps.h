@@ -1,6 +1,6 @@
 #pragma once
-// The pieces of the program that the start-up and the exit sequence call but that other
-// modules own: the language set, the popup, the keyboard hook, the tray icon, the Options
+// The steps of the program that the instance's start-up and exit sequence call but that
+// other modules own: the language set, the popup, the keyboard hook, the tray icon, the Options
 // dialog, the tutorial and the first-run picker. Each call must be harmless when there
 // is nothing to do (removing a hook that is not installed, unloading an unloaded popup):
 // the service instance runs the same exit sequence.
@@ -11,9 +11,9 @@
 
 namespace kz::app {
 
-class InstanceParts {
+class ProgramSteps {
 public:
-    virtual ~InstanceParts() = default;
+    virtual ~ProgramSteps() = default;
 
     // Start-up load (interception instance).
     virtual void loadLanguages() = 0;
@@ -43,9 +43,9 @@ public:
     virtual void serviceTick(unsigned tickCount) = 0;
 };
 
-// Nothing to do for every piece: the parts of a process that has none of them (and the
+// Nothing to do for every step: a process that has none of these pieces (and the
 // stand-in until a module supplies its piece). Key codes pass unexpanded.
-class NoInstanceParts : public InstanceParts {
+class NoProgramSteps : public ProgramSteps {
 public:
     void loadLanguages() override {}
     std::string expandKeyCodes(std::string_view text) override { return std::string(text); }

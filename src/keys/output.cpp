@@ -1,8 +1,8 @@
-#include "input/output.h"
+#include "keys/output.h"
 
 #include <array>
 
-#include "input/virtual_keys.h"
+#include "keys/virtual_keys.h"
 
 namespace kz {
 

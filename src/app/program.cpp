@@ -1,0 +1,197 @@
+#include "app/program.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "charset/key_codes.h"
+#include "charset/key_table_builder.h"
+#include "charset/language_order.h"
+#include "options/language_list_reload.h"
+#include "options/language_order.h"
+
+namespace kz::app {
+
+namespace {
+
+std::filesystem::path FromUtf8(const std::string& text) {
+    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
+}
+
+}  // namespace
+
+// The hooks as the Options dialog switches them: the keyboard hook goes back in with the
+// program's key handler; the mouse hook is the popup's own, which the dialog only removes.
+class Program::DialogHooks final : public platform::Hooks {
+public:
+    explicit DialogHooks(Program& program) : program_(program) {}
+    bool installKeyboardHook(platform::KeyEventSink&) override {
+        program_.installKeyboardHook();
+        return true;
+    }
+    void removeKeyboardHook() override { program_.removeKeyboardHook(); }
+    bool keyboardHookInstalled() const override { return program_.links_.hooks.keyboardHookInstalled(); }
+    bool installMouseHook(platform::MouseEventSink&) override { return false; }
+    void removeMouseHook() override { program_.links_.hooks.removeMouseHook(); }
+    bool mouseHookInstalled() const override { return false; }
+
+private:
+    Program& program_;
+};
+
+Program::Program(Links links)
+    : links_(links),
+      instance_({links.desktop, links.process, links.clock, links.store}, *this),
+      ansi_(MakeAnsiDecodeTable(links.codePage)),
+      ansiTable_(links.codePage),
+      dialogHooks_(std::make_unique<DialogHooks>(*this)) {}
+
+Program::~Program() { unloadPopup(); }
+
+void Program::loadLanguages() {
+    const LanguageSources sources{links_.store, links_.codePage, links_.keyboard,
+                                  FromUtf8(links_.process.applicationFolder())};
+    keyTable_ = BuildKeyTable(sources, characters_);
+}
+
+std::string Program::expandKeyCodes(std::string_view text) { return ExpandKeyCodes(text, links_.codePage); }
+
+void Program::loadPopupHidden() {
+    if (popup_) return;
+    popupWindows_ = links_.windows.createPopup();
+    popup_ = std::make_unique<PopupObjects>(PopupObjects::Links{
+        .popup = PopupList::Links{.settings = instance_.runningSettings(),
+                                  .characters = characters_,
+                                  .keyboard = links_.keyboard,
+                                  .input = links_.input,
+                                  .gesture = gesture_,
+                                  .tutorial = tutorial_,
+                                  .view = popupWindows_->view(),
+                                  .screen = popupWindows_->screen(),
+                                  .ensureServiceRunning =
+                                      [this] { EnsureServiceRunning(links_.desktop, links_.process); },
+                                  .letPendingEventsRun = [this] { links_.process.processPendingMessages(); }},
+        .store = links_.store,
+        .ansi = ansiTable_,
+        .loadData =
+            [this] {
+                return LoadAllCharactersData(links_.store, FromUtf8(links_.process.applicationFolder()),
+                                             links_.codePage);
+            },
+        .screenView = popupWindows_->screenView(),
+        .hooks = links_.hooks,
+        .clock = links_.clock,
+        .registry = links_.registry,
+        .windows = links_.mouseWindows});
+    popupWindows_->attach(popup_->popup(), popup_->screen(), popup_->mouse());
+    popup_->popup().setWidth(0);
+    popupWindows_->view().setTopmost();
+}
+
+void Program::installKeyboardHook() {
+    if (!popup_) loadPopupHidden();
+    if (!handler_) {
+        handler_ = std::make_unique<KeyHandler>(KeyHandler::Links{
+            .keyboard = links_.keyboard,
+            .input = links_.input,
+            .clock = links_.clock,
+            .settings = instance_.runningSettings(),
+            .keyTable = keyTable_,
+            .popup = popup_->popup(),
+            .gesture = gesture_,
+            .optionsOpen = instance_.optionsOpenFlag(),
+            .tutorial = tutorial_,
+            .letPendingEventsRun = [this] { links_.process.processPendingMessages(); },
+            .ansi = ansi_});
+    }
+    links_.hooks.installKeyboardHook(*handler_);
+}
+
+void Program::removeKeyboardHook() { links_.hooks.removeKeyboardHook(); }
+
+void Program::makePopupTopmost() {
+    if (popupWindows_) popupWindows_->view().setTopmost();
+}
+
+void Program::unloadPopup() {
+    links_.hooks.removeMouseHook();
+    links_.hooks.removeKeyboardHook();
+    handler_.reset();
+    popup_.reset();
+    popupWindows_.reset();
+}
+
+void Program::addTrayIcon(platform::MainWindow& window, std::string_view tooltip) {
+    links_.windows.addTrayIcon(window, tooltip, *this);
+}
+
+void Program::removeTrayIcon() { links_.windows.removeTrayIcon(); }
+
+void Program::prepareOptionsLayout(platform::MainWindow& window) {
+    if (dialog_) return;
+    dialog_ = std::make_unique<options::OptionsDialog>(options::OptionsDialogServices{
+        .store = links_.store,
+        .running = instance_.runningSettings(),
+        .hooks = *dialogHooks_,
+        .messageBoxes = links_.windows.messageBoxes(),
+        .host = *this,
+        .view = links_.windows.optionsView(),
+        .dataFolder = dataFolder(),
+        .editor = links_.windows.languageEditor(instance_.runningSettings())});
+    links_.windows.buildOptionsWindow(window, *dialog_);
+}
+
+void Program::openOptions() {
+    if (dialog_) dialog_->menu_options_Click();
+}
+
+void Program::unloadOtherForms() { links_.windows.unloadOtherWindows(); }
+
+void Program::showTutorial() {
+    // The tutorial window is not part of the program yet: the item opens nothing.
+}
+
+void Program::showAbout() { links_.windows.showAbout(aboutFacts()); }
+
+void Program::showHelp(std::string_view topic) { links_.windows.showHelp(topic); }
+
+void Program::exitProgram() { instance_.exitProgram(); }
+
+void Program::setOptionsOpen(bool open) { instance_.setOptionsOpen(open); }
+
+void Program::closeOptions() { instance_.unloadMainWindow(); }
+
+// The dialog keeps the all-characters state and lets the mouse go before it opens.
+void Program::savePopupState() {
+    if (popup_) popup_->popup().closeMouseHook();
+}
+
+void Program::rebuildKeyTable() { loadLanguages(); }
+
+// A save forgets a recent function key, so a new trigger starts from rest.
+void Program::clearRecentFunctionKey() {
+    if (handler_) handler_->settingsSaved();
+}
+
+options::DataFolder Program::dataFolder() const {
+    return options::DataFolder{FromUtf8(links_.process.applicationFolder()), links_.codePage};
+}
+
+AboutFacts Program::aboutFacts() {
+    AboutFacts facts;
+    // The languages the key table is built from: the enabled names of the stored order
+    // that are languages (the list's rows are exactly the names with a body).
+    const options::DataFolder data = dataFolder();
+    const auto rows = options::BuildLanguageRows(links_.store, data, false);
+    const auto order = ParseLanguageOrder(ReadLanguageOrder(links_.store, data.folder, data.codePage));
+    facts.languages = static_cast<std::size_t>(std::ranges::count_if(rows, [&order](const options::LanguageRow& row) {
+        const auto entry = std::ranges::find_if(order, [&row](const LanguageOrderEntry& e) {
+            return options::SameLanguageName(e.name, row.text);
+        });
+        return entry != order.end() && entry->enabled;
+    }));
+    facts.characters = characters_.size();
+    return facts;
+}
+
+}  // namespace kz::app

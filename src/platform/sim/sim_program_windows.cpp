@@ -1,0 +1,20 @@
+#include "platform/sim/sim_program_windows.h"
+
+namespace kz::sim {
+
+void SimPopupWindows::attach(PopupList& list, AllCharacters& screen, PopupMouse& popupMouse) {
+    popup = &list;
+    allCharacters = &screen;
+    mouse = &popupMouse;
+}
+
+std::unique_ptr<app::PopupWindows> SimProgramWindows::createPopup() {
+    return std::make_unique<SimPopupWindows>();
+}
+
+void SimProgramWindows::addTrayIcon(platform::MainWindow&, std::string_view tooltip, app::TrayActions& actions) {
+    trayActions = &actions;
+    trayTooltip = std::string(tooltip);
+}
+
+}  // namespace kz::sim

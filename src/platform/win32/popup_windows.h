@@ -1,0 +1,60 @@
+#pragma once
+// The popup's windows on Windows: the popup window, plus the all-characters panel, which
+// is shown in mode 2 only and follows the window's place and DPI.
+#include <windows.h>
+
+#include "app/program_windows.h"
+#include "platform/win32/all_characters_panel.h"
+#include "platform/win32/popup_screen.h"
+#include "platform/win32/popup_window.h"
+#include "popup/popup_view.h"
+
+namespace kz::win32 {
+
+class Win32PopupWindows final : public app::PopupWindows, private PopupView {
+public:
+    explicit Win32PopupWindows(HINSTANCE instance) : window_(instance), panel_(instance, window_) {}
+
+    PopupView& view() override { return *this; }
+    AllCharactersView& screenView() override { return panel_; }
+    const ScreenSource& screen() const override { return screen_; }
+    void attach(PopupList& popup, AllCharacters& screen, PopupMouse& mouse) override {
+        popup_ = &popup;
+        panel_.attach(screen, mouse);
+        window_.setStateSource([&popup] { return popup.drawState(); });
+        window_.setCloseHandler([&popup] { popup.hidePopup(); });
+        window_.setMouseHandler([&mouse](UINT message, WPARAM buttons, int x, int y) {
+            mouse.onWindowMessage(message, static_cast<int>(buttons), x, y);
+        });
+    }
+
+private:
+    // PopupView
+    void redraw() override { window_.redraw(); }
+    void layoutChanged() override {
+        window_.layoutChanged();
+        panel_.setVisible(allCharacters());
+    }
+    void place(const PopupBounds& bounds) override {
+        window_.place(bounds);
+        panel_.layout();
+    }
+    void show() override {
+        panel_.setVisible(allCharacters());
+        window_.show();
+    }
+    void hide() override {
+        window_.hide();
+        panel_.setVisible(false);
+    }
+    void setTopmost() override { window_.setTopmost(); }
+
+    bool allCharacters() const { return popup_ != nullptr && popup_->mode() == 2; }
+
+    PopupWindow window_;
+    AllCharactersPanel panel_;
+    PopupScreen screen_;
+    PopupList* popup_ = nullptr;  // the model, once attached
+};
+
+}  // namespace kz::win32
