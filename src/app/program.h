@@ -73,6 +73,8 @@ public:
     // Removes the hooks and destroys the popup for good.
     void unloadPopup() override;
     void unloadOtherForms() override;
+    // The tray's "Tutorial" and "/tutorial" at start-up.
+    void showTutorial() override;
 
     // What the program holds, for the simulated desktop's tests.
     CharacterTable& characters() { return characters_; }
@@ -88,7 +90,6 @@ private:
     class DialogHooks;
 
     // TrayActions
-    void showTutorial() override;
     void showAbout() override;
     void showHelp(std::string_view topic) override;  // also options::OptionsHost
     void exitProgram() override;
@@ -100,6 +101,7 @@ private:
     void clearRecentFunctionKey() override;
 
     AboutFacts aboutFacts();
+    PopupOutline popupOutline() const;
     options::DataFolder dataFolder() const;
 
     Links links_;

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "input/tutorial_link.h"
+#include "keys/tutorial_link.h"
 #include "settings/settings_store.h"
 
 namespace kz {
@@ -44,6 +44,14 @@ public:
     virtual void stopMessageTimer() = 0;
     // The window's outer rectangle in screen twips.
     virtual TwipsRect bounds() const = 0;
+};
+
+// What the tutorial window needs of the program.
+struct TutorialHost {
+    SettingsStore& store;  // the progress value
+    TutorialLink& link;    // the window stands in it while it is open
+    std::function<PopupOutline()> popup;
+    std::function<void(std::string_view topic)> showHelp;
 };
 
 inline constexpr std::string_view kTutorialTitle = "Typing accents with Kelvra Zavora is really easy";

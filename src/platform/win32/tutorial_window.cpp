@@ -118,9 +118,11 @@ struct TutorialWindow::Controls {
     HWND againButton = nullptr;
 };
 
-TutorialWindow::TutorialWindow(TutorialWindowLinks links) : links_(std::move(links)) {}
+TutorialWindow::TutorialWindow(HINSTANCE instance, FontCache& fonts, TutorialHost host)
+    : instance_(instance), fonts_(fonts), host_(std::move(host)) {}
 
-TutorialWindow::~TutorialWindow() { close(); }
+// The program's exit closes the window first; by now the link may be gone with the program.
+TutorialWindow::~TutorialWindow() { destroyWindow(); }
 
 void TutorialWindow::open() {
     if (window_ == nullptr && !create()) return;
@@ -129,7 +131,11 @@ void TutorialWindow::open() {
 }
 
 void TutorialWindow::close() {
-    links_.slot.set(nullptr);  // from here on the gesture types again
+    host_.link.set(nullptr);  // from here on the gesture types again
+    destroyWindow();
+}
+
+void TutorialWindow::destroyWindow() {
     steps_.reset();
     if (window_ == nullptr) return;
     KillTimer(window_, kMessageTimer);
@@ -142,11 +148,11 @@ void TutorialWindow::close() {
 bool TutorialWindow::create() {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
-    if (!GetClassInfoExW(links_.instance, kClassName, &wc)) {
+    if (!GetClassInfoExW(instance_, kClassName, &wc)) {
         wc = WNDCLASSEXW{};
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = &TutorialWindow::WindowProc;
-        wc.hInstance = links_.instance;
+        wc.hInstance = instance_;
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         wc.lpszClassName = kClassName;
         RegisterClassExW(&wc);
@@ -154,24 +160,24 @@ bool TutorialWindow::create() {
     const std::wstring caption = Widen(app::kCaptionTutorial);
     CreateWindowExW(WS_EX_TOPMOST | WS_EX_CONTROLPARENT, kClassName, caption.c_str(),
                     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
-                    CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr, links_.instance, this);
+                    CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance_, this);
     if (window_ == nullptr) return false;
 
-    controls_ = std::make_unique<Controls>(links_.fonts);
+    controls_ = std::make_unique<Controls>(fonts_);
     Controls& c = *controls_;
     constexpr DWORD kLabel = SS_NOPREFIX | WS_CLIPSIBLINGS;
-    c.titleLabel = c.title.add(window_, {.style = kLabel, .box = kTitleBox, .id = -1});
-    c.numberLabel = c.number.add(window_, {.style = kLabel | SS_CENTER, .box = kNumberBox, .id = -1});
-    c.instruction = c.body.add(window_, {.style = kLabel, .box = kInstructionBox, .id = -1});
-    c.secondary = c.body.add(window_, {.style = kLabel, .box = kSecondaryBox, .id = -1});
-    c.typedLine = c.typed.add(window_, {.style = kLabel, .box = kTypedBox, .id = -1});
+    c.titleLabel = c.title.add(window_, {.text = L"", .style = kLabel, .box = kTitleBox, .id = -1});
+    c.numberLabel = c.number.add(window_, {.text = L"", .style = kLabel | SS_CENTER, .box = kNumberBox, .id = -1});
+    c.instruction = c.body.add(window_, {.text = L"", .style = kLabel, .box = kInstructionBox, .id = -1});
+    c.secondary = c.body.add(window_, {.text = L"", .style = kLabel, .box = kSecondaryBox, .id = -1});
+    c.typedLine = c.typed.add(window_, {.text = L"", .style = kLabel, .box = kTypedBox, .id = -1});
     c.closeButton = c.buttons.add(window_, {.windowClass = L"BUTTON", .text = L"Close",
                                             .style = BS_DEFPUSHBUTTON | WS_TABSTOP | WS_CLIPSIBLINGS,
                                             .box = kCloseBox, .id = kCloseId});
     c.againButton = c.buttons.add(window_, {.windowClass = L"BUTTON", .text = L"Run the tutorial again",
                                             .style = WS_TABSTOP | WS_CLIPSIBLINGS, .box = kAgainBox,
                                             .id = kAgainId});
-    c.message = c.body.add(window_, {.style = kLabel | SS_CENTER | SS_CENTERIMAGE | WS_BORDER, .box = TwipsBox{}, .id = -1});
+    c.message = c.body.add(window_, {.text = L"", .style = kLabel | SS_CENTER | SS_CENTERIMAGE | WS_BORDER, .box = TwipsBox{}, .id = -1});
     SetWindowPos(c.message, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     MarkAsDialog(window_);
 
@@ -186,8 +192,8 @@ bool TutorialWindow::create() {
                  SWP_NOSIZE | SWP_NOACTIVATE);
 
     // The page is set before the window takes the slot: a report may come at any key.
-    steps_.emplace(TutorialSteps::Links{.view = *this, .store = links_.store, .popup = links_.popup});
-    links_.slot.set(&*steps_);
+    steps_.emplace(TutorialSteps::Links{.view = *this, .store = host_.store, .popup = host_.popup});
+    host_.link.set(&*steps_);
     return true;
 }
 
@@ -204,7 +210,7 @@ void TutorialWindow::layout(int dpi) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     Controls& c = *controls_;
     for (ControlLayout* part : {&c.title, &c.number, &c.body, &c.typed, &c.buttons}) part->apply(dpi);
-    SetIcons(window_, links_.instance, dpi);
+    SetIcons(window_, instance_, dpi);
     placeMessage();
     InvalidateRect(window_, nullptr, TRUE);
 }
@@ -251,6 +257,11 @@ void TutorialWindow::show(const TutorialPage& page) {
     ShowWindow(c.againButton, page.doneButtons ? SW_SHOWNA : SW_HIDE);
     placeMessage();
     InvalidateRect(window_, nullptr, TRUE);  // the key picture and the popup's frame
+    // The application the learner practises in may have come up over the window. While the
+    // popup is hidden (every step but 3) the window goes back above it, without the focus.
+    if (page.stepNumber != "3") {
+        SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
 }
 
 void TutorialWindow::bringToFront() {
@@ -300,7 +311,7 @@ void TutorialWindow::paint() {
     const RECT rule{px(kTitleBox.left), px(kSeparatorTop), px(kTitleBox.left + kTitleBox.width),
                     px(kSeparatorTop) + std::max(1, px(15))};
     FillRect(dc, &rule, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    if (page_.keyPicture) PaintAltGrKey(dc, PixelsOf(kKeyPictureBox, dpi_), dpi_, links_.fonts);
+    if (page_.keyPicture) PaintAltGrKey(dc, PixelsOf(kKeyPictureBox, dpi_), dpi_, fonts_);
     if (page_.popupFrame) {
         // A ring around the popup, which sits over the window: it points at the list.
         RECT ring = frameInClient();
@@ -331,7 +342,7 @@ LRESULT TutorialWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         activate();
         return 0;
     case kShowHelpMessage:
-        if (links_.showHelp) links_.showHelp("usingzavora.htm");
+        if (host_.showHelp) host_.showHelp("usingzavora.htm");
         return 0;
     case WM_COMMAND:
         // The window goes at the next turn of the loop, not inside its button's click.

@@ -1,34 +1,21 @@
 #pragma once
 // The tutorial window "Kelvra Zavora - Getting Started": modeless, always on top, one at a
 // time. It draws the page its steps hand it and, while it is open, stands in the tutorial
-// slot, so the key handler and the popup report the gesture to it and type nothing.
-// Closing it destroys it and empties the slot: the gesture types again.
+// link, so the key handler and the popup report the gesture to it and type nothing.
+// Closing it destroys it and empties the link: the gesture types again.
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <optional>
-#include <string_view>
 
 #include "firstrun/tutorial_steps.h"
-#include "input/tutorial_link.h"
 #include "platform/win32/font_cache.h"
-#include "settings/settings_store.h"
 
 namespace kz::win32 {
 
-struct TutorialWindowLinks {
-    HINSTANCE instance = nullptr;
-    FontCache& fonts;
-    SettingsStore& store;  // the progress value
-    TutorialSlot& slot;
-    std::function<PopupOutline()> popup;
-    std::function<void(std::string_view topic)> showHelp;
-};
-
 class TutorialWindow final : private TutorialView {
 public:
-    explicit TutorialWindow(TutorialWindowLinks links);
+    TutorialWindow(HINSTANCE instance, FontCache& fonts, TutorialHost host);
     ~TutorialWindow() override;
     TutorialWindow(const TutorialWindow&) = delete;
     TutorialWindow& operator=(const TutorialWindow&) = delete;
@@ -50,6 +37,7 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool create();
     void activate();
+    void destroyWindow();
     void layout(int dpi);
     void placeMessage();
     void paint();
@@ -57,7 +45,9 @@ private:
 
     struct Controls;  // the child windows of one opening, with their layouts
 
-    TutorialWindowLinks links_;
+    HINSTANCE instance_;
+    FontCache& fonts_;
+    TutorialHost host_;
     std::optional<TutorialSteps> steps_;
     std::unique_ptr<Controls> controls_;
     TutorialPage page_;
