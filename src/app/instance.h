@@ -37,6 +37,9 @@ public:
     void exitProgram();
     // Unloads the main window; the tag decides what that means (see shutdown.cpp).
     void unloadMainWindow();
+    // The exit sequence has begun or the main window is gone. A dialog that regains
+    // control afterwards (its modal loop ended with the window) must not save.
+    bool ending() const;
 
     platform::MainWindow* mainWindow() { return window_.get(); }
     RunningSettings& runningSettings() { return running_; }

@@ -173,6 +173,8 @@ void Program::setOptionsOpen(bool open) { instance_.setOptionsOpen(open); }
 
 void Program::closeOptions() { instance_.unloadMainWindow(); }
 
+bool Program::programEnding() const { return instance_.ending(); }
+
 // The dialog keeps the all-characters state and lets the mouse go before it opens.
 void Program::savePopupState() {
     if (popup_) popup_->popup().closeMouseHook();

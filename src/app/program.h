@@ -97,6 +97,7 @@ private:
     void setOptionsOpen(bool open) override;
     void savePopupState() override;
     void closeOptions() override;
+    bool programEnding() const override;
     void rebuildKeyTable() override;
     void clearRecentFunctionKey() override;
 

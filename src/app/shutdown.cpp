@@ -12,6 +12,10 @@ void Instance::exitProgram() {
     unloadMainWindow();
 }
 
+bool Instance::ending() const {
+    return tag_ == kTagUnload || !window_ || window_->handle() == 0;
+}
+
 void Instance::unloadMainWindow() {
     if (!window_ || window_->handle() == 0) return;  // already gone
     if (tag_ == kTagUnloadOnly) return window_->destroy();

@@ -32,32 +32,58 @@ char32_t FoldedAt(std::string_view text, std::size_t& pos) {
     return ToLowerChar(utf8::Decode(text, pos));
 }
 
-bool MatchesAt(std::string_view text, std::size_t pos, const std::vector<char32_t>& folded) {
+std::vector<char32_t> Folded(std::string_view name) {
+    std::vector<char32_t> folded;
+    for (std::size_t pos = 0; pos < name.size();) folded.push_back(FoldedAt(name, pos));
+    return folded;
+}
+
+// Where a match of `folded` that starts at `pos` ends in `text`, or npos when none starts
+// there. Upper and lower case may differ in length, so the end is found by walking.
+std::size_t MatchEnd(std::string_view text, std::size_t pos, const std::vector<char32_t>& folded) {
     for (char32_t wanted : folded) {
-        if (pos >= text.size() || FoldedAt(text, pos) != wanted) return false;
+        if (pos >= text.size() || FoldedAt(text, pos) != wanted) return std::string_view::npos;
     }
-    return true;
+    return pos;
+}
+
+// The "{" of the record named `name`: the name at the start of a line, directly followed
+// by "{", letter case ignored. This is deliberately stricter than looking for the name
+// anywhere in the file, which is what finding a record used to mean: with that search a
+// user language called "Man" found German's record and "Sami" Inari Sami's, so the
+// user's language counted as shipped, could not be deleted, Reset Language loaded the
+// other language and saving it claimed that the name was taken.
+std::size_t FindRecordBrace(std::string_view dataText, std::string_view name) {
+    const std::vector<char32_t> folded = Folded(name);
+    for (std::size_t line = 0; line < dataText.size();) {
+        const std::size_t end = MatchEnd(dataText, line, folded);
+        if (end < dataText.size() && dataText[end] == '{') return end;
+        line = dataText.find_first_of("\r\n", line);
+        if (line == std::string_view::npos) break;
+        ++line;
+    }
+    return std::string_view::npos;
 }
 
 }  // namespace
 
 std::size_t FindIgnoringCase(std::string_view text, std::string_view name) {
-    std::vector<char32_t> folded;
-    for (std::size_t pos = 0; pos < name.size();) folded.push_back(FoldedAt(name, pos));
+    const std::vector<char32_t> folded = Folded(name);
     if (folded.empty()) return 0;
     for (std::size_t pos = 0; pos < text.size();) {
         const std::size_t start = pos;
-        if (FoldedAt(text, pos) == folded.front() && MatchesAt(text, start, folded)) return start;
+        if (FoldedAt(text, pos) == folded.front() &&
+            MatchEnd(text, start, folded) != std::string_view::npos) {
+            return start;
+        }
     }
     return std::string_view::npos;
 }
 
 std::string FindBuiltInLanguage(std::string_view name, std::string_view dataText) {
-    // No language has an empty name; an empty search would match the first record.
+    // No language has an empty name; an empty name would match any line starting with "{".
     if (name.empty()) return {};
-    const std::size_t at = FindIgnoringCase(dataText, name);
-    if (at == std::string_view::npos) return {};
-    const std::size_t open = dataText.find('{', at);
+    const std::size_t open = FindRecordBrace(dataText, name);
     if (open == std::string_view::npos) return {};
     const std::size_t close = dataText.find('}', open + 1);
     if (close == std::string_view::npos) return {};

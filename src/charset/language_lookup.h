@@ -1,8 +1,8 @@
 #pragma once
 // Finding a language's body by name. A user language (a machine-wide value of section
 // "Zavora\Languages" named like the language) comes first; otherwise the record in the
-// text of data.dat: the first place where the name occurs, letter case ignored, then the
-// text between the first "{" at or after it and the next "}". Bodies come back with every
+// text of data.dat: the record whose whole name, letter case ignored, starts a line and is
+// directly followed by "{"; its body runs to the next "}". Bodies come back with every
 // ";;" turned into CR LF. Empty text means no such language; callers treat a blank body
 // the same way.
 #include <string>

@@ -19,12 +19,15 @@ std::string_view WithoutDisabledMark(std::string_view entry) {
 }
 
 // Deletes the user language of every name in the default order, so that the built-in
-// bodies come back; user languages with names of their own stay.
-void DeleteUserChangesToBuiltIns(SettingsStore& store, std::string_view defaultOrder) {
+// bodies come back; user languages with names of their own stay. A standard user may not
+// delete machine-wide values: the names whose value is still there are added to `kept`.
+void DeleteUserChangesToBuiltIns(SettingsStore& store, std::string_view defaultOrder,
+                                 std::vector<std::string>& kept) {
     for (std::string_view entry : SplitOrderEntries(defaultOrder)) {
         const std::string_view name = WithoutDisabledMark(entry);
         if (name.empty()) continue;
         store.remove(settings::kUserLanguagesScope, settings::kLanguagesSection, name);
+        if (!ReadUserLanguage(store, name).empty()) kept.emplace_back(name);
     }
 }
 
@@ -74,14 +77,16 @@ std::vector<LanguageRow> RowsFromOrder(const SettingsStore& store, std::string_v
 }  // namespace
 
 std::vector<LanguageRow> BuildLanguageRows(SettingsStore& store, const DataFolder& files,
-                                           bool reset) {
+                                           bool reset, std::vector<std::string>* keptChanges) {
     std::string order = reset ? std::string() : settings::Read(store, settings::kLanguages);
     const std::string data =
         ReadTextFile(data_files::In(files.folder, data_files::kLanguages), files.codePage);
     const std::string defaultOrder =
         ReadTextFile(data_files::In(files.folder, data_files::kOrder), files.codePage);
     if (order.empty()) order = defaultOrder;
-    if (reset) DeleteUserChangesToBuiltIns(store, defaultOrder);
+    std::vector<std::string> kept;
+    if (reset) DeleteUserChangesToBuiltIns(store, defaultOrder, kept);
+    if (keptChanges != nullptr) *keptChanges = std::move(kept);
 
     std::string orderText = ";" + order + ";";
     AppendUnmentioned(orderText, defaultOrder, UserLanguageNames(store.registry()), reset);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "charset/language_lookup.h"
 #include "options/language_list_reload.h"
 #include "options/language_order.h"
 #include "options/options_texts.h"
@@ -16,8 +17,10 @@ std::optional<std::size_t> LanguagesPage::selectedRow() const {
     return static_cast<std::size_t>(first - rows_.begin());
 }
 
-void LanguagesPage::reloadLanguagesList(bool reset) {
-    rows_ = BuildLanguageRows(s_.store, s_.dataFolder, reset);
+void LanguagesPage::reloadLanguagesList(bool reset) { reload(reset, nullptr); }
+
+void LanguagesPage::reload(bool reset, std::vector<std::string>* keptChanges) {
+    rows_ = BuildLanguageRows(s_.store, s_.dataFolder, reset, keptChanges);
     focused_.reset();
     if (!rows_.empty()) {
         rows_.front().selected = true;
@@ -42,6 +45,9 @@ void LanguagesPage::rowChecked(std::size_t row, bool checked) {
     rows_[row].checked = checked;
     s_.apply.enableApply();
     selectOnly(row);
+    // The selection changed under Edit and Delete, which must follow it: Delete left on
+    // from a user language would otherwise delete the stored changes of this row.
+    updateEditAndDelete(row);
     s_.view.rowsChanged();
 }
 
@@ -61,7 +67,9 @@ void LanguagesPage::cmd_move_Click(MoveCommand command) {
 void LanguagesPage::cmd_deletelanguage_Click() {
     s_.view.focusList();
     const std::optional<std::size_t> row = selectedRow();
-    if (!row) return;
+    // Only a user language is deleted. A shipped language's row stands for data.dat, and
+    // deleting its user value would silently drop the user's changes to it.
+    if (!row || !rows_[*row].isUserLanguage()) return;
     const std::string name = rows_[*row].text;
     if (!s_.messageBoxes.askYesNo(s_.view.dialogWindow(), kProgramTitle, DeleteQuestion(name))) {
         return;
@@ -69,6 +77,11 @@ void LanguagesPage::cmd_deletelanguage_Click() {
     // The user language goes at once; `Languages` keeps naming it until the next save,
     // which is harmless because a name without a body gets no row.
     s_.store.remove(settings::kUserLanguagesScope, settings::kLanguagesSection, name);
+    if (!ReadUserLanguage(s_.store, name).empty()) {
+        // The store kept it: the row stays, as the language does.
+        inform(DeleteRefusedMessage(name));
+        return;
+    }
     rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(*row));
     focused_.reset();
     if (!rows_.empty()) {
@@ -82,9 +95,11 @@ void LanguagesPage::cmd_deletelanguage_Click() {
 
 void LanguagesPage::cmd_resetdefault_Click() {
     s_.view.focusList();
-    if (s_.messageBoxes.askYesNo(s_.view.dialogWindow(), kProgramTitle, kResetQuestion)) {
-        reloadLanguagesList(true);
-    }
+    if (!s_.messageBoxes.askYesNo(s_.view.dialogWindow(), kProgramTitle, kResetQuestion)) return;
+    // The rows are rebuilt from the store, so they show what the reset really did.
+    std::vector<std::string> kept;
+    reload(true, &kept);
+    if (!kept.empty()) inform(ResetRefusedMessage(kept));
 }
 
 void LanguagesPage::cmd_addlanguage_Click() {
@@ -96,6 +111,10 @@ void LanguagesPage::cmd_editlanguage_Click() {
     if (!row) return;
     const std::string name = rows_[*row].text;
     runEditor([this, &name] { return s_.editor.editLanguage(name); });
+}
+
+void LanguagesPage::inform(std::string_view text) {
+    s_.messageBoxes.inform(s_.view.dialogWindow(), kProgramTitle, text);
 }
 
 void LanguagesPage::selectOnly(std::size_t row) {
@@ -115,6 +134,10 @@ void LanguagesPage::runEditor(const std::function<std::string()>& showEditor) {
     const std::size_t remembered = selectedRow().value_or(0);
     s_.view.focusList();
     const std::string edited = showEditor();
+    // The editor's loop also ends when the program closes under it (a "close" from
+    // another instance, Exit in the tray menu). The list's pending edits were never
+    // confirmed then, and pressing Apply for them would write them.
+    if (!s_.apply.dialogOpen()) return;
 
     // The rows in view before the rebuild, so the list does not jump.
     const std::size_t firstVisible = s_.view.rowNearTop().value_or(0);

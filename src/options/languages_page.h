@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "options/language_moves.h"
@@ -25,6 +26,8 @@ public:
     virtual void enableApply() = 0;
     // Saves as Apply does when Apply is enabled; does nothing when it is disabled.
     virtual void pressApply() = 0;
+    // False once the dialog has closed or the program has begun to end.
+    virtual bool dialogOpen() const = 0;
 };
 
 struct LanguagesPageServices {
@@ -55,16 +58,22 @@ public:
     // Row click: Edit is enabled exactly when one row is selected, Delete when that is
     // also true and the clicked row is a user language.
     void rowClick(std::size_t row);
-    // The user toggled a row's check box: Apply is enabled and the row is selected alone.
+    // The user toggled a row's check box: Apply is enabled and the row is selected alone,
+    // with Edit and Delete following it as after a click.
     void rowChecked(std::size_t row, bool checked);
 
     void cmd_move_Click(MoveCommand command);
+    // Deletes the selected user language at once; a shipped language is never deleted.
+    // A deletion or reset that the store refuses is reported, and the rows keep showing
+    // what is stored.
     void cmd_deletelanguage_Click();
     void cmd_resetdefault_Click();
     void cmd_addlanguage_Click();
     void cmd_editlanguage_Click();
 
 private:
+    void reload(bool reset, std::vector<std::string>* keptChanges);
+    void inform(std::string_view text);
     void selectOnly(std::size_t row);
     void updateEditAndDelete(std::optional<std::size_t> clicked);
     // Add and Edit: the editor, then Apply, the rebuilt list and the target row in view.

@@ -15,6 +15,12 @@ constexpr int kLastTrigger = static_cast<int>(kTriggerEntries.size()) - 1;
 // tapped first, so a single character would be typed without the user seeing a choice.
 bool AllowsAutoInsert(int trigger) { return trigger == 0 || trigger == 1; }
 
+// True when the store kept what was written.
+bool WriteAndReadBack(SettingsStore& store, const settings::Setting& setting, std::string_view text) {
+    settings::Write(store, setting, text);
+    return settings::Read(store, setting) == text;
+}
+
 // A `Trigger` that is no number, or a number with no entry, shows the first entry.
 int TriggerIndexOf(std::string_view stored) {
     const int value = ParseTrigger(stored);
@@ -81,12 +87,7 @@ void OptionsDialog::savesettings(int buttonIndex) {
     s_.running.trigger = static_cast<std::int16_t>(trigger_);
     s_.host.clearRecentFunctionKey();
 
-    // Stored as typed; the running copy has the key-code notation expanded.
-    Write(s_.store, kDisableKeys, disableKeys_);
-    s_.running.disableKeys = ExpandKeyCodes(disableKeys_, s_.dataFolder.codePage);
-
-    WriteFlag(s_.store, kDisableOtherKeys, checked(CheckBox::Check2));
-    s_.running.disableOtherKeys = checked(CheckBox::Check2);
+    const std::vector<std::string_view> refused = saveAdvancedPage();
     WriteFlag(s_.store, kShowNumbers, checked(CheckBox::Check3));
     s_.running.showNumbers = checked(CheckBox::Check3);
     WriteFlag(s_.store, kRememberState, checked(CheckBox::Check4));
@@ -97,6 +98,31 @@ void OptionsDialog::savesettings(int buttonIndex) {
     s_.running.displayUnicodeSymbol = checked(CheckBox::Check6);
 
     if (buttonIndex == kApplyButton) applyEnabled_ = false;
+    if (!refused.empty()) {
+        s_.messageBoxes.inform(s_.view.dialogWindow(), kProgramTitle, SettingsRefusedMessage(refused));
+    }
+}
+
+// Both settings are machine-wide, which a standard user may not change; Windows may drop
+// such a write without an error, so each is read back. A refused one is reported, and its
+// control and running value go back to what is stored, so that neither pretends to a
+// change that the next start would not see. Returns the names of the refused settings.
+std::vector<std::string_view> OptionsDialog::saveAdvancedPage() {
+    using namespace settings;
+    std::vector<std::string_view> refused;
+    // Stored as typed; the running copy has the key-code notation expanded.
+    if (!WriteAndReadBack(s_.store, kDisableKeys, disableKeys_)) {
+        disableKeys_ = Read(s_.store, kDisableKeys);
+        refused.push_back(kDisableKeysName);
+    }
+    s_.running.disableKeys = ExpandKeyCodes(disableKeys_, s_.dataFolder.codePage);
+
+    if (!WriteAndReadBack(s_.store, kDisableOtherKeys, checked(CheckBox::Check2) ? kYes : kNo)) {
+        checks_[Slot(CheckBox::Check2)] = ReadFlag(s_.store, kDisableOtherKeys);
+        refused.push_back(kDisableOtherKeysName);
+    }
+    s_.running.disableOtherKeys = checked(CheckBox::Check2);
+    return refused;
 }
 
 void OptionsDialog::Check_Click(CheckBox box, bool value) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "options/languages_page.h"
 #include "options/options_seams.h"
@@ -69,7 +70,9 @@ public:
     // Hides the dialog and turns interception back on. The close box, OK and Cancel end
     // here; the program's own shutdown does not.
     void closeDialog();
-    // Writes every setting of the dialog and applies it to the running program.
+    // Writes every setting of the dialog and applies it to the running program. A
+    // machine-wide setting that the store refuses is reported; its control and its
+    // running value then take the stored value again.
     void savesettings(int buttonIndex);
 
     // The user's actions.
@@ -87,9 +90,11 @@ private:
 
     void enableApply() override { applyEnabled_ = true; }
     void pressApply() override { cmd_Click(kApplyButton); }
+    bool dialogOpen() const override { return open_ && !s_.host.programEnding(); }
 
     void loadControls();
     void setCheck(CheckBox box, bool checked);
+    std::vector<std::string_view> saveAdvancedPage();
 
     OptionsDialogServices s_;
     LanguagesPage languages_;

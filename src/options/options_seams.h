@@ -23,6 +23,8 @@ public:
     // window hidden, the options-open flag cleared, the popup topmost again and the
     // keyboard hook back in place. The application core owns that sequence.
     virtual void closeOptions() = 0;
+    // The program's exit sequence has begun: the dialog's pending edits are dropped.
+    virtual bool programEnding() const = 0;
     // Rebuilds the key table from the store, so the popup uses the saved languages at once.
     virtual void rebuildKeyTable() = 0;
     // Clears the key handler's memory of a recent function-key trigger (`fkeyRecent`).

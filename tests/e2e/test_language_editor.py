@@ -277,6 +277,19 @@ def test_a_changed_built_in_language_is_stored_and_restore_defaults_removes_it(e
                what="the stored French to be removed")
 
 
+def test_closing_the_program_under_the_editor_writes_nothing(env, zavora):
+    """"/close" while the editor is open ends the program; the Options dialog's pending
+    edit (a language unticked) was never confirmed, so it stays unwritten."""
+    options = Options.open(env, zavora, Languages="French;German")
+    options.show_languages()
+    env.keyboard.tap("space")         # French, the focused row, unticked
+    wait_until(lambda: not options.rows()[0]["checked"], 10, what="French unticked")
+    options.add_language()
+    zavora.run("/close")
+    zavora.wait_no_process()
+    assert zavora.user_setting("Languages") == "French;German"
+
+
 def test_lists_follow_keys_wheel_and_double_click_on_a_shifted_key(env, zavora):
     options = Options.open(env, zavora, Languages=built_in_languages_off())
     options.show_languages()

@@ -12,8 +12,8 @@ STORED_ORDER = "German;!French;Testlang"
 MESSAGE_BOX_CLASS = "#32770"
 
 
-def open_languages(env, zavora, order=STORED_ORDER):
-    ui.start(env, zavora, user={"Languages": order}, machine=USER_LANGUAGES)
+def open_languages(env, zavora, order=STORED_ORDER, machine=USER_LANGUAGES):
+    ui.start(env, zavora, user={"Languages": order}, machine=machine)
     ui.open_options(env)
     ui.next_tab(env)  # the Languages page; the list takes the focus
     c = ui.controls(env)
@@ -95,6 +95,23 @@ def test_a_check_box_selects_its_row_alone_and_enables_apply(env, zavora):
     ui.click(env, ui.controls(env).button("Apply"))
     wait_until(lambda: zavora.user_setting("Languages", ).startswith("German;French;Testlang"), 5,
                what="the order written by Apply")
+
+
+def test_ticking_a_box_gives_edit_and_delete_to_its_row(env, zavora):
+    """A tick selects its row alone, so Edit and Delete follow it: Delete goes off for a
+    shipped language, whose stored changes it would otherwise delete."""
+    french_changes = {r"Languages\French": "e 00EA", **USER_LANGUAGES}
+    open_languages(env, zavora, machine=french_changes)
+    c = ui.controls(env)
+    edit, delete = c.button("Edit Language"), c.button("Delete Language")
+    env.keyboard.tap("Down", "Down")  # Testlang, a user language
+    wait_until(lambda: env.probe.info(delete.hwnd).enabled, 5, what="Delete enabled")
+    left, top, _, bottom = rows(env)[1]["rect"]
+    env.mouse.click(left + 9, (top + bottom) // 2)  # French's box
+    wait_until(lambda: rows(env)[1]["checked"], 5, what="French ticked")
+    assert [row["selected"] for row in rows(env)][:3] == [False, True, False]
+    assert not env.probe.info(delete.hwnd).enabled and env.probe.info(edit.hwnd).enabled
+    assert env.probe.reg_get(r"HKLM\Software\Kelvra\Zavora\Languages", "French") == "e 00EA"
 
 
 def test_delete_asks_and_removes_a_user_language(env, zavora):

@@ -38,14 +38,20 @@ TEST(Roles, NewestInterceptionInstanceWins) {
     EXPECT_EQ(m.commHwds().find(';'), m.commHwds().rfind(';'));  // service and second only
 }
 
-TEST(Roles, TakeoverReachesAnInstanceMissingFromTheListThroughTheSecondChannel) {
+// A standard user may not write the machine-wide list of command boxes, so no instance
+// is on it: the second channel alone reaches them, for a takeover and for "/close".
+TEST(Roles, CommandsReachEveryInstanceWhenTheListCannotBeWritten) {
     SimMachine m;
+    m.world.registry().setWritable(platform::Scope::MachineWide, false);
     auto& first = m.run("");
-    m.world.registry().remove(platform::Scope::MachineWide, "Software\\Kelvra\\Zavora", "CommHwds");
     auto& second = m.run("");
+    EXPECT_EQ(m.commHwds(), "<missing>");
     EXPECT_TRUE(first.ended());
     EXPECT_FALSE(second.ended());
     EXPECT_EQ(m.countMainWindows(kCaptionOptions), 1);
+    EXPECT_EQ(m.countMainWindows(kCaptionService), 1);
+    EXPECT_TRUE(m.run("/close").ended());
+    EXPECT_TRUE(m.world.runningProcesses().empty());
 }
 
 TEST(Roles, TakeoverGivesUpOnAnInstanceThatDoesNotGo) {

@@ -66,22 +66,26 @@ TEST_F(CharsetLanguageSet, BuiltInLookupIgnoresCaseAndTurnsPairsIntoLineBreaks) 
     EXPECT_EQ(lookup(""), "");
 }
 
-TEST_F(CharsetLanguageSet, FirstOccurrenceOfTheNameDecides) {
-    // "German" occurs first as its own record, "Swiss German" after it: each finds its own.
+TEST_F(CharsetLanguageSet, OnlyAWholeRecordNameAtALineStartFindsTheRecord) {
     EXPECT_EQ(lookup("German"), "a 00E4\r\no 00F6\r\ns 00DF\r\nu 00FC");
     EXPECT_EQ(lookup("Swiss German"), "a 00E4\r\no 00F6\r\nu 00FC");
-    // Written the other way round, "German" would find the Swiss record first.
-    const std::string swapped = "Swiss German{a 00E4}German{s 00DF}";
-    EXPECT_EQ(FindBuiltInLanguage("German", swapped), "a 00E4");
-    // "languages" in the heading is not a record: the next "{" after it is French's.
-    EXPECT_EQ(lookup("languages"), lookup("French"));
-}
-
-TEST_F(CharsetLanguageSet, RecordsWithoutBracesAreNoLanguage) {
-    EXPECT_EQ(FindBuiltInLanguage("Latin", "Latin e 0113"), "");
-    EXPECT_EQ(FindBuiltInLanguage("Latin", "Latin{e 0113"), "");
-    EXPECT_EQ(FindBuiltInLanguage("Latin", "Latin{}"), "");
-    EXPECT_EQ(FindBuiltInLanguage("ÉIRE", "Éire{a 00E1}"), "a 00E1");  // non-ASCII case too
+    // Parts of a record name, and the heading line, name no language.
+    for (const char* part : {"Man", "erman", "Swiss", "languages", "Built-in"}) {
+        EXPECT_EQ(lookup(part), "") << part;
+    }
+    struct Case { const char* name; const char* data; const char* body; };
+    const Case cases[] = {
+        {"German", "Swiss German{a 00E4}\r\nGerman{s 00DF}", "s 00DF"},
+        {"German", "Swiss German{a 00E4}German{s 00DF}", ""},  // not at a line start
+        {"Latin", "X{a 00E1}\nLatin{e 0113}", "e 0113"},       // a bare LF ends a line too
+        {"Latin", "Latin {e 0113}", ""},                       // the brace must follow at once
+        {"Latin", "Latin e 0113", ""},
+        {"Latin", "Latin{e 0113", ""},
+        {"Latin", "Latin{}", ""},
+        {"latin", "LATIN{e 0113}", "e 0113"},
+        {"ÉIRE", "Éire{a 00E1}", "a 00E1"},  // non-ASCII case too
+    };
+    for (const auto& [name, data, body] : cases) EXPECT_EQ(FindBuiltInLanguage(name, data), body) << data;
 }
 
 TEST_F(CharsetLanguageSet, UserLanguageReplacesTheBuiltInOneUntilDeleted) {

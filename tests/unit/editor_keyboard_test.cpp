@@ -6,29 +6,29 @@ namespace {
 using editor::KeyButtons;
 using editor::Rect;
 
-TEST(EditorKeyboardLayout, UkAndUsInternationalKeepTheDesignedKeyboard) {
-    for (const char* layout : {"00000809", "00020409", "000008090"}) {
+// UK and US-International keep the keyboard as drawn; any other layout hides "#", puts
+// "\" after "]" and has its own shifted symbols on three keys. Only hidden captions change.
+TEST(EditorKeyboardLayout, TheLayoutDecidesHashBackslashAndThreeShiftedSymbols) {
+    struct Case { const char* layout; bool hash; Rect backslash; const char* two; const char* three; const char* quote; };
+    const Rect leftOfZ{4680, 1980, 315, 315};
+    const Rect afterBracket{4740 + 11 * 360 + 315, 1260, 315, 315};
+    const Case cases[] = {
+        {"00000809", true, leftOfZ, "\"", "\xC2\xA3", "@"},
+        {"00020409", true, leftOfZ, "\"", "\xC2\xA3", "@"},
+        {"000008090", true, leftOfZ, "\"", "\xC2\xA3", "@"},
+        {"00000409", false, afterBracket, "@", "#", "\""},
+    };
+    for (const Case& c : cases) {
         KeyButtons keys = editor::DesignKeyboard();
-        editor::AdaptToLayout(keys, layout);
-        EXPECT_TRUE(keys[kKeyHash].visible) << layout;
-        EXPECT_EQ(keys[kKeyBackslash].place, (Rect{4680, 1980, 315, 315})) << layout;  // left of Z
-        EXPECT_EQ(keys[kKeyBackslash + 1].place, (Rect{5040, 1980, 315, 315})) << layout;
-        EXPECT_EQ(keys[kKey2].shiftedCaption, "\"") << layout;
-        EXPECT_EQ(keys[kKey3].shiftedCaption, "\xC2\xA3") << layout;
-        EXPECT_EQ(keys[kKeyQuote].shiftedCaption, "@") << layout;
+        editor::AdaptToLayout(keys, c.layout);
+        EXPECT_EQ(keys[kKeyHash].visible, c.hash) << c.layout;
+        EXPECT_EQ(keys[kKeyBackslash].place, c.backslash) << c.layout;
+        EXPECT_EQ(keys[kKey2].shiftedCaption, c.two) << c.layout;
+        EXPECT_EQ(keys[kKey3].shiftedCaption, c.three) << c.layout;
+        EXPECT_EQ(keys[kKeyQuote].shiftedCaption, c.quote) << c.layout;
+        EXPECT_EQ(keys[kKey2].caption, "2") << c.layout;
+        EXPECT_EQ(keys[kKeyBackslash + 1].place, (Rect{5040, 1980, 315, 315})) << c.layout;  // Z
     }
-}
-
-TEST(EditorKeyboardLayout, OtherLayoutsHideHashAndPutBackslashAfterTheClosingBracket) {
-    KeyButtons keys = editor::DesignKeyboard();
-    EXPECT_EQ(keys[kKeyCloseBracket].place, (Rect{4740 + 11 * 360, 1260, 315, 315}));
-    editor::AdaptToLayout(keys, "00000409");
-    EXPECT_FALSE(keys[kKeyHash].visible);
-    EXPECT_EQ(keys[kKeyBackslash].place, (Rect{4740 + 11 * 360 + 315, 1260, 315, 315}));
-    EXPECT_EQ(keys[kKey2].shiftedCaption, "@");
-    EXPECT_EQ(keys[kKey3].shiftedCaption, "#");
-    EXPECT_EQ(keys[kKeyQuote].shiftedCaption, "\"");
-    EXPECT_EQ(keys[kKey2].caption, "2");  // only the hidden captions change
 }
 
 TEST(EditorKeyboardLayout, RowsStandAsDesigned) {
@@ -39,6 +39,7 @@ TEST(EditorKeyboardLayout, RowsStandAsDesigned) {
     EXPECT_EQ(keys[kKeyA].place, (Rect{4800, 1620, 315, 315}));
     EXPECT_EQ(keys[kKeyHash].place, (Rect{4800 + 11 * 360, 1620, 315, 315}));
     EXPECT_EQ(keys[34].place, (Rect{4680 + 10 * 360, 1980, 315, 315}));  // "/"
+    EXPECT_EQ(keys[kKeyCloseBracket].place, (Rect{4740 + 11 * 360, 1260, 315, 315}));
     EXPECT_EQ(editor::FrameOver(editor::kShiftButton), (Rect{8640, 1980, 630, 330}));
 }
 

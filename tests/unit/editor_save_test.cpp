@@ -69,13 +69,20 @@ TEST_F(EditorSaveTest, ANameTakenInAnyLetterCaseAsksBeforeReplacing) {
     EXPECT_EQ(e.editedLanguageName(), "SWISS");
 }
 
-TEST_F(EditorSaveTest, ABuiltInNameIsTakenTooAndSavingStoresAUserValueOfIt) {
-    auto& e = newLanguageWithE();
-    e.Text3_Change("breton");
-    messages.queueAnswer(true);
-    EXPECT_TRUE(e.cmd_Click(0));
-    EXPECT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(stored("Breton"), "e 00E9");
+// A shipped language's whole name is taken; a part of one ("Ton" of "Breton") is a name
+// of its own, with no shipped body for Reset Language to go back to.
+TEST_F(EditorSaveTest, OnlyAWholeBuiltInNameIsTakenAndSavingStoresAUserValueOfIt) {
+    const std::pair<const char*, bool> names[] = {{"breton", true}, {"Ton", false}, {"Fren", false}};
+    for (const auto& [name, taken] : names) {
+        auto& e = newLanguageWithE();
+        e.Text3_Change(name);
+        const std::size_t shown = messages.shown().size();
+        if (taken) messages.queueAnswer(true);
+        EXPECT_TRUE(e.cmd_Click(0)) << name;
+        EXPECT_EQ(messages.shown().size(), shown + (taken ? 1 : 0)) << name;
+        EXPECT_EQ(stored(name), "e 00E9");
+        EXPECT_EQ(open(name).resetEnabled(), taken) << name;
+    }
 }
 
 TEST_F(EditorSaveTest, TheOwnNameIsNotAskedAboutUnlessOnlyItsCaseChanged) {
@@ -159,36 +166,30 @@ TEST_F(EditorSaveTest, ARefusedResetSaysSoAndKeepsTheEdits) {
     EXPECT_EQ(e.keyLists().body(AnsiTable(codePage)), "a 00E1;;u 00FA");
 }
 
+// A new language and a changed one: the store refuses both, so the user is told, nothing
+// changes, and the editor keeps every edit for a later try.
 TEST_F(EditorSaveTest, ASaveTheStoreDropsIsReportedAndTheEditorKeepsEverything) {
-    auto& e = newLanguageWithE();
-    e.Text3_Change("Mine");
-    registry.setWritable(platform::Scope::MachineWide, false);
-    EXPECT_FALSE(e.cmd_Click(0));
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.shown()[0].kind, Kind::Information);
-    EXPECT_EQ(messages.shown()[0].title, "Kelvra Zavora");
-    EXPECT_EQ(messages.shown()[0].text, editor::SaveRefusedMessage("Mine"));
-    EXPECT_NE(messages.shown()[0].text.find("\"Mine\" could not be saved"), std::string::npos);
-    EXPECT_EQ(stored("Mine"), "<none>");
-    EXPECT_EQ(e.editedLanguageName(), "");
-    EXPECT_EQ(e.name(), "Mine");
-    EXPECT_EQ(e.keyLists().body(AnsiTable(codePage)), "e 00E9");
+    storeLanguage("Old", "a 00E1");
+    const std::pair<const char*, const char*> cases[] = {{"Mine", "<none>"}, {"Old", "a 00E1"}};
+    for (const auto& [name, before] : cases) {
+        auto& e = newLanguageWithE();
+        e.Text3_Change(name);
+        registry.setWritable(platform::Scope::MachineWide, false);
+        if (before != std::string("<none>")) messages.queueAnswer(true);  // replace it
+        EXPECT_FALSE(e.cmd_Click(0)) << name;
+        EXPECT_EQ(messages.shown().back().kind, Kind::Information);
+        EXPECT_EQ(messages.shown().back().text, editor::SaveRefusedMessage(name));
+        EXPECT_NE(messages.shown().back().text.find(std::string("\"") + name + "\" could not be saved"),
+                  std::string::npos);
+        EXPECT_EQ(stored(name), before);
+        EXPECT_EQ(e.editedLanguageName(), "");
+        EXPECT_EQ(e.keyLists().body(AnsiTable(codePage)), "e 00E9");
 
-    registry.setWritable(platform::Scope::MachineWide, true);
-    EXPECT_TRUE(e.cmd_Click(0));
-    EXPECT_EQ(stored("Mine"), "e 00E9");
-    EXPECT_EQ(e.editedLanguageName(), "Mine");
-}
-
-TEST_F(EditorSaveTest, AStoreThatKeepsAnOlderValueCountsAsRefused) {
-    storeLanguage("Mine", "a 00E1");
-    auto& e = open("Mine");
-    e.cmd_keyb_Click(kKeyE);
-    e.cmd_swap_Click(0);
-    registry.setWritable(platform::Scope::MachineWide, false);
-    EXPECT_FALSE(e.cmd_Click(2));
-    EXPECT_EQ(shownTexts(), std::vector<std::string>{editor::SaveRefusedMessage("Mine")});
-    EXPECT_EQ(stored("Mine"), "a 00E1");
+        registry.setWritable(platform::Scope::MachineWide, true);
+        EXPECT_TRUE(e.cmd_Click(0));
+        EXPECT_EQ(stored(name), "e 00E9");
+        EXPECT_EQ(e.editedLanguageName(), name);
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The Options dialog: opening and closing with the hooks, loading the controls, the
 // "Yes" rule, the trigger rule, Apply/OK/Cancel and the order in which saving writes.
+#include "options/options_texts.h"
 #include "options_fixture.h"
 
 namespace kz::options_test {
@@ -48,17 +49,6 @@ TEST_F(OptionsLifecycle, OkAndCancelCloseThroughTheApplicationsOwnCloseSequence)
     }
 }
 
-TEST_F(OptionsLifecycle, TheCloseBoxIsCancel) {
-    dialog().menu_options_Click();
-    const StoredValues before = snapshot();
-    dialog().Label_Click(CheckLabel::Label2);
-    host.calls.clear();
-    dialog().closeBoxClicked();
-    EXPECT_EQ(snapshot(), before);
-    EXPECT_FALSE(dialog().isOpen());
-    EXPECT_THAT(host.calls, ElementsAre("closeOptions"));
-}
-
 TEST_F(OptionsLifecycle, ApplyWritesAndKeepsTheDialogOpen) {
     dialog().menu_options_Click();
     dialog().cmd_Click(options::kApplyButton);
@@ -93,55 +83,58 @@ TEST_F(OptionsLifecycle, OpeningAgainReloadsEveryControlAndLosesEdits) {
 
 TEST_F(OptionsLifecycle, HelpOpensTheTopicOfTheSelectedTab) {
     dialog().menu_options_Click();
-    dialog().Command3_Click();
-    dialog().TabStrip1_Click(OptionsTab::Languages);
-    dialog().Command3_Click();
-    dialog().TabStrip1_Click(OptionsTab::Advanced);
-    dialog().Command3_Click();
-    dialog().TabStrip1_Click(OptionsTab::None);
-    dialog().Command3_Click();
-    EXPECT_THAT(host.calls, ElementsAre("savePopupState", "help options\\general.htm",
-                                        "help options\\languages.htm",
-                                        "help options\\advanced.htm", "help intro.htm"));
+    const std::pair<OptionsTab, const char*> topics[] = {
+        {OptionsTab::General, "help options\\general.htm"},
+        {OptionsTab::Languages, "help options\\languages.htm"},
+        {OptionsTab::Advanced, "help options\\advanced.htm"},
+        {OptionsTab::None, "help intro.htm"},
+    };
+    for (const auto& [tab, topic] : topics) {
+        dialog().TabStrip1_Click(tab);
+        dialog().Command3_Click();
+        EXPECT_EQ(host.calls.back(), topic);
+    }
 }
 
 class OptionsControls : public OptionsTest {};
 
-TEST_F(OptionsControls, AFreshStoreShowsTheDefaults) {
+// Each box shows its default on a fresh store, is checked exactly when its text is "Yes"
+// (case-sensitive), and saves "Yes" or "No" with its running flag to match.
+TEST_F(OptionsControls, ABoxIsCheckedExactlyForYesAndSavesAsYesOrNo) {
+    struct Case {
+        CheckBox box; Scope scope; const char* section; const char* name;
+        bool byDefault; const char* text; bool checked; bool RunningSettings::*flag;
+    };
+    const Case cases[] = {
+        {CheckBox::Check1, Scope::PerUser, "Zavora", "AutoStart", true, "yes", false, nullptr},
+        {CheckBox::Check2, Scope::MachineWide, "Zavora", "DisableOtherKeys", false, "Yes", true,
+         &RunningSettings::disableOtherKeys},
+        {CheckBox::Check3, Scope::PerUser, "Zavora", "ShowNumbers", true, "YES", false,
+         &RunningSettings::showNumbers},
+        {CheckBox::Check4, Scope::PerUser, "Zavora\\AllCharactersScreen", "RememberState", true,
+         " Yes", false, &RunningSettings::rememberState},
+        {CheckBox::Check5, Scope::PerUser, "Zavora", "AutoInsert", false, "Yes", true,
+         &RunningSettings::autoInsert},
+        {CheckBox::Check6, Scope::PerUser, "Zavora", "DisplayUnicodeSymbol", false, "1", false,
+         &RunningSettings::displayUnicodeSymbol},
+    };
     dialog().menu_options_Click();
-    EXPECT_TRUE(dialog().checked(CheckBox::Check1));
-    EXPECT_FALSE(dialog().checked(CheckBox::Check2));
-    EXPECT_TRUE(dialog().checked(CheckBox::Check3));
-    EXPECT_TRUE(dialog().checked(CheckBox::Check4));
-    EXPECT_FALSE(dialog().checked(CheckBox::Check5));
-    EXPECT_FALSE(dialog().checked(CheckBox::Check6));
+    for (const Case& c : cases) EXPECT_EQ(dialog().checked(c.box), c.byDefault) << c.name;
     EXPECT_EQ(dialog().triggerIndex(), 0);
     EXPECT_EQ(dialog().disableKeysText(), "");
     EXPECT_TRUE(dialog().enabled(CheckBox::Check5));
-}
 
-TEST_F(OptionsControls, ABoxIsCheckedOnlyForExactlyYesAndSavesAsYesOrNo) {
-    store.write(Scope::PerUser, "Zavora", "AutoStart", "yes");
-    store.write(Scope::MachineWide, "Zavora", "DisableOtherKeys", "Yes");
-    store.write(Scope::PerUser, "Zavora", "ShowNumbers", "YES");
-    store.write(Scope::PerUser, "Zavora\\AllCharactersScreen", "RememberState", " Yes");
-    store.write(Scope::PerUser, "Zavora", "AutoInsert", "Yes");
-    store.write(Scope::PerUser, "Zavora", "DisplayUnicodeSymbol", "1");
+    for (const Case& c : cases) store.write(c.scope, c.section, c.name, c.text);
+    for (const Case& c : cases) {
+        if (c.flag != nullptr) running.*c.flag = !c.checked;
+    }
     dialog().menu_options_Click();
-    EXPECT_FALSE(dialog().checked(CheckBox::Check1));
-    EXPECT_TRUE(dialog().checked(CheckBox::Check2));
-    EXPECT_FALSE(dialog().checked(CheckBox::Check3));
-    EXPECT_FALSE(dialog().checked(CheckBox::Check4));
-    EXPECT_TRUE(dialog().checked(CheckBox::Check5));
-    EXPECT_FALSE(dialog().checked(CheckBox::Check6));
-
+    for (const Case& c : cases) EXPECT_EQ(dialog().checked(c.box), c.checked) << c.name;
     dialog().cmd_Click(options::kOkButton);
-    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "AutoStart"), "No");
-    EXPECT_EQ(stored(Scope::MachineWide, "Zavora", "DisableOtherKeys"), "Yes");
-    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "ShowNumbers"), "No");
-    EXPECT_EQ(stored(Scope::PerUser, "Zavora\\AllCharactersScreen", "RememberState"), "No");
-    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "AutoInsert"), "Yes");
-    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "DisplayUnicodeSymbol"), "No");
+    for (const Case& c : cases) {
+        EXPECT_EQ(stored(c.scope, c.section, c.name), c.checked ? "Yes" : "No") << c.name;
+        if (c.flag != nullptr) EXPECT_EQ(running.*c.flag, c.checked) << c.name;
+    }
 }
 
 TEST_F(OptionsControls, AStoredTriggerThatIsNoEntryShowsTheFirstEntry) {
@@ -207,10 +200,8 @@ TEST_F(OptionsControls, FunctionKeyTriggersGreyAutomaticInsertionWhichKeepsItsVa
         dialog().Combo1_Click(trigger);
         EXPECT_EQ(dialog().enabled(CheckBox::Check5), trigger <= 1) << trigger;
     }
-}
 
-TEST_F(OptionsControls, AFunctionKeyTriggerGreysAutomaticInsertionWhenTheDialogOpens) {
-    store.write(Scope::PerUser, "Zavora", "Trigger", "9");
+    store.write(Scope::PerUser, "Zavora", "Trigger", "9");  // the rule holds when loading too
     dialog().menu_options_Click();
     EXPECT_FALSE(dialog().enabled(CheckBox::Check5));
     EXPECT_FALSE(dialog().applyEnabled());
@@ -244,26 +235,39 @@ TEST_F(OptionsSave, WritesInOrderAndUpdatesTheRunningSettingsAlongTheWay) {
     EXPECT_EQ(running.disableKeys, "\rx");
 }
 
-TEST_F(OptionsSave, TheFlagsReachTheStoreAndTheRunningSettings) {
-    running = RunningSettings{};
-    dialog().menu_options_Click();
-    dialog().Check_Click(CheckBox::Check2, true);
-    dialog().Check_Click(CheckBox::Check3, false);
-    dialog().Check_Click(CheckBox::Check4, false);
-    dialog().Check_Click(CheckBox::Check5, true);
-    dialog().Check_Click(CheckBox::Check6, true);
-    dialog().cmd_Click(options::kApplyButton);
-    EXPECT_TRUE(running.disableOtherKeys);
-    EXPECT_FALSE(running.showNumbers);
-    EXPECT_FALSE(running.rememberState);
-    EXPECT_TRUE(running.autoInsert);
-    EXPECT_TRUE(running.displayUnicodeSymbol);
-    EXPECT_EQ(stored(Scope::MachineWide, "Zavora", "DisableOtherKeys"), "Yes");
-    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "ShowNumbers"), "No");
-    EXPECT_EQ(stored(Scope::PerUser, "Zavora\\AllCharactersScreen", "RememberState"), "No");
-    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "AutoInsert"), "Yes");
-    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "DisplayUnicodeSymbol"), "Yes");
-    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "AutoStart"), "Yes");
+// A standard user may not change the Advanced page's machine-wide settings. Saving
+// without changing them says nothing; a refused change is reported, and the page and the
+// running settings go back to what is stored while the per-user settings are saved.
+TEST_F(OptionsSave, RefusedMachineWideSettingsAreReportedAndShownAsStored) {
+    store.write(Scope::MachineWide, "Zavora", "DisableKeys", "q");
+    registry.setWritable(Scope::MachineWide, false);
+    struct Case { const char* keys; bool otherKeys; std::vector<std::string_view> refused; };
+    const Case cases[] = {
+        {"q", false, {}},
+        {"xyz", false, {options::kDisableKeysName}},
+        {"q", true, {options::kDisableOtherKeysName}},
+        {"xyz", true, {options::kDisableKeysName, options::kDisableOtherKeysName}},
+    };
+    for (const auto& [keys, otherKeys, refused] : cases) {
+        dialog().menu_options_Click();
+        dialog().Text5_Change(keys);
+        dialog().Check_Click(CheckBox::Check2, otherKeys);
+        dialog().Combo1_Click(2);
+        const std::size_t shown = boxes.shown().size();
+        dialog().cmd_Click(options::kApplyButton);
+        ASSERT_EQ(boxes.shown().size(), shown + (refused.empty() ? 0 : 1)) << keys;
+        if (!refused.empty()) {
+            EXPECT_EQ(boxes.shown().back().text, options::SettingsRefusedMessage(refused));
+        }
+        EXPECT_EQ(dialog().disableKeysText(), "q");
+        EXPECT_FALSE(dialog().checked(CheckBox::Check2));
+        EXPECT_EQ(running.disableKeys, "q");
+        EXPECT_FALSE(running.disableOtherKeys);
+        EXPECT_EQ(stored(Scope::PerUser, "Zavora", "Trigger"), "2");
+        EXPECT_FALSE(dialog().applyEnabled());
+    }
+    EXPECT_NE(boxes.shown().front().text.find("\"Disable Zavora on these keys\" could not be changed"),
+              std::string::npos);
 }
 
 TEST_F(OptionsSave, ALanguageListWithNoRowsWritesAnEmptyOrder) {
@@ -273,17 +277,23 @@ TEST_F(OptionsSave, ALanguageListWithNoRowsWritesAnEmptyOrder) {
     EXPECT_EQ(languages(), "");
 }
 
+// Cancel and the close box, which is Cancel, write nothing and change nothing running.
 TEST_F(OptionsSave, CancelAfterEditsWritesNothing) {
-    dialog().menu_options_Click();
-    const StoredValues before = snapshot();
-    dialog().Label_Click(CheckLabel::Label14);
-    EXPECT_TRUE(dialog().checked(CheckBox::Check2));
-    dialog().Combo1_Click(12);
-    page().rowChecked(0, false);
-    dialog().cmd_Click(options::kCancelButton);
-    EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(running.trigger, 0);
-    EXPECT_FALSE(running.disableOtherKeys);
+    for (const bool closeBox : {false, true}) {
+        dialog().menu_options_Click();
+        const StoredValues before = snapshot();
+        dialog().Label_Click(CheckLabel::Label14);
+        EXPECT_TRUE(dialog().checked(CheckBox::Check2));
+        dialog().Combo1_Click(12);
+        page().rowChecked(0, false);
+        host.calls.clear();
+        closeBox ? dialog().closeBoxClicked() : dialog().cmd_Click(options::kCancelButton);
+        EXPECT_EQ(snapshot(), before);
+        EXPECT_FALSE(dialog().isOpen());
+        EXPECT_THAT(host.calls, ElementsAre("closeOptions"));
+        EXPECT_EQ(running.trigger, 0);
+        EXPECT_FALSE(running.disableOtherKeys);
+    }
 }
 
 }  // namespace

@@ -23,15 +23,15 @@ namespace kz::options_test {
 using options::LanguageRow;
 using platform::Scope;
 
-// data.dat with five languages whose names are not part of one another, and the shipped
-// order: three enabled, one disabled; "Polish" exists but is in no order.
+// data.dat with five languages, and the shipped order: three enabled, one disabled;
+// "Polish" exists but is in no order.
 inline constexpr std::string_view kDataDat =
-    "French {e 00E900E8;;a 00E0}\r\n"
-    "German {a 00E4;;o 00F6}\r\n"
-    "Spanish {n 00F1}\r\n"
-    "Czech {c 010D}\r\n"
-    "Polish {l 0142}\r\n"
-    "Hollow { }\r\n";
+    "French{e 00E900E8;;a 00E0}\r\n"
+    "German{a 00E4;;o 00F6}\r\n"
+    "Spanish{n 00F1}\r\n"
+    "Czech{c 010D}\r\n"
+    "Polish{l 0142}\r\n"
+    "Hollow{ }\r\n";
 inline constexpr std::string_view kOrderDat = "French;German;!Spanish;Czech";
 
 // Every value of the program's keys, to tell what a step wrote.
@@ -51,6 +51,7 @@ public:
     void savePopupState() override { calls.push_back("savePopupState"); }
     void makePopupTopmost() override { calls.push_back("makePopupTopmost"); }
     void closeOptions() override { calls.push_back("closeOptions"); }
+    bool programEnding() const override { return ending; }
     void rebuildKeyTable() override {
         calls.push_back("rebuildKeyTable");
         storeAtRebuild = snapshot_();
@@ -62,6 +63,7 @@ public:
     void showHelp(std::string_view topic) override { calls.push_back("help " + std::string(topic)); }
 
     bool optionsOpen = false;
+    bool ending = false;
     std::vector<std::string> calls;
     std::optional<StoredValues> storeAtRebuild;
     std::optional<StoredValues> storeAtClear;

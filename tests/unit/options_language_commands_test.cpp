@@ -1,5 +1,6 @@
 // Row clicks, check boxes, Delete Language, Restore Default Settings, and the Add and
 // Edit flows around the language editor.
+#include "options/options_texts.h"
 #include "options_fixture.h"
 
 namespace kz::options_test {
@@ -18,33 +19,46 @@ protected:
     }
 };
 
-TEST_F(LanguageCommands, RowClickEnablesEditForOneRowAndDeleteOnlyForAUserLanguage) {
-    clickRow(1);
-    EXPECT_TRUE(page().editEnabled());
-    EXPECT_FALSE(page().deleteEnabled());
-    clickRow(4);
-    EXPECT_TRUE(page().editEnabled());
-    EXPECT_TRUE(page().deleteEnabled());
-    ctrlClickRow(5);
-    EXPECT_FALSE(page().editEnabled());
-    EXPECT_FALSE(page().deleteEnabled());
-}
-
-TEST_F(LanguageCommands, TogglingACheckBoxSelectsThatRowAloneAndEnablesApply) {
-    clickRow(0);
-    ctrlClickRow(1);
-    page().rowChecked(2, true);
+// Edit is enabled for exactly one selected row, Delete only when that row is a user
+// language. Ticking a box selects its row alone, so it applies the rule as a click does.
+TEST_F(LanguageCommands, EditAndDeleteFollowClicksAndTicks) {
+    struct Step { std::function<void()> act; bool edit; bool remove; };
+    const Step steps[] = {
+        {[&] { clickRow(1); }, true, false},
+        {[&] { clickRow(4); }, true, true},
+        {[&] { ctrlClickRow(5); }, false, false},
+        {[&] { page().rowChecked(0, false); }, true, false},  // several rows, then a tick
+        {[&] { clickRow(4); }, true, true},
+        {[&] { page().rowChecked(2, true); }, true, false},   // from a user row to a shipped one
+        {[&] { page().rowChecked(5, false); }, true, true},
+    };
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        steps[i].act();
+        EXPECT_EQ(page().editEnabled(), steps[i].edit) << "step " << i;
+        EXPECT_EQ(page().deleteEnabled(), steps[i].remove) << "step " << i;
+    }
     EXPECT_TRUE(dialog().applyEnabled());
-    EXPECT_THAT(rowSummary(), ElementsAre("French", "German", "Spanish*", "Czech",
-                                          "Klingon(user)", "Vulcan(user)"));
-    EXPECT_EQ(page().selectedRow(), 2u);
+    EXPECT_THAT(rowSummary(), ElementsAre("!French", "German", "Spanish", "Czech",
+                                          "Klingon(user)", "!Vulcan(user)*"));
 }
 
-TEST_F(LanguageCommands, DeleteAsksAboutTheSelectedRowAndNoChangesNothing) {
+TEST_F(LanguageCommands, DeleteNeverTouchesAShippedLanguage) {
+    addUserLanguage("French", "e 00EA");  // the user's changes to a shipped language
     clickRow(4);
-    const StoredValues before = snapshot();
-    boxes.queueAnswer(false);
+    page().rowChecked(0, true);
+    boxes.queueAnswer(true);
     page().cmd_deletelanguage_Click();
+    EXPECT_TRUE(boxes.shown().empty());
+    EXPECT_EQ(userLanguage("French"), "e 00EA");
+    EXPECT_EQ(page().rows().size(), 6u);
+}
+
+TEST_F(LanguageCommands, DeleteAsksFirstThenRemovesTheUserLanguageAtOnce) {
+    setLanguages("Czech;Klingon;Vulcan");
+    dialog().menu_options_Click();
+    clickRow(1);
+    const StoredValues before = snapshot();
+    page().cmd_deletelanguage_Click();  // no answer queued: "No"
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].kind, Kind::Question);
     EXPECT_EQ(boxes.shown()[0].title, "Kelvra Zavora");
@@ -52,15 +66,9 @@ TEST_F(LanguageCommands, DeleteAsksAboutTheSelectedRowAndNoChangesNothing) {
     EXPECT_EQ(boxes.shown()[0].owner, view.dialogWindow());
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(page().rows().size(), 6u);
-}
 
-TEST_F(LanguageCommands, DeleteRemovesTheUserLanguageAtOnceAndSelectsTheRowAbove) {
-    setLanguages("Czech;Klingon;Vulcan");
-    dialog().menu_options_Click();
-    clickRow(1);
     boxes.queueAnswer(true);
     page().cmd_deletelanguage_Click();
-
     EXPECT_FALSE(userLanguage("Klingon").has_value());
     EXPECT_EQ(userLanguage("Vulcan"), "v 0176");
     EXPECT_EQ(languages(), "Czech;Klingon;Vulcan") << "the order is written by OK or Apply only";
@@ -97,6 +105,30 @@ TEST_F(LanguageCommands, DeletingTheLastRowLeavesNothingSelected) {
     boxes.queueAnswer(true);
     page().cmd_deletelanguage_Click();  // nothing left to ask about
     EXPECT_EQ(boxes.shown().size(), 1u);
+}
+
+TEST_F(LanguageCommands, ARefusedDeletionOrResetIsReportedAndTheRowsShowWhatIsStored) {
+    addUserLanguage("French", "e 00EA");
+    registry.setWritable(Scope::MachineWide, false);
+    clickRow(4);
+    boxes.queueAnswer(true);
+    page().cmd_deletelanguage_Click();
+    ASSERT_EQ(boxes.shown().size(), 2u);
+    EXPECT_EQ(boxes.shown()[1].kind, Kind::Information);
+    EXPECT_NE(boxes.shown()[1].text.find("\"Klingon\" could not be deleted"), std::string::npos);
+    EXPECT_EQ(userLanguage("Klingon"), "k 0138");
+    EXPECT_EQ(rowSummary()[4], "Klingon(user)*");
+    EXPECT_TRUE(page().deleteEnabled());
+
+    boxes.queueAnswer(true);
+    page().cmd_resetdefault_Click();
+    ASSERT_EQ(boxes.shown().size(), 4u);
+    EXPECT_EQ(boxes.shown()[3].text, options::ResetRefusedMessage({"French"}));
+    EXPECT_NE(boxes.shown()[3].text.find("\"French\" could not be removed"), std::string::npos);
+    EXPECT_EQ(userLanguage("French"), "e 00EA");
+    EXPECT_EQ(languages(), ";French;German;!Spanish;Czech;!Klingon;!Vulcan;");
+    EXPECT_THAT(rowSummary(), ElementsAre("French*", "German", "!Spanish", "Czech",
+                                          "!Klingon(user)", "!Vulcan(user)"));
 }
 
 TEST_F(LanguageCommands, RestoreDefaultsAsksFirstAndWritesOnlyOnYes) {
@@ -143,18 +175,37 @@ TEST_F(LanguageCommands, AddWithoutPendingEditsWritesNothingBeforeTheRebuild) {
     EXPECT_EQ(languages(), languagesBefore);
     EXPECT_THAT(host.calls, ::testing::Not(::testing::Contains("rebuildKeyTable")));
     EXPECT_EQ(rowSummary().back(), "Romulan(user)*");
-}
 
-TEST_F(LanguageCommands, AddingANameThatExistsInAnotherCaseSelectsTheExistingRow) {
+    // A name that exists in another case selects the existing row; no row is added.
     editor.nameToSave = "GERMAN";
     page().cmd_addlanguage_Click();
-    EXPECT_EQ(page().rows().size(), 6u);
+    EXPECT_EQ(page().rows().size(), 7u);
     EXPECT_EQ(rowSummary()[1], "German*");
     EXPECT_EQ(page().selectedRow(), 1u);
     EXPECT_FALSE(page().rows()[0].selected);
 }
 
-TEST_F(LanguageCommands, EditLoadsTheSelectedLanguageAndCancelKeepsTheRow) {
+// The editor's loop also ends when the program closes under it; the list's pending edits
+// were never confirmed then.
+TEST_F(LanguageCommands, NothingIsWrittenWhenTheDialogOrTheProgramEndsUnderTheEditor) {
+    const std::function<void()> endings[] = {
+        [&] { host.ending = true; },  // "/close", a newer instance, Exit in the tray menu
+        [&] { dialog().closeDialog(); },
+    };
+    for (const auto& ending : endings) {
+        dialog().menu_options_Click();
+        host.ending = false;
+        page().rowChecked(1, false);
+        const StoredValues before = snapshot();
+        host.calls.clear();
+        editor.whileOpen = ending;
+        page().cmd_addlanguage_Click();
+        EXPECT_EQ(snapshot(), before);
+        EXPECT_THAT(host.calls, ::testing::Not(::testing::Contains("rebuildKeyTable")));
+    }
+}
+
+TEST_F(LanguageCommands, EditLoadsTheSelectedLanguageAndSelectsItUnderItsSavedName) {
     clickRow(3);
     view.calls.clear();
     page().cmd_editlanguage_Click();  // the editor saves nothing
@@ -163,9 +214,7 @@ TEST_F(LanguageCommands, EditLoadsTheSelectedLanguageAndCancelKeepsTheRow) {
     EXPECT_FALSE(page().rows()[0].selected);
     // No visible rows reported: the first row and the last row are taken.
     EXPECT_THAT(view.calls, ElementsAre("focus", "visible 0", "visible 5", "visible 3"));
-}
 
-TEST_F(LanguageCommands, EditOfAUserLanguageThatRenamesItSelectsTheNewName) {
     clickRow(5);
     editor.nameToSave = "Vulcan Classic";
     page().cmd_editlanguage_Click();

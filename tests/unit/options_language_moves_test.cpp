@@ -10,7 +10,7 @@ using options::MoveSelectedRows;
 using ::testing::ElementsAre;
 
 // Rows "1" to "5"; `selected` lists the 1-based rows that are selected.
-std::vector<LanguageRow> FiveRows(std::initializer_list<int> selected) {
+std::vector<LanguageRow> FiveRows(const std::vector<int>& selected) {
     std::vector<LanguageRow> rows;
     for (int i = 1; i <= 5; ++i) rows.push_back({.text = std::to_string(i)});
     for (int s : selected) rows[static_cast<std::size_t>(s - 1)].selected = true;
@@ -23,44 +23,31 @@ std::string Order(const std::vector<LanguageRow>& rows) {
     return out;
 }
 
-std::string Moved(std::initializer_list<int> selected, MoveCommand command, int presses = 1) {
+std::string Moved(const std::vector<int>& selected, MoveCommand command, int presses) {
     std::vector<LanguageRow> rows = FiveRows(selected);
     for (int i = 0; i < presses; ++i) MoveSelectedRows(rows, command, nullptr);
     return Order(rows);
 }
 
-TEST(LanguageMoves, BlocksMoveUpAsABlockAndStopAtTheTop) {
-    EXPECT_EQ(Moved({2, 3}, MoveCommand::Up), "2*3*145");
-    EXPECT_EQ(Moved({2, 3}, MoveCommand::Up, 2), "2*3*145");
-    EXPECT_EQ(Moved({1, 3}, MoveCommand::Up), "1*3*245");
-    EXPECT_EQ(Moved({2, 4}, MoveCommand::Up), "2*14*35");
-    EXPECT_EQ(Moved({5}, MoveCommand::Up, 4), "5*1234");
-}
-
-TEST(LanguageMoves, BlocksMoveDownAsABlockAndStopAtTheBottom) {
-    EXPECT_EQ(Moved({3, 4}, MoveCommand::Down), "1253*4*");
-    EXPECT_EQ(Moved({3, 4}, MoveCommand::Down, 3), "1253*4*");
-    EXPECT_EQ(Moved({2, 4}, MoveCommand::Down), "132*54*");
-    EXPECT_EQ(Moved({1, 5}, MoveCommand::Down), "21*345*");
-}
-
-TEST(LanguageMoves, MoveToTopGathersTheSelectedRowsInTheirOrder) {
-    EXPECT_EQ(Moved({3, 5}, MoveCommand::Top), "3*5*124");
-    EXPECT_EQ(Moved({1, 4}, MoveCommand::Top), "1*4*235");
-    EXPECT_EQ(Moved({1, 2, 3, 4, 5}, MoveCommand::Top), "1*2*3*4*5*");
-}
-
-TEST(LanguageMoves, MoveToBottomGathersTheSelectedRowsInTheirOrder) {
-    EXPECT_EQ(Moved({1, 4}, MoveCommand::Bottom), "2351*4*");
-    // A selected last row stays last and the others gather above it.
-    EXPECT_EQ(Moved({1, 5}, MoveCommand::Bottom), "2341*5*");
-    EXPECT_EQ(Moved({2, 3}, MoveCommand::Bottom), "1452*3*");
-}
-
-TEST(LanguageMoves, NothingSelectedOrNoRowsMovesNothing) {
-    for (const MoveCommand command :
-         {MoveCommand::Up, MoveCommand::Down, MoveCommand::Top, MoveCommand::Bottom}) {
-        EXPECT_EQ(Moved({}, command), "12345");
+// A block of selected rows moves up or down by one, keeping its inner order, and stops at
+// the end; Move to Top and Move to Bottom gather the selected rows there in their order.
+TEST(LanguageMoves, SelectedRowsMoveAsBlocks) {
+    using enum MoveCommand;
+    struct Case { std::vector<int> selected; MoveCommand command; int presses; const char* order; };
+    const Case cases[] = {
+        {{2, 3}, Up, 1, "2*3*145"},   {{2, 3}, Up, 2, "2*3*145"},      {{1, 3}, Up, 1, "1*3*245"},
+        {{2, 4}, Up, 1, "2*14*35"},   {{5}, Up, 4, "5*1234"},          {{3, 4}, Down, 1, "1253*4*"},
+        {{3, 4}, Down, 3, "1253*4*"}, {{2, 4}, Down, 1, "132*54*"},    {{1, 5}, Down, 1, "21*345*"},
+        {{3, 5}, Top, 1, "3*5*124"},  {{1, 4}, Top, 1, "1*4*235"},     {{1, 2, 3, 4, 5}, Top, 1, "1*2*3*4*5*"},
+        {{1, 4}, Bottom, 1, "2351*4*"}, {{1, 5}, Bottom, 1, "2341*5*"}, {{2, 3}, Bottom, 1, "1452*3*"},
+        {{}, Up, 1, "12345"},         {{}, Down, 1, "12345"},          {{}, Top, 1, "12345"},
+        {{}, Bottom, 1, "12345"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Moved(c.selected, c.command, c.presses), c.order)
+            << "command " << static_cast<int>(c.command) << " x" << c.presses;
+    }
+    for (const MoveCommand command : {Up, Down, Top, Bottom}) {
         std::vector<LanguageRow> none;
         MoveSelectedRows(none, command, nullptr);
         EXPECT_TRUE(none.empty());

@@ -42,6 +42,12 @@ struct RemoteBlock {
     void put(const Record& record) {
         WriteProcessMemory(process, base, &record, sizeof record, nullptr);
     }
+    template <typename Record>
+    Record get() const {
+        Record record{};
+        ReadProcessMemory(process, base, &record, sizeof record, nullptr);
+        return record;
+    }
     std::wstring text() const {
         wchar_t buffer[kTextChars] = {};
         ReadProcessMemory(process, textBuffer(), buffer, sizeof buffer - sizeof(wchar_t), nullptr);
@@ -69,6 +75,16 @@ std::wstring ColumnText(HWND list, RemoteBlock& block, int column) {
     block.put(record);
     SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(block.base));
     return block.text();
+}
+
+// The row's whole rectangle in screen coordinates.
+RECT ItemRect(HWND list, RemoteBlock& block, int row) {
+    RECT rect{LVIR_BOUNDS, 0, 0, 0};
+    block.put(rect);
+    SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(block.base));
+    rect = block.get<RECT>();
+    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 }  // namespace
@@ -103,6 +119,10 @@ void ReadListView(const Args& args, Json& out) {
         out.field("checked", ((state & LVIS_STATEIMAGEMASK) >> 12) == 2);
         out.field("selected", (state & LVIS_SELECTED) != 0);
         out.field("focused", (state & LVIS_FOCUSED) != 0);
+        const RECT rect = ItemRect(list, block, r);
+        out.key("rect").beginArray();
+        for (const LONG side : {rect.left, rect.top, rect.right, rect.bottom}) out.value(static_cast<long long>(side));
+        out.endArray();
         out.endObject();
     }
     out.endArray();

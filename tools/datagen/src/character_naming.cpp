@@ -17,7 +17,8 @@ bool consumePrefix(std::string_view& text, std::string_view prefix) {
 
 std::string letterName(std::string_view name) {
     if (consumePrefix(name, "LATIN SMALL LIGATURE ")) return std::string(name) + " ligature";
-    if (consumePrefix(name, "LATIN SMALL LETTER ") || consumePrefix(name, "LATIN LETTER ")) {
+    if (consumePrefix(name, "LATIN SMALL LETTER ") || consumePrefix(name, "LATIN CAPITAL LETTER ") ||
+        consumePrefix(name, "LATIN LETTER ")) {
         if (name == "AE") return "ae ligature";  // named a letter, but read as a ligature
         return std::string(name);
     }

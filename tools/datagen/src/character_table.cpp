@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "character_naming.h"
+#include "key_assignment.h"
 #include "utf8.h"
 
 namespace datagen {
@@ -66,8 +67,10 @@ Draft draftFor(char32_t code, const std::map<char32_t, SymbolKind>& kinds, const
         draft.typeName = symbolType(kind->second);
         return draft;
     }
-    const CharInfo* info = ucd.find(code);
-    if (info->upper != 0 && info->upper <= 0xFFFF) draft.record.upper = info->upper;
+    const char32_t upper = upperPartner(code, ucd);
+    if (upper != 0 && upper <= 0xFFFF) draft.record.upper = upper;
+    // The i that stands for İ is listed and searched as the letter it is there for.
+    if (upper != 0 && upper != ucd.find(code)->upper) draft.record.name = readableName(upper, ucd);
     draft.typeName = markType(draft.record.name);
     if (draft.typeName.empty()) draft.typeName = kSpecialLetters;
     return draft;

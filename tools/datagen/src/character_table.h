@@ -28,8 +28,9 @@ struct CharacterTable {
 // Types: the marks in a fixed order of familiarity (acute, grave, circumflex, ...), then any
 // further marks alphabetically, then letters without a mark, currency, punctuation,
 // mathematical and other symbols. Only types that hold a character are listed.
-// A letter's upper-case partner is its simple Unicode upper-case mapping; symbols get none,
-// so Shift never turns µ or π into a Greek capital.
+// A letter's upper-case partner is its simple Unicode upper-case mapping (the i that stands
+// for İ excepted, see key_assignment.h); symbols get none, so Shift never turns µ or π into
+// a Greek capital.
 CharacterTable buildCharacterTable(const std::vector<Language>& languages, const Ucd& ucd);
 
 }  // namespace datagen

@@ -29,6 +29,11 @@ std::vector<char32_t> parseSet(const std::optional<std::string>& set) {
     return set ? parseUnicodeSet(decodeUtf8(*set)).chars : std::vector<char32_t>{};
 }
 
+// Letters a language writes in its own words although CLDR lists them only among its auxiliary
+// letters. Turkish marks a long vowel, or the soft consonant before it, with a circumflex
+// (kâr, millî, mahkûm); in its long auxiliary set they would never be offered.
+const std::map<std::string, std::u32string> kOwnAuxiliaryLetters{{"tr", U"\u00E2\u00EE\u00FB"}};
+
 // The main set's single characters, then the characters of its multi-character strings:
 // Uzbek writes its letters with the turned comma only inside {oʻ} and {gʻ}, yet the turned
 // comma is what a user must type. Combining marks in strings are dropped by the builder.
@@ -62,8 +67,11 @@ CollectedLanguages collectLanguages(const std::string& cldrMainDir, const Ucd& u
         try {
             const Exemplars exemplars = readExemplars(readWholeFile(path.string()));
             if (!exemplars.main) continue;
-            const ExemplarChars chars{parseMainSet(*exemplars.main), parseSet(exemplars.auxiliary),
-                                      parseSet(exemplars.punctuation)};
+            ExemplarChars chars{parseMainSet(*exemplars.main), parseSet(exemplars.auxiliary),
+                                parseSet(exemplars.punctuation)};
+            if (const auto own = kOwnAuxiliaryLetters.find(code); own != kOwnAuxiliaryLetters.end())
+                for (const char32_t c : own->second)
+                    if (std::find(chars.main.begin(), chars.main.end(), c) == chars.main.end()) chars.main.push_back(c);
             if (!isLatinScript(chars.main, ucd)) continue;
             const auto englishName = englishNames.find(code);
             if (englishName == englishNames.end()) {
@@ -74,6 +82,7 @@ CollectedLanguages collectLanguages(const std::string& cldrMainDir, const Ucd& u
             if (taken.contains(toLowerAscii(name))) continue;
             if (auto language = builder.build(name, chars)) {
                 taken.insert(toLowerAscii(name));
+                language->locale = path.stem().string();
                 result.languages.push_back(std::move(*language));
             }
         } catch (const std::exception& e) {

@@ -85,6 +85,16 @@ char32_t offeredForm(char32_t code, const Ucd& ucd) {
     return code;
 }
 
+bool typedByKeyboard(char32_t original, char32_t offered) {
+    return offered < 0x80 && original != kCapitalIWithDotAbove;
+}
+
+char32_t upperPartner(char32_t offered, const Ucd& ucd) {
+    if (offered == U'i') return kCapitalIWithDotAbove;
+    const CharInfo* info = ucd.find(offered);
+    return info == nullptr ? 0 : info->upper;
+}
+
 std::optional<char> keyFor(char32_t code, const Ucd& ucd) {
     if (const auto key = asciiLetter(code)) return key;
     if (const auto key = readAs(code)) return key;

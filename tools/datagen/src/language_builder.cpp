@@ -37,7 +37,7 @@ std::vector<LanguageBuilder::Offer> LanguageBuilder::offersOf(const std::string&
     for (const char32_t original : chars) {
         if (!ucd_.isLetter(original)) continue;  // combining marks, digits, stray symbols
         const char32_t code = offeredForm(original, ucd_);
-        if (code < 0x80) continue;  // the keyboard types it already
+        if (typedByKeyboard(original, code)) continue;
         if (code > 0xFFFF) {
             skipped_.push_back(name + ": " + describeCode(code) + " lies beyond the BMP");
             continue;
@@ -54,7 +54,7 @@ std::vector<LanguageBuilder::Offer> LanguageBuilder::offersOf(const std::string&
 }
 
 std::optional<Language> LanguageBuilder::build(const std::string& name, const ExemplarChars& exemplars) {
-    Language language{name, {}};
+    Language language{name, {}, {}};
     for (const auto& offer : offersOf(name, exemplars.main)) append(language, offer.key, offer.code);
 
     std::vector<Offer> extra;
@@ -62,7 +62,8 @@ std::optional<Language> LanguageBuilder::build(const std::string& name, const Ex
         if (!language.offers(offer.code)) extra.push_back(offer);
     if (extra.size() <= kLargestAuxiliarySet) {
         for (const auto& offer : extra)
-            if (language.keys[offer.key].size() < kVisibleRows) append(language, offer.key, offer.code);
+            if (offer.code != kARingAbove && language.keys[offer.key].size() < kVisibleRows)
+                append(language, offer.key, offer.code);
     }
 
     std::erase_if(language.keys, [](const auto& key) { return key.second.empty(); });
@@ -75,7 +76,7 @@ std::optional<Language> LanguageBuilder::build(const std::string& name, const Ex
 }
 
 Language LanguageBuilder::fromSymbolSet(const SymbolSet& set) {
-    Language language{set.name, {}};
+    Language language{set.name, {}, {}};
     for (const auto& entry : set.entries)
         for (const char key : entry.keys) {
             if (!isUsableKey(key)) throw std::logic_error(set.name + ": unusable key");

@@ -22,6 +22,9 @@ inline constexpr std::size_t kVisibleRows = 9;
 // CLDR's auxiliary sets are mostly the same few dozen loan-word letters in every language;
 // only a short set says something about the language itself.
 inline constexpr std::size_t kLargestAuxiliarySet = 12;
+// CLDR adds å to the auxiliary letters of languages that meet it only in Nordic names and
+// the ångström unit (Irish, Serbian); it is offered only where the main set holds it.
+inline constexpr char32_t kARingAbove = 0x00E5;
 
 // True when at least 80 % of the letters of the main exemplar set are Latin letters.
 bool isLatinScript(const std::vector<char32_t>& mainSet, const Ucd& ucd);
@@ -31,7 +34,7 @@ public:
     explicit LanguageBuilder(const Ucd& ucd) : ucd_(ucd) {}
 
     // Offers every BMP letter beyond a-z of the main set under its key, in exemplar order;
-    // then a short auxiliary set within the row limit; then the inverted ¡ and ¿ when the
+    // then a short auxiliary set (without å) within the row limit; then the inverted ¡ and ¿ when the
     // language's punctuation uses them. Characters without a sensible key are noted in
     // skipped() and left out. Nullopt when no letter beyond a-z remains.
     std::optional<Language> build(const std::string& name, const ExemplarChars& exemplars);

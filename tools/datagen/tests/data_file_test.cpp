@@ -8,7 +8,7 @@ namespace datagen {
 namespace {
 
 Language language(std::string name, std::map<char, std::vector<char32_t>> keys = {{'e', {0x00E9}}}) {
-    return Language{std::move(name), std::move(keys)};
+    return Language{std::move(name), std::move(keys), {}};
 }
 
 std::vector<std::string> namesOf(const std::vector<Language>& languages) {
