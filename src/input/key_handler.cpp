@@ -1,6 +1,7 @@
 #include "input/key_handler.h"
 
 #include <string_view>
+#include <utility>
 
 #include "keys/menu_mask.h"
 #include "input/trigger_keys.h"
@@ -76,14 +77,20 @@ bool KeyHandler::handle(const platform::KeyEvent& event) noexcept {
     if (event.extraInfo == kMenuMaskTag || links_.optionsOpen || event.vk == platform::kPacketKey) {
         return false;
     }
-    swallow_ = false;
-    maskSent_ = false;
+    // The keys the handler sends itself (the trigger's release before a character is
+    // typed) come back through it while it is still deciding, when the popup lets pending
+    // events run: that inner answer must not become the outer event's.
+    const bool outerSwallow = std::exchange(swallow_, false);
+    const bool outerMaskSent = std::exchange(maskSent_, false);
     try {
         decide(event);
     } catch (...) {
         // A failing step leaves the answer as it stood; typing goes on.
     }
-    return swallow_;
+    const bool answer = swallow_;
+    swallow_ = outerSwallow;
+    maskSent_ = outerMaskSent;
+    return answer;
 }
 
 void KeyHandler::settingsSaved() {
