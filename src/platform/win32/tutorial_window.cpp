@@ -211,8 +211,26 @@ void TutorialWindow::layout(int dpi) {
     Controls& c = *controls_;
     for (ControlLayout* part : {&c.title, &c.number, &c.body, &c.typed, &c.buttons}) part->apply(dpi);
     SetIcons(window_, instance_, dpi);
+    fitInstruction();
     placeMessage();
     InvalidateRect(window_, nullptr, TRUE);
+}
+
+// The instruction's label is as tall as its text, so that it does not cover the key
+// picture drawn below a short instruction.
+void TutorialWindow::fitInstruction() {
+    HWND label = controls_->instruction;
+    const std::wstring text = Widen(page_.instruction);
+    const RECT box = PixelsOf(kInstructionBox, dpi_);
+    RECT needed{0, 0, box.right - box.left, 0};
+    {
+        WindowDc screen(nullptr);
+        SelectionGuard font(screen.get(), controls_->body.font(dpi_));
+        DrawTextW(screen.get(), text.c_str(), static_cast<int>(text.size()), &needed,
+                  DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    }
+    SetWindowPos(label, nullptr, 0, 0, box.right - box.left,
+                 std::min<int>(needed.bottom, box.bottom - box.top), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TutorialWindow::placeMessage() {
@@ -255,6 +273,7 @@ void TutorialWindow::show(const TutorialPage& page) {
     setText(c.typedLine, typed, !typed.empty());
     ShowWindow(c.closeButton, page.doneButtons ? SW_SHOWNA : SW_HIDE);
     ShowWindow(c.againButton, page.doneButtons ? SW_SHOWNA : SW_HIDE);
+    fitInstruction();
     placeMessage();
     InvalidateRect(window_, nullptr, TRUE);  // the key picture and the popup's frame
     // The application the learner practises in may have come up over the window. While the

@@ -39,6 +39,7 @@ private:
     void activate();
     void destroyWindow();
     void layout(int dpi);
+    void fitInstruction();
     void placeMessage();
     void paint();
     RECT frameInClient() const;
