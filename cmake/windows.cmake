@@ -18,3 +18,32 @@ foreach(f ${DATA_FILES})
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/data/${f} $<TARGET_FILE_DIR:zavora>/${f})
 endforeach()
 include(${CMAKE_SOURCE_DIR}/cmake/help.cmake)
+
+# The setup program, made with NSIS when makensis is there (Debian: package nsis). It
+# takes the program as built, with the version of project() and the publisher.
+set(ZAVORA_PUBLISHER "Kelvra")
+find_program(MAKENSIS makensis)
+if(MAKENSIS)
+  set(SETUP_EXE ${CMAKE_BINARY_DIR}/kelvra-zavora-setup.exe)
+  set(SETUP_SCRIPT ${CMAKE_SOURCE_DIR}/installer/kelvra-zavora.nsi)
+  list(TRANSFORM DATA_FILES PREPEND ${CMAKE_SOURCE_DIR}/data/ OUTPUT_VARIABLE SETUP_DATA)
+  # The help file goes in when this build makes it (beside zavora.exe, before the setup).
+  set(SETUP_HELP)
+  if(TARGET zavora_help)
+    set(SETUP_HELP ${HELP_FILE})
+  endif()
+  add_custom_command(OUTPUT ${SETUP_EXE}
+    COMMAND ${MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DPUBLISHER=${ZAVORA_PUBLISHER}
+            -DPROGRAM_DIR=$<TARGET_FILE_DIR:zavora> -DSOURCE_DIR=${CMAKE_SOURCE_DIR}
+            -DOUTFILE=${SETUP_EXE} ${SETUP_SCRIPT}
+    DEPENDS zavora ${SETUP_DATA} ${SETUP_HELP} ${SETUP_SCRIPT} ${CMAKE_SOURCE_DIR}/resources/setup.ico
+            ${CMAKE_SOURCE_DIR}/resources/zavora.ico
+    COMMENT "Making the setup program kelvra-zavora-setup.exe"
+    VERBATIM)
+  add_custom_target(setup ALL DEPENDS ${SETUP_EXE})
+  if(TARGET zavora_help)
+    add_dependencies(setup zavora_help)
+  endif()
+else()
+  message(STATUS "makensis not found: no setup program")
+endif()

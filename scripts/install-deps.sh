@@ -13,6 +13,8 @@ PACKAGES=(
   libxcursor1 libxi6 libxinerama1 libxcomposite1 libxfixes3 libxxf86vm1 libgnutls30 libdbus-1-3
   # End-to-end tests: virtual X server, keys and mouse, screenshots
   xvfb xdotool x11-utils imagemagick python3 python3-xlib python3-pytest
+  # Setup program
+  nsis
   # Data generator
   unicode-data unicode-cldr-core
   # Help file: the compiler (chmcmd), and 7z, which reads it back for the test command

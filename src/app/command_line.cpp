@@ -32,6 +32,7 @@ StartupSwitches ReadSwitches(std::string_view commandLine) {
     s.closeAll = line == "/close";
     s.tutorial = line == "/tutorial";
     s.options = line == "/options";
+    s.grantUsers = line == "/grantusers";
     return s;
 }
 

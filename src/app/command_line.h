@@ -16,6 +16,7 @@ struct StartupSwitches {
     bool closeAll = false;          // is "/close": the closing instance
     bool tutorial = false;          // is "/tutorial"
     bool options = false;           // is "/options"
+    bool grantUsers = false;        // is "/grantusers": the installer's elevated step, then end
 };
 
 StartupSwitches ReadSwitches(std::string_view commandLine);

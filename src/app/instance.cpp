@@ -1,6 +1,7 @@
 #include "app/instance.h"
 
 #include "app/names.h"
+#include "firstrun/installer_languages.h"
 #include "settings/startup_load.h"
 
 namespace kz::app {
@@ -90,6 +91,7 @@ bool Instance::runEarlySwitches() {
 
 void Instance::interceptionStartup() {
     window_->setCaption(kCaptionOptions);
+    firstrun::AdoptInstallerLanguages(s_.store);  // before the languages are read
     LoadSteps steps(steps_, s_.process);
     StartupLoad(s_.store, running_, steps);
     if (s_.process.ended()) return;

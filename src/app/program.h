@@ -75,6 +75,7 @@ public:
     void unloadOtherForms() override;
     // The tray's "Tutorial" and "/tutorial" at start-up.
     void showTutorial() override;
+    void showSetup() override { links_.windows.showLanguagePicker(); }
 
     // What the program holds, for the simulated desktop's tests.
     CharacterTable& characters() { return characters_; }

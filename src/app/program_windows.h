@@ -65,6 +65,9 @@ public:
     virtual void showTutorial(const TutorialHost& host) = 0;
     // Every window other than the main window and the popup goes (the exit sequence).
     virtual void unloadOtherWindows() = 0;
+    // "/setup": the first-run language picker, the process's only window; the process
+    // ends when it closes.
+    virtual void showLanguagePicker() = 0;
 };
 
 }  // namespace kz::app

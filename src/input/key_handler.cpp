@@ -77,20 +77,17 @@ bool KeyHandler::handle(const platform::KeyEvent& event) noexcept {
     if (event.extraInfo == kMenuMaskTag || links_.optionsOpen || event.vk == platform::kPacketKey) {
         return false;
     }
-    // The keys the handler sends itself (the trigger's release before a character is
-    // typed) come back through it while it is still deciding, when the popup lets pending
-    // events run: that inner answer must not become the outer event's.
-    const bool outerSwallow = std::exchange(swallow_, false);
-    const bool outerMaskSent = std::exchange(maskSent_, false);
+    // Opening the popup lets waiting messages run, which may hand us the next events
+    // before this one is answered: each event keeps its own answer.
+    const bool outerAnswer = swallow_;
+    swallow_ = false;
+    maskSent_ = false;
     try {
         decide(event);
     } catch (...) {
         // A failing step leaves the answer as it stood; typing goes on.
     }
-    const bool answer = swallow_;
-    swallow_ = outerSwallow;
-    maskSent_ = outerMaskSent;
-    return answer;
+    return std::exchange(swallow_, outerAnswer);
 }
 
 void KeyHandler::settingsSaved() {

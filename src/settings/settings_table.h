@@ -36,6 +36,10 @@ inline constexpr Setting kDisplayUnicodeSymbol{kMainSection, "DisplayUnicodeSymb
 // The language list's default is built by the language set from the data files, so the
 // caller supplies it; the definition carries none.
 inline constexpr Setting kLanguages{kMainSection, "Languages", Scope::PerUser, ""};
+// The language order chosen during installation, kept for every user of the machine: the
+// installer may run in another account than the user who installs (see firstrun/
+// installer_languages.h).
+inline constexpr Setting kSetupLanguages{kMainSection, "SetupLanguages", Scope::MachineWide, ""};
 inline constexpr Setting kOptionSel{kAllCharactersSection, "OptionSel", Scope::PerUser, "0"};
 inline constexpr Setting kList1Sel{kAllCharactersSection, "List1Sel", Scope::PerUser, "0"};
 inline constexpr Setting kList2Sel{kAllCharactersSection, "List2Sel", Scope::PerUser, "0"};

@@ -22,9 +22,9 @@ from harness.xserver import XServer
 from harness.zavora import Zavora
 
 REPO = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
-TOOL_PROGRAMS = ("probe.exe", "target.exe")
+TOOL_PROGRAMS = ("probe.exe", "target.exe", "wizard.exe")
 # Programs a test may leave running; ended before the next test.
-TEST_PROGRAMS = ("target.exe", "notepad.exe", "wordpad.exe")
+TEST_PROGRAMS = ("target.exe", "wizard.exe", "notepad.exe", "wordpad.exe")
 
 
 def pytest_addoption(parser):

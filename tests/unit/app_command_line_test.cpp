@@ -24,6 +24,8 @@ TEST(ReadSwitches, IsSwitchesMustBeTheWholeLine) {
     EXPECT_FALSE(ReadSwitches("/tutorial x").tutorial);
     EXPECT_TRUE(ReadSwitches("/OPTIONS").options);
     EXPECT_FALSE(ReadSwitches(" /options").options);
+    EXPECT_TRUE(ReadSwitches("/GrantUsers").grantUsers);
+    EXPECT_FALSE(ReadSwitches("/grantusers /service").grantUsers);
 }
 
 TEST(ReadSwitches, WaitTakesTheLastTwoCharactersInTenthsOfASecond) {

@@ -30,8 +30,9 @@ void SimProcess::end() {
 
 void SimProcess::processPendingMessages() {
     if (ended_) return;
-    // Input synthesised meanwhile reaches the hook, and posted mouse messages their window.
-    world_.input().pump();
+    // Waiting input reaches the hook, even while it is deciding an event, and posted
+    // mouse messages their window.
+    world_.input().deliverWaiting();
     world_.mouseWindows().runMessages();
     // Only the work present now: what it posts runs at the next pass.
     for (auto count = posted_.size(); count > 0 && !ended_; --count) {

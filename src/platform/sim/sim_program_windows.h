@@ -111,6 +111,7 @@ public:
     }
     // The user closes the tutorial window.
     void closeTutorial();
+    void showLanguagePicker() override { ++languagePickers; }
 
     app::TrayActions* trayActions = nullptr;  // set while the tray icon is there
     std::string trayTooltip;
@@ -125,6 +126,7 @@ public:
     std::optional<TutorialSteps> tutorial;  // while the window is open
     TutorialLink* tutorialLink = nullptr;
     int tutorialOpenings = 0;
+    int languagePickers = 0;
 };
 
 }  // namespace kz::sim

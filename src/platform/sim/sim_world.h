@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/canvas.h"
 #include "platform/desktop.h"
 #include "platform/sim/sim_clock.h"
 #include "platform/sim/sim_input.h"
@@ -37,6 +38,7 @@ struct SimWindow {
     platform::MainWindowListener* listener = nullptr;  // main windows only
     unsigned timerIntervalMs = 0;            // 0: timer stopped
     std::uint64_t timerDueMs = 0;
+    platform::Rect screenRect;               // outer rectangle in screen pixels
 };
 
 struct SimLaunch {

@@ -10,7 +10,6 @@
 namespace kz::win32 {
 namespace {
 
-constexpr TwipsBox kListBox{120, 840, 3735, 4695};
 constexpr int kScrollBarRoom = 320;  // twips left for the vertical scroll bar
 constexpr UINT kUnchecked = INDEXTOSTATEIMAGEMASK(1);
 constexpr UINT kChecked = INDEXTOSTATEIMAGEMASK(2);
@@ -19,12 +18,12 @@ bool IsChecked(UINT state) { return (state & LVIS_STATEIMAGEMASK) == kChecked; }
 
 }  // namespace
 
-LanguageListView::LanguageListView(OptionsPage& page, options::LanguagesPage& model,
-                                   std::function<void()> edited)
-    : model_(model), edited_(std::move(edited)) {
-    list_ = page.add({.windowClass = WC_LISTVIEWW,
-                      .style = LVS_REPORT | LVS_SHOWSELALWAYS | WS_TABSTOP | WS_GROUP,
-                      .exStyle = WS_EX_CLIENTEDGE, .box = kListBox, .id = kLanguageListId});
+LanguageListView::LanguageListView(HWND parent, ControlLayout& controls, const TwipsBox& box,
+                                   options::LanguagesPage& model, std::function<void()> edited)
+    : model_(model), edited_(std::move(edited)), box_(box) {
+    list_ = controls.add(parent, {.windowClass = WC_LISTVIEWW,
+                                  .style = LVS_REPORT | LVS_SHOWSELALWAYS | WS_TABSTOP | WS_GROUP,
+                                  .exStyle = WS_EX_CLIENTEDGE, .box = box, .id = kLanguageListId});
     if (list_ == nullptr) return;
     const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER;
     SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
@@ -42,7 +41,7 @@ int LanguageListView::count() const {
 
 void LanguageListView::fitColumn(int dpi) {
     SendMessageW(list_, LVM_SETCOLUMNWIDTH, 0,
-                 platform::TwipsToPixels(kListBox.width - kScrollBarRoom, dpi));
+                 platform::TwipsToPixels(box_.width - kScrollBarRoom, dpi));
 }
 
 void LanguageListView::showRows() {

@@ -1,7 +1,8 @@
 #pragma once
-// `ListView1`: the language list as a real list view (report view, check boxes, several
-// rows selectable, one column "Languages"), showing the Languages page's rows and
-// reporting the user's clicks, selections and check boxes to it.
+// The language list as a real list view (report view, check boxes, several rows
+// selectable, one column "Languages"), showing a language list's rows and reporting the
+// user's clicks, selections and check boxes to it. The Options dialog's Languages page and
+// the first-run picker show the same list.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -10,7 +11,7 @@
 #include <optional>
 
 #include "options/languages_page.h"
-#include "platform/win32/options_page.h"
+#include "platform/win32/control_layout.h"
 
 namespace kz::win32 {
 
@@ -18,8 +19,10 @@ inline constexpr int kLanguageListId = 500;
 
 class LanguageListView {
 public:
-    // `edited` runs after every change the user makes in the list.
-    LanguageListView(OptionsPage& page, options::LanguagesPage& model, std::function<void()> edited);
+    // Made in `parent` at `box`, where `controls` keeps it at every DPI. `edited` runs
+    // after every change the user makes in the list.
+    LanguageListView(HWND parent, ControlLayout& controls, const TwipsBox& box, options::LanguagesPage& model,
+                     std::function<void()> edited);
 
     HWND hwnd() const { return list_; }
     // Shows the model's rows: texts, check boxes, selection and the focused row. The
@@ -43,6 +46,7 @@ private:
 
     options::LanguagesPage& model_;
     std::function<void()> edited_;
+    TwipsBox box_;
     HWND list_ = nullptr;
     bool showing_ = false;  // changes made by showRows() are not the user's
 };

@@ -12,6 +12,7 @@ constexpr int kDeleteId = 604;
 constexpr int kMoveId = 610;  // + the index of `cmd_move`
 constexpr int MoveId(MoveCommand command) { return kMoveId + static_cast<int>(command); }
 
+constexpr TwipsBox kListBox{120, 840, 3735, 4695};
 constexpr int kButtonLeft = 3960;
 constexpr int kButtonWidth = 1575;
 constexpr int kButtonHeight = 495;
@@ -27,7 +28,7 @@ LanguagesTab::LanguagesTab(HWND dialog, FontCache& fonts, options::OptionsDialog
                        L"characters appear in.  To do this use the Move Up and Move Down buttons.",
                .box = {120, 360, 5415, 495}, .id = -1, .fitText = true});
     // Made after the labels, so that the tab order runs down the page.
-    list_.emplace(page_, model.languagesPage(), edited_);
+    list_.emplace(page_.hwnd(), page_.controls(), kListBox, model.languagesPage(), edited_);
     const auto button = [this](const wchar_t* caption, int top, int id) {
         return page_.add({.windowClass = L"BUTTON", .text = caption, .style = BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP,
                           .box = {kButtonLeft, top, kButtonWidth, kButtonHeight}, .id = id});

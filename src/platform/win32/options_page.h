@@ -38,6 +38,7 @@ public:
 
     HWND hwnd() const { return page_; }
     HWND add(const ControlSpec& desc) { return controls_.add(page_, desc); }
+    ControlLayout& controls() { return controls_; }
     // Places the page at its box in the dialog and its controls at theirs.
     void layout(const TwipsBox& box, int dpi);
     int dpi() const { return dpi_; }

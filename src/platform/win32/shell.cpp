@@ -54,6 +54,13 @@ void Win32ProgramWindows::unloadOtherWindows() {
     if (tutorial_) tutorial_->close();
 }
 
+void Win32ProgramWindows::showLanguagePicker() {
+    picker_.emplace(LanguagePickerLinks{.instance = links_.instance,
+                                        .store = links_.store,
+                                        .codePage = links_.codePage,
+                                        .applicationFolder = links_.applicationFolder});
+}
+
 void Win32ProgramWindows::showAbout(const app::AboutFacts& facts) {
     facts_ = facts;
     about_.show();

@@ -14,6 +14,7 @@
 #include "platform/win32/font_cache.h"
 #include "platform/win32/help_viewer.h"
 #include "platform/win32/language_editor.h"
+#include "platform/win32/language_picker_window.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/options_window.h"
 #include "platform/win32/tray_icon.h"
@@ -47,6 +48,7 @@ public:
     void showHelp(std::string_view topic) override { help_.show(topic); }
     void showTutorial(const TutorialHost& host) override;
     void unloadOtherWindows() override;
+    void showLanguagePicker() override;
 
 private:
     Links links_;
@@ -60,6 +62,7 @@ private:
     HWND optionsOwner_ = nullptr;  // the main window, which the dialog is built on
     std::optional<Win32LanguageEditor> editor_;
     std::optional<TutorialWindow> tutorial_;  // built at its first opening
+    std::optional<LanguagePickerWindow> picker_;  // "/setup" only
 };
 
 }  // namespace kz::win32

@@ -3,12 +3,14 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/command_line.h"
 #include "app/program.h"
 #include "platform/win32/clock.h"
 #include "platform/win32/code_page.h"
 #include "platform/win32/desktop.h"
 #include "platform/win32/hooks.h"
 #include "platform/win32/keyboard.h"
+#include "platform/win32/machine_settings_access.h"
 #include "platform/win32/mouse_windows.h"
 #include "platform/win32/process.h"
 #include "platform/win32/registry.h"
@@ -32,6 +34,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     kz::win32::Win32Registry registry;
     kz::win32::Win32Clock clock;
     kz::win32::Win32Process process;
+    // Run by the elevated installer only: no window, no instance, just the key's security.
+    if (kz::app::ReadSwitches(process.commandLine()).grantUsers)
+        return static_cast<int>(kz::win32::GrantUsersMachineSettings());
     kz::win32::Win32Desktop desktop(instance);
     kz::win32::SystemCodePage codePage;
     kz::win32::Win32Keyboard keyboard;

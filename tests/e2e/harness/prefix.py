@@ -28,8 +28,9 @@ class WinePrefix:
             "WINEPREFIX": self.path,
             "WINEARCH": "win64",
             "WINEDEBUG": "-all",
-            # No Mono/Gecko download prompts in a fresh prefix.
-            "WINEDLLOVERRIDES": "mscoree,mshtml=",
+            # No Mono/Gecko download prompts in a fresh prefix, and no shortcut made in
+            # the prefix (by the setup program) copied into the host's desktop menus.
+            "WINEDLLOVERRIDES": "mscoree,mshtml=;winemenubuilder.exe=d",
             "DISPLAY": self.display,
         })
         return env

@@ -35,6 +35,7 @@ void RegistryGet(const Args& args, Json& out);     // regget KEY NAME
 void RegistrySet(const Args& args, Json& out);     // regset KEY NAME TYPE DATA
 void RegistryDelete(const Args& args, Json& out);  // regdel KEY [NAME]
 void RegistryList(const Args& args, Json& out);    // reglist KEY
+void RegistrySecurity(const Args& args, Json& out);  // regsddl KEY
 
 // probe_resources.cpp
 void ExecutableInfo(const Args& args, Json& out);  // exeinfo PATH

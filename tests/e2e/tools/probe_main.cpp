@@ -37,6 +37,7 @@ const std::map<std::string, Command>& Commands() {
         {"listview", ReadListView}, {"procs", ListProcesses}, {"kill", KillProcess},
         {"regget", RegistryGet},  {"regset", RegistrySet},   {"regdel", RegistryDelete},
         {"reglist", RegistryList},  {"killall", KillAll},     {"exeinfo", ExecutableInfo},
+        {"regsddl", RegistrySecurity},
     };
     return commands;
 }

@@ -7,8 +7,10 @@
 //                               sz and expand_sz accept "\0" in DATA for an embedded NUL
 //   regdel KEY [NAME]           a value, or the whole key with its subkeys
 //   reglist KEY                 every value name and type, and the subkey names
+//   regsddl KEY                 {"exists", "sddl"}: the key's access list (DACL) as SDDL
 // KEY starts with HKCU\ or HKLM\ (or the long root names).
 #include <windows.h>
+#include <sddl.h>
 
 #include <string>
 #include <vector>
@@ -164,6 +166,27 @@ void RegistryList(const Args& args, Json& out) {
     }
     out.endArray();
     if (open) RegCloseKey(handle);
+    out.endObject();
+}
+
+void RegistrySecurity(const Args& args, Json& out) {
+    KeyPath key = SplitKey(args.at(0));
+    HKEY handle = nullptr;
+    out.beginObject();
+    if (!key.root || RegOpenKeyExW(key.root, key.path.c_str(), 0, READ_CONTROL, &handle) != ERROR_SUCCESS) {
+        out.field("exists", false).endObject();
+        return;
+    }
+    DWORD size = 0;
+    RegGetKeySecurity(handle, DACL_SECURITY_INFORMATION, nullptr, &size);
+    std::vector<BYTE> descriptor(size);
+    wchar_t* sddl = nullptr;
+    if (size && RegGetKeySecurity(handle, DACL_SECURITY_INFORMATION, descriptor.data(), &size) == ERROR_SUCCESS)
+        ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor.data(), SDDL_REVISION_1,
+                                                             DACL_SECURITY_INFORMATION, &sddl, nullptr);
+    RegCloseKey(handle);
+    out.field("exists", true).key("sddl").value(std::wstring_view(sddl ? sddl : L""));
+    if (sddl) LocalFree(sddl);
     out.endObject();
 }
 

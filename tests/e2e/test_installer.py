@@ -1,0 +1,130 @@
+"""The setup program in a prefix of its own, as on a machine that never had the program:
+a silent install puts the files, the logon entry, the uninstall entry and the shared
+settings key in place and starts the program; a silent uninstall takes all of it away
+but the user's settings."""
+import os
+import re
+import shutil
+import tempfile
+
+import pytest
+
+from harness.prefix import WinePrefix
+from harness.probe import Probe
+from harness.waiting import wait_until
+from harness.xserver import XServer
+from harness.zavora import EXE, MACHINE_KEY, MAIN_CLASS, OPTIONS, SERVICE
+
+SETUP = "kelvra-zavora-setup.exe"
+CAPTION = "Setup - Kelvra Zavora"  # the first-run picker finds the wizard by it
+FOLDER = ("Program Files", "Kelvra Zavora")
+FILES = {EXE, "characters.dat", "groups.dat", "data.dat", "order.dat", "uninstall.exe"}
+SHORTCUT = ("ProgramData", "Microsoft", "Windows", "Start Menu", "Programs", "Kelvra Zavora.lnk")
+RUN_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Run"
+UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\KelvraZavora"
+# What a standard user needs to save languages and Options: read, set values, add subkeys.
+USERS_NEED = 0x0001 | 0x0002 | 0x0004
+# What must stay with the administrators: re-securing or taking over the key.
+ADMIN_ONLY = 0x40000 | 0x80000
+SDDL_RIGHTS = {"KA": 0xF003F, "KR": 0x20019, "KW": 0x20006, "KX": 0x20019, "GA": 0x10000000,
+               "GR": 0x80000000, "GW": 0x40000000, "GX": 0x20000000, "RC": 0x20000,
+               "SD": 0x10000, "WD": 0x40000, "WO": 0x80000, "CC": 0x1, "DC": 0x2, "LC": 0x4,
+               "SW": 0x8, "RP": 0x10, "WP": 0x20, "DT": 0x40, "LO": 0x80, "CR": 0x100}
+
+
+def users_rights(sddl):
+    """The rights the Users group is allowed on the key and, inherited, on its subkeys."""
+    mask = 0
+    for ace in re.findall(r"\(([^)]*)\)", sddl):
+        kind, flags, rights, _, _, sid = ace.split(";")[:6]
+        if kind == "A" and sid in ("BU", "S-1-5-32-545") and "IO" not in flags:
+            mask |= (int(rights, 16) if rights.lower().startswith("0x") else
+                     sum(SDDL_RIGHTS[rights[i:i + 2]] for i in range(0, len(rights), 2)))
+    return mask
+
+
+@pytest.fixture(scope="module")
+def machine(request):
+    """A fresh prefix on its own X server, with the probe and the setup program in it."""
+    build = os.path.abspath(request.config.getoption("--zavora-build"))
+    artifacts = os.path.abspath(request.config.getoption("--artifacts")
+                                or os.path.join(build, "e2e-artifacts"))
+    tmp = tempfile.mkdtemp(prefix="zavora-setup-")
+    xserver = XServer()
+    prefix = WinePrefix(os.path.join(tmp, "prefix"), xserver.start(),
+                        os.path.join(artifacts, "logs", "installer"))
+    try:
+        prefix.create()
+        os.makedirs(prefix.drive_c("e2e-tools"))
+        shutil.copy2(os.path.join(build, "e2e-tools", "probe.exe"), prefix.drive_c("e2e-tools"))
+        shutil.copy2(os.path.join(build, SETUP), prefix.drive_c())
+        prefix.probe = Probe(prefix, "C:\\e2e-tools\\probe.exe")
+        prefix.help_built = os.path.exists(os.path.join(build, "zavorahelp.chm"))
+        yield prefix
+    finally:
+        prefix.shutdown()
+        xserver.stop()
+        shutil.rmtree(tmp, ignore_errors=True)
+
+
+def installed_files(machine):
+    folder = machine.drive_c(*FOLDER)
+    return set(os.listdir(folder)) if os.path.isdir(folder) else set()
+
+
+def running(machine, caption=None):
+    return [w for w in machine.probe.find(cls=MAIN_CLASS) if caption is None or w.text == caption]
+
+
+def test_the_wizard_carries_the_caption_the_language_picker_looks_for(machine):
+    machine.start(["C:\\" + SETUP], "setup-wizard")
+    try:
+        wait_until(lambda: machine.probe.find(cls="#32770", text=CAPTION, visible=True), 60,
+                   what=f"a wizard dialog captioned {CAPTION!r}")
+    finally:
+        machine.probe.kill_all(SETUP)
+    assert not installed_files(machine)
+
+
+def test_silent_install_then_silent_uninstall(machine):
+    assert machine.run(["C:\\" + SETUP, "/S"], timeout=120).returncode == 0
+    assert installed_files(machine) == FILES | ({"zavorahelp.chm"} if machine.help_built else set())
+    assert os.path.isfile(machine.drive_c(*SHORTCUT))
+    probe = machine.probe
+    folder = "C:\\" + "\\".join(FOLDER)
+    assert probe.reg_get(RUN_KEY, "Kelvra Zavora") == f'"{folder}\\{EXE}" /service'
+    version = probe.call("exeinfo", f"{folder}\\{EXE}")["version"]
+    entry = {name: probe.reg_get(UNINSTALL_KEY, name) for name in
+             ("DisplayName", "DisplayVersion", "Publisher", "DisplayIcon", "UninstallString",
+              "QuietUninstallString")}
+    assert entry == {"DisplayName": "Kelvra Zavora", "DisplayVersion": version["ProductVersion"],
+                     "Publisher": version["CompanyName"], "DisplayIcon": f"{folder}\\{EXE},0",
+                     "UninstallString": f'"{folder}\\uninstall.exe"',
+                     "QuietUninstallString": f'"{folder}\\uninstall.exe" /S'}
+
+    # The shared settings key and the subkeys the program writes are open to Users.
+    for key in (MACHINE_KEY, MACHINE_KEY + r"\Languages", MACHINE_KEY + r"\Info"):
+        rights = users_rights(probe.call("regsddl", key)["sddl"])
+        assert rights & USERS_NEED == USERS_NEED and not rights & ADMIN_ONLY, (key, hex(rights))
+    probe.reg_set(MACHINE_KEY + r"\Languages", "Mine", "e 00E9")
+
+    # As after logon: the service instance and the program it started with "/install".
+    wait_until(lambda: running(machine, SERVICE) and running(machine, OPTIONS), 60,
+               what="the service and the program started by Setup")
+
+    # Uninstalling waits for every process of the program to end, also one that no command
+    # ends (a waiting instance lives 9.9 s): the file of a running program cannot go.
+    machine.start([folder + "\\" + EXE, "/wait99"], "waiting")
+    wait_until(lambda: running(machine, "waiting"), 30, what="the waiting instance")
+    machine.start([folder + "\\uninstall.exe", "/S"], "uninstall")
+    wait_until(lambda: not installed_files(machine) and not probe.processes(EXE), 60,
+               what="the program folder removed and no zavora.exe left")
+    wait_until(lambda: probe.reg_get(UNINSTALL_KEY, "DisplayName") is None, 30,
+               what="the uninstall entry removed")
+    assert not os.path.exists(machine.drive_c(*FOLDER))
+    assert not os.path.exists(machine.drive_c(*SHORTCUT))
+    assert probe.reg_get(RUN_KEY, "Kelvra Zavora") is None
+    assert not running(machine)
+    # A silent uninstall keeps what the user made; the command boxes of ended instances go.
+    assert probe.reg_get(MACHINE_KEY + r"\Languages", "Mine") == "e 00E9"
+    assert probe.reg_get(MACHINE_KEY, "CommHwds") is None

@@ -1,0 +1,160 @@
+// The first-run language picker: what "Next >" writes, the installer's wizard hidden and
+// shown again, and the hand-over of the choice to a user the installer did not run as.
+#include <functional>
+
+#include "app_sim_harness.h"
+#include "firstrun/language_picker.h"
+#include "options_fixture.h"
+#include "platform/sim/sim_other_windows.h"
+
+namespace kz::options_test {
+namespace {
+
+using firstrun::LanguagePicker;
+using options::LanguagesPage;
+using options::MoveCommand;
+
+constexpr platform::Rect kWizardRect{200, 150, 703, 540};
+
+class LanguagePickerTest : public OptionsTest {
+protected:
+    platform::WindowHandle openWizard() {
+        const auto wizard = world.addForeignWindow("#32770", "Setup - Kelvra Zavora");
+        world.window(wizard)->visible = true;
+        world.window(wizard)->screenRect = kWizardRect;
+        return wizard;
+    }
+    LanguagePicker& picker() {
+        if (!picker_) {
+            picker_.emplace(firstrun::LanguagePickerServices{
+                .store = store, .dataFolder = {files.path(), codePage}, .messageBoxes = boxes,
+                .windows = windows, .view = view});
+            picker_->loadList();
+        }
+        return *picker_;
+    }
+    bool wizardVisible(platform::WindowHandle wizard) { return world.window(wizard)->visible; }
+    std::string handedOver() { return stored(Scope::MachineWide, "Zavora", "SetupLanguages"); }
+
+    sim::SimWorld world;
+    sim::SimOtherWindows windows{world};
+
+private:
+    std::optional<LanguagePicker> picker_;
+};
+
+TEST_F(LanguagePickerTest, NextWritesTheRowsInOrderWithTheClearedOnesMarked) {
+    struct Case {
+        const char* what;
+        std::function<void(LanguagesPage&)> act;
+        const char* written;
+    };
+    const auto select = [](LanguagesPage& list, std::size_t row) {
+        for (std::size_t i = 0; i < list.rows().size(); ++i) list.setRowSelected(i, i == row);
+        list.rowClick(row);
+    };
+    const Case cases[] = {
+        {"as shipped", [](LanguagesPage&) {}, "French;German;!Spanish;Czech"},
+        {"every box cleared",
+         [](LanguagesPage& list) { for (std::size_t i = 0; i < 4; ++i) list.rowChecked(i, false); },
+         "!French;!German;!Spanish;!Czech"},
+        {"Move Up on the first row",
+         [&](LanguagesPage& list) { select(list, 0); list.cmd_move_Click(MoveCommand::Up); },
+         "French;German;!Spanish;Czech"},
+        {"Move Down on the last row",
+         [&](LanguagesPage& list) { select(list, 3); list.cmd_move_Click(MoveCommand::Down); },
+         "French;German;!Spanish;Czech"},
+        {"a ticked box selects its row alone for the next move",
+         [&](LanguagesPage& list) {
+             select(list, 3);
+             list.rowChecked(2, true);
+             list.cmd_move_Click(MoveCommand::Top);
+         },
+         "Spanish;French;German;Czech"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        LanguagePicker fresh({.store = store, .dataFolder = {files.path(), codePage}, .messageBoxes = boxes,
+                              .windows = windows, .view = view});
+        fresh.loadList();
+        c.act(fresh.list());
+        ASSERT_TRUE(fresh.finish(0x77));
+        EXPECT_EQ(languages(), c.written);
+        EXPECT_EQ(handedOver(), c.written);
+        registry.remove(Scope::PerUser, "Software\\Kelvra\\Zavora", "Languages");
+    }
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+TEST_F(LanguagePickerTest, ASingleLanguageIsWrittenWithoutASeparator) {
+    files.write("data.dat", "Czech{c 010D}\r\n");
+    files.write("order.dat", "Czech");
+    ASSERT_TRUE(picker().finish(0x77));
+    EXPECT_EQ(languages(), "Czech");
+}
+
+TEST_F(LanguagePickerTest, ThePickerCoversTheWizardWhichComesBackWhenItCloses) {
+    const auto wizard = openWizard();
+    // The picker's own window, made after the look-up, bears the same caption.
+    EXPECT_EQ(picker().wizardTopLeft(), (platform::Point{kWizardRect.left, kWizardRect.top}));
+    world.addForeignWindow("#32770", "Setup - Kelvra Zavora");
+    picker().shown();
+    EXPECT_FALSE(wizardVisible(wizard));
+    ASSERT_TRUE(picker().finish(0x77));
+    picker().unload();
+    EXPECT_TRUE(wizardVisible(wizard));
+    EXPECT_EQ(languages(), "French;German;!Spanish;Czech");
+}
+
+TEST_F(LanguagePickerTest, TheCloseBoxBringsTheWizardBackAndWritesNothing) {
+    const auto wizard = openWizard();
+    picker().shown();
+    picker().list().rowChecked(0, false);
+    picker().unload();
+    EXPECT_TRUE(wizardVisible(wizard));
+    EXPECT_TRUE(snapshot().empty());
+}
+
+TEST_F(LanguagePickerTest, StartedByHandItNeedsNoWizardAndStillWrites) {
+    EXPECT_EQ(picker().wizardTopLeft(), std::nullopt);
+    picker().shown();
+    ASSERT_TRUE(picker().finish(0x77));
+    picker().unload();
+    EXPECT_EQ(languages(), "French;German;!Spanish;Czech");
+}
+
+TEST_F(LanguagePickerTest, ARefusedWriteIsReportedAndThePickerStays) {
+    registry.setWritable(Scope::PerUser, false);
+    EXPECT_FALSE(picker().finish(0x77));
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].owner, platform::WindowHandle{0x77});
+    EXPECT_NE(boxes.shown()[0].text.find("could not be saved"), std::string::npos);
+    EXPECT_TRUE(snapshot().empty());  // not even the hand-over copy
+}
+
+// The interception instance of a user without an order of their own takes the one chosen
+// during installation; an order of their own, even an empty one, stays.
+TEST(InstallerLanguages, AUserWithoutAnOrderOfTheirOwnAdoptsTheInstallersChoice) {
+    struct Case {
+        std::optional<std::string> own;
+        std::optional<std::string> chosen;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {std::nullopt, "German;!French", "German;!French"},
+        {"", "German;!French", ""},
+        {"Czech", "German;!French", "Czech"},
+        {std::nullopt, std::nullopt, "<missing>"},
+    };
+    for (const Case& c : cases) {
+        kz::testing::SimMachine m;
+        SettingsStore store(m.world.registry());
+        if (c.own) store.write(Scope::PerUser, "Zavora", "Languages", *c.own);
+        if (c.chosen) store.write(Scope::MachineWide, "Zavora", "SetupLanguages", *c.chosen);
+        m.run("");
+        EXPECT_EQ(store.read(Scope::PerUser, "Zavora", "Languages", "<missing>"), c.expected);
+    }
+}
+
+}  // namespace
+}  // namespace kz::options_test
