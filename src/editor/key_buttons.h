@@ -1,5 +1,5 @@
 #pragma once
-// The on-screen keyboard of the language editor: 47 key buttons (`cmd_keyb` 0 to 46) in
+// The on-screen keyboard of the language editor: 47 key buttons in
 // four rows, the Shift button and the two frames that mark the selected key and the
 // shift state. Lengths are twips. A key's key code is the ANSI code of its present
 // caption in lower case, so letters have one code for both cases while a shifted symbol
@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "charset/ansi_table.h"
+#include "platform/geometry.h"
 
 namespace kz::editor {
 
@@ -18,18 +19,10 @@ inline constexpr int kKeyCount = 47;
 inline constexpr int kKeySize = 315;
 inline constexpr int kFirstKey = 35;  // "1": selected when the window loads
 
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const Rect&) const = default;
-};
-
 struct KeyButton {
     std::string caption;         // shown now (UTF-8)
     std::string shiftedCaption;  // swapped with the caption by Shift; empty for letters
-    Rect place;
+    platform::TwipsBox place;
     bool visible = true;
     bool enabled = true;
     // Keys that have characters show "Arial Black", symbols among them bold as well.
@@ -41,21 +34,21 @@ struct KeyButton {
 
 using KeyButtons = std::array<KeyButton, kKeyCount>;
 
-// `Command1`, the Shift button.
-inline constexpr Rect kShiftButton{8640, 1980, 615, 315};
+// The Shift button.
+inline constexpr platform::TwipsBox kShiftButton{8640, 1980, 615, 315};
 
-// The keyboard as designed: "#" shown, "\" left of "Z", the UK shifted captions.
+// The keyboard as drawn for UK and US-International: "#" shown, "\" left of "Z", the UK shifted captions.
 KeyButtons DesignKeyboard();
 
 // The United Kingdom ("00000809") and United States-International ("00020409") layouts
-// keep the designed keyboard (only the first eight characters of the name count). Any
+// keep the keyboard as drawn (only the first eight characters of the name count). Any
 // other layout gets the other common arrangement: "#" hidden, "\" right of "]", and the
 // shifted captions "@" on "2", "#" on "3" and the double quote on "'".
 bool KeepsDesignKeyboard(std::string_view layoutName);
 void AdaptToLayout(KeyButtons& keys, std::string_view layoutName);
 
 // The frame laid over a button: its left and top, its size grown by 15.
-Rect FrameOver(const Rect& button);
+platform::TwipsBox FrameOver(const platform::TwipsBox& button);
 
 // The ANSI code of the caption's character in lower case; nothing for an empty caption or
 // a character that the code page cannot write.

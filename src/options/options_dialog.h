@@ -20,7 +20,7 @@ namespace kz::options {
 
 enum class OptionsTab { None = -1, General = 0, Languages = 1, Advanced = 2 };
 
-// `Check1` to `Check6`: AutoStart, DisableOtherKeys, ShowNumbers, RememberState,
+// The six check boxes: AutoStart, DisableOtherKeys, ShowNumbers, RememberState,
 // AutoInsert, DisplayUnicodeSymbol.
 enum class CheckBox { Check1 = 1, Check2, Check3, Check4, Check5, Check6 };
 
@@ -55,7 +55,7 @@ public:
     bool isOpen() const { return open_; }
     OptionsTab selectedTab() const { return tab_; }
     bool checked(CheckBox box) const { return checks_[Slot(box)]; }
-    // Only `Check5` (and its label `Label17`) is ever disabled: by a function-key trigger.
+    // Only automatic insertion (and its label) is ever disabled: by a function-key trigger.
     bool enabled(CheckBox box) const { return box != CheckBox::Check5 || autoInsertEnabled_; }
     int triggerIndex() const { return trigger_; }
     const std::string& disableKeysText() const { return disableKeys_; }

@@ -1,6 +1,7 @@
 #pragma once
 // The running process: where it lives, how it was started, starting another instance,
-// ending, and letting pending window messages run (`DoEvents`).
+// ending, and letting pending window messages run.
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -24,9 +25,12 @@ public:
     // it closes the process's windows and returns, so callers return straight after it.
     virtual void end() = 0;
     virtual bool ended() const = 0;
-    // Runs the window messages that are waiting (VB's DoEvents): command texts, timers,
+    // Runs the window messages that are waiting: command texts, timers,
     // posted work. Handlers of this process may run inside it.
     virtual void processPendingMessages() = 0;
+    // Runs `work` at a later turn of the message loop, after the current event handler
+    // (a hook procedure, say) has returned (PostMessage to oneself).
+    virtual void post(std::function<void()> work) = 0;
     // Sleeps until a message arrives or `maxMs` have passed (the simulated desktop moves
     // its clock on instead), so that waiting loops do not spin the processor.
     virtual void idle(unsigned maxMs) = 0;

@@ -50,7 +50,7 @@ int FindInList(const std::vector<std::string>& list, std::string_view text) {
 }
 
 AllCharacters::AllCharacters(Links links) : links_(std::move(links)) {
-    // The design values of the two bars.
+    // The starting values of the two bars.
     charactersBar_.setMax(10);
     charactersBar_.setLargeChange(kCharacterListRows);
     topBar_.setMax(5);
@@ -284,9 +284,8 @@ void AllCharacters::ScrollbarPlus2_MouseMove(int button, int, int, int yTwips) {
 
 void AllCharacters::dragThumb(ScrollBarModel& bar, int button, int yTwips) {
     if ((button & 1) == 0) return;
-    const int twipsPerPixel = std::max(links_.popup.bounds().twipsPerPixelY, 1);
     const std::optional<int> value =
-        ThumbDragValue(yTwips / twipsPerPixel, bar.heightPixels(), bar.min(), bar.max(), bar.largeChange());
+        ThumbDragValue(platform::TwipsToPixels(yTwips, links_.popup.bounds().dpi), bar.heightPixels(), bar.min(), bar.max(), bar.largeChange());
     if (value) bar.scrollTo(*value);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The all-characters screen: the popup in mode 2. On top, the list of character types or
-// of languages (`Picture2` with `ScrollbarPlus2`, five rows); below, the characters of the
-// chosen type or language (`Picture1` with `ScrollbarPlus1`, seven rows). The screen
+// of languages (five rows, with its scroll bar); below, the characters of the
+// chosen type or language (seven rows, with its scroll bar). The screen
 // reloads its data at each opening, restores its selections when `RememberState` is on,
 // takes the navigation keys and the mouse, and finds characters by name while the user
 // types letters.

@@ -1,7 +1,9 @@
 """The first-run language picker ("/setup"): started by hand it stands alone and "Next >"
 writes the order; over the installer's wizard it takes the wizard's place, hides the
-wizard while it is up and shows it again when it closes, without writing."""
+wizard while it is up and shows it again when its close box ends it, without writing."""
+from harness.probe import WM_CLOSE
 from harness.waiting import wait_until
+from popup_ui import TEST_LANGUAGE
 
 import options_ui as ui
 
@@ -9,19 +11,11 @@ CAPTION = "Setup - Kelvra Zavora"
 PICKER_CLASS = "KelvraZavoraSetup"
 WIZARD_CLASS = "#32770"
 ORDER = "German;!French;Testlang"
-WM_CLOSE = 0x0010
 
 
 def shown(env, cls):
     found = env.probe.find(cls=cls, text=CAPTION, visible=True)
     return found[0] if found else None
-
-
-def start_picker(env, zavora):
-    process = zavora.start("/setup", user={"Languages": ORDER},
-                           machine={r"Languages\Testlang": ui.TEST_LANGUAGE})
-    window = wait_until(lambda: shown(env, PICKER_CLASS), 30, what="the language picker")
-    return process, window, ui.Controls(env, window)
 
 
 def rows(env, c):
@@ -30,7 +24,9 @@ def rows(env, c):
 
 
 def test_by_hand_the_picker_writes_the_order_with_next(env, zavora):
-    process, _, c = start_picker(env, zavora)
+    process = zavora.start("/setup", user={"Languages": ORDER},
+                           machine={r"Languages\Testlang": TEST_LANGUAGE})
+    c = ui.Controls(env, wait_until(lambda: shown(env, PICKER_CLASS), 30, what="the language picker"))
     assert rows(env, c)[:3] == [("German", True, True), ("French", False, False), ("Testlang", True, False)]
     assert c.button("Next >").enabled
     assert not c.button("< Back").enabled and not c.button("Cancel").enabled
@@ -50,7 +46,9 @@ def test_by_hand_the_picker_writes_the_order_with_next(env, zavora):
 def test_over_the_wizard_the_picker_takes_its_place_and_gives_it_back(env, zavora):
     env.prefix.start(["C:\\e2e-tools\\wizard.exe", "150", "120", "500", "390"], "wizard")
     wizard = wait_until(lambda: shown(env, WIZARD_CLASS), 30, what="the wizard")
-    process, window, c = start_picker(env, zavora)
+    process = zavora.start("/setup", user={"Languages": ORDER},
+                           machine={r"Languages\Testlang": TEST_LANGUAGE})
+    window = wait_until(lambda: shown(env, PICKER_CLASS), 30, what="the language picker")
     assert window.rect[:2] == wizard.rect[:2]
     wait_until(lambda: not env.probe.info(wizard.hwnd).visible, 10, what="the wizard hidden")
     print("screenshot:", env.screenshot("setup-picker-over-wizard"))

@@ -1,5 +1,5 @@
 #pragma once
-// `frm_editlanguage`, captioned "Edit Language": the language editor's window on Windows,
+// The window captioned "Edit Language": the language editor's window on Windows,
 // modal over the Options dialog. Its controls are real ones where the window has them
 // (labels, the type list, the name box, push buttons, scroll bars); the on-screen
 // keyboard and the two character lists have their own files. Every user action runs the
@@ -22,6 +22,7 @@ namespace kz::win32 {
 
 struct EditLanguageWindowSetup {
     HINSTANCE instance = nullptr;
+    FontCache& fonts;  // the run's fonts, shared by every window of the program
     HWND owner = nullptr;  // the Options dialog: disabled while the editor is shown
     const CharacterTable* characters = nullptr;
     bool displayUnicodeSymbol = false;
@@ -67,15 +68,15 @@ private:
     EditLanguageWindowSetup s_;
     HWND window_ = nullptr;
     int dpi_ = 96;
-    FontCache fonts_;
-    // The window's own captions in the keys' face, whose width the design's boxes fit.
+    FontCache& fonts_;
+    // The window's own captions in the keys' face, whose width the caption boxes fit.
     ControlLayout controls_{fonts_, platform::pointFont(8.25, "Arial", false)};
     editor::EditorModel* model_ = nullptr;
     bool closed_ = false;
     bool settingName_ = false;  // the name box is being set from the model
     std::optional<editor::ListSide> pendingListFocus_;  // asked for while hidden
     bool pendingNameFocus_ = false;
-    editor::Rect shownKeyFrame_{};
+    platform::TwipsBox shownKeyFrame_{};
     bool shownShift_ = false;
 
     HWND typeList_ = nullptr;  // List1

@@ -9,7 +9,7 @@ constexpr int kResetId = 601;
 constexpr int kAddId = 602;
 constexpr int kEditId = 603;
 constexpr int kDeleteId = 604;
-constexpr int kMoveId = 610;  // + the index of `cmd_move`
+constexpr int kMoveId = 610;  // + the index of the move button
 constexpr int MoveId(MoveCommand command) { return kMoveId + static_cast<int>(command); }
 
 constexpr TwipsBox kListBox{120, 840, 3735, 4695};
