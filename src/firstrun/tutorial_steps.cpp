@@ -86,7 +86,7 @@ void TutorialSteps::showStepThree() {
     // screen has two lists and a case choice, so it gets the shorter instruction.
     page_.instruction = popup.keyPopup ? kPickInstruction : kPickShortInstruction;
     page_.popupFrame = popup.bounds.width > 0 && popup.bounds.height > 0;
-    page_.frame = TwipsRect{popup.bounds.left - kFrameMarginTwips, popup.bounds.top - kFrameMarginTwips,
+    page_.frame = platform::TwipsBox{popup.bounds.left - kFrameMarginTwips, popup.bounds.top - kFrameMarginTwips,
                             popup.bounds.width + 2 * kFrameMarginTwips,
                             popup.bounds.height + 2 * kFrameMarginTwips};
 }

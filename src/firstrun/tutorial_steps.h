@@ -20,7 +20,7 @@ struct TutorialPage {
     std::string secondary;     // the line under the instruction; hidden when empty
     bool keyPicture = false;   // the right Alt key (step 1)
     bool popupFrame = false;   // a frame around the popup (step 3)
-    TwipsRect frame;           // where, when popupFrame
+    platform::TwipsBox frame;  // where, when popupFrame
     std::u16string typedLine;  // "You have typed "x"" (step 4), any character; hidden when empty
     bool doneButtons = false;  // "Close" and "Run the tutorial again" (step 4)
     std::string message;       // a short message over the window; hidden when empty
@@ -29,7 +29,7 @@ struct TutorialPage {
 // Where the popup is and in which mode, read when step 3 is shown.
 struct PopupOutline {
     bool keyPopup = true;  // the key popup; false for the all-characters screen
-    TwipsRect bounds;      // screen twips
+    platform::TwipsBox bounds;  // screen twips
 };
 
 // The window as the steps see it.
@@ -43,7 +43,7 @@ public:
     virtual void startMessageTimer(int milliseconds) = 0;
     virtual void stopMessageTimer() = 0;
     // The window's outer rectangle in screen twips.
-    virtual TwipsRect bounds() const = 0;
+    virtual platform::TwipsBox bounds() const = 0;
 };
 
 // What the tutorial window needs of the program.
@@ -74,7 +74,7 @@ public:
     std::string shownStep() const override { return page_.stepNumber; }
     void setStep(int step, std::u16string_view text) override;
     void displayError(std::string_view message, int milliseconds) override;
-    TwipsRect bounds() const override { return links_.view.bounds(); }
+    platform::TwipsBox bounds() const override { return links_.view.bounds(); }
     void recordCompleted() override;
 
     // The message's time is up.

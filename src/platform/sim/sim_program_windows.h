@@ -87,7 +87,7 @@ public:
     void bringToFront() override { ++fronts; }
     void startMessageTimer(int ms) override { timerMs = ms; }
     void stopMessageTimer() override { timerMs = 0; }
-    TwipsRect bounds() const override { return {1500, 1500, 8790, 6690}; }
+    platform::TwipsBox bounds() const override { return {1500, 1500, 8790, 6690}; }
 
     TutorialPage page;
     int shows = 0, fronts = 0, timerMs = 0;

@@ -79,9 +79,6 @@ void PaintAltGrKey(HDC dc, const RECT& box, int dpi, FontCache& fonts) {
     DrawTextW(dc, L"Alt Gr", -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
-// Whole twips per pixel at `dpi`, as the popup's placement counts them (15 at 96 dpi).
-int TwipsPerPixel(int dpi) { return (platform::kTwipsPerInch + dpi / 2) / dpi; }
-
 void SetIcons(HWND window, HINSTANCE instance, int dpi) {
     // Shared: the system keeps the icons for as long as the module is loaded.
     const auto load = [&](int metric) {
@@ -221,7 +218,7 @@ void TutorialWindow::layout(int dpi) {
 void TutorialWindow::fitInstruction() {
     HWND label = controls_->instruction;
     const std::wstring text = Widen(page_.instruction);
-    const RECT box = PixelsOf(kInstructionBox, dpi_);
+    const RECT box = ToRect(PixelsOf(kInstructionBox, dpi_));
     RECT needed{0, 0, box.right - box.left, 0};
     {
         WindowDc screen(nullptr);
@@ -302,18 +299,22 @@ void TutorialWindow::stopMessageTimer() {
     if (window_ != nullptr) KillTimer(window_, kMessageTimer);
 }
 
-TwipsRect TutorialWindow::bounds() const {
+platform::TwipsBox TutorialWindow::bounds() const {
     RECT r{};
     if (window_ == nullptr || !GetWindowRect(window_, &r)) return {};
     // At the primary monitor's scale, the one the popup's placement counts in.
-    const int tpp = TwipsPerPixel(DpiAtPoint(POINT{0, 0}));
-    return TwipsRect{r.left * tpp, r.top * tpp, (r.right - r.left) * tpp, (r.bottom - r.top) * tpp};
+    const int dpi = DpiAtPoint(POINT{0, 0});
+    const int left = platform::FirstTwipsOfPixel(r.left, dpi);
+    const int top = platform::FirstTwipsOfPixel(r.top, dpi);
+    return platform::TwipsBox{left, top, platform::FirstTwipsOfPixel(r.right, dpi) - left,
+                              platform::FirstTwipsOfPixel(r.bottom, dpi) - top};
 }
 
 RECT TutorialWindow::frameInClient() const {
-    const int tpp = TwipsPerPixel(DpiAtPoint(POINT{0, 0}));
-    const TwipsRect& f = page_.frame;
-    POINT corners[2] = {{f.left / tpp, f.top / tpp}, {(f.left + f.width) / tpp, (f.top + f.height) / tpp}};
+    const int dpi = DpiAtPoint(POINT{0, 0});
+    const platform::TwipsBox& f = page_.frame;
+    POINT corners[2] = {{platform::PixelHolding(f.left, dpi), platform::PixelHolding(f.top, dpi)},
+                        {platform::PixelHolding(f.right(), dpi), platform::PixelHolding(f.bottom(), dpi)}};
     MapWindowPoints(nullptr, window_, corners, 2);
     return RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
 }
@@ -330,7 +331,7 @@ void TutorialWindow::paint() {
     const RECT rule{px(kTitleBox.left), px(kSeparatorTop), px(kTitleBox.left + kTitleBox.width),
                     px(kSeparatorTop) + std::max(1, px(15))};
     FillRect(dc, &rule, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    if (page_.keyPicture) PaintAltGrKey(dc, PixelsOf(kKeyPictureBox, dpi_), dpi_, fonts_);
+    if (page_.keyPicture) PaintAltGrKey(dc, ToRect(PixelsOf(kKeyPictureBox, dpi_)), dpi_, fonts_);
     if (page_.popupFrame) {
         // A ring around the popup, which sits over the window: it points at the list.
         RECT ring = frameInClient();

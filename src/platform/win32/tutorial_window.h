@@ -31,7 +31,7 @@ private:
     void bringToFront() override;
     void startMessageTimer(int milliseconds) override;
     void stopMessageTimer() override;
-    TwipsRect bounds() const override;
+    platform::TwipsBox bounds() const override;
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
