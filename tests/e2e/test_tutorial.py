@@ -7,7 +7,7 @@ from harness.waiting import wait_until
 
 import options_ui as ui
 from harness.zavora import MACHINE_KEY
-from test_gesture import assert_typed_alone, wait_popup, E_GRAVE, SETTLE
+from popup_ui import assert_typed_alone, wait_popup, E_GRAVE
 
 CAPTION = "Kelvra Zavora - Getting Started"
 WS_EX_TOPMOST = 0x8
@@ -80,7 +80,7 @@ def test_practice_types_nothing_and_closing_lets_the_gesture_type(env, zavora, d
     print("tutorial screenshot:", env.screenshot(f"tutorial-step3-{dpi}dpi"))
     env.keyboard.right_alt_up()
     env.keyboard.tap("2")
-    wait_popup(env, shown=False)
+    wait_popup(env, visible=False)
     page = wait_step(env, window, "4")
     assert 'You have typed "\u00e8"' in page and "Run the tutorial again" in page
     assert target.typed() == "" and not target.menu_entered()
