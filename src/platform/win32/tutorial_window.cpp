@@ -29,6 +29,7 @@ constexpr UINT_PTR kMessageTimer = 1;
 // step may be reported from the keyboard hook).
 constexpr UINT kShowHelpMessage = WM_APP + 1;
 constexpr UINT kBringToFrontMessage = WM_APP + 2;
+constexpr UINT kShowPageMessage = WM_APP + 3;
 
 // The client area and its parts, in twips. The popup sits in the lower right part of the
 // window (2175 twips wide, 4920 high with five rows, 375 twips in from the right and
@@ -136,6 +137,7 @@ void TutorialWindow::destroyWindow() {
     steps_.reset();
     if (window_ == nullptr) return;
     KillTimer(window_, kMessageTimer);
+    pageQueued_ = false;  // a queued page goes with its window
     HWND window = std::exchange(window_, nullptr);
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);  // teardown messages find no object
     DestroyWindow(window);
@@ -190,6 +192,7 @@ bool TutorialWindow::create() {
 
     // The page is set before the window takes the slot: a report may come at any key.
     steps_.emplace(TutorialSteps::Links{.view = *this, .store = host_.store, .popup = host_.popup});
+    applyPage();  // the window opens with its first page, not empty
     host_.link.set(&*steps_);
     return true;
 }
@@ -256,7 +259,14 @@ void TutorialWindow::placeMessage() {
 
 void TutorialWindow::show(const TutorialPage& page) {
     page_ = page;
+    // Steps are reported from inside the keyboard hook, which must answer at once: the
+    // controls follow the page from the message loop, once for any number of reports.
+    if (window_ != nullptr && !pageQueued_) pageQueued_ = PostMessageW(window_, kShowPageMessage, 0, 0) != FALSE;
+}
+
+void TutorialWindow::applyPage() {
     if (window_ == nullptr || !controls_) return;
+    const TutorialPage& page = page_;
     Controls& c = *controls_;
     const auto setText = [](HWND control, const std::wstring& text, bool visible) {
         SetWindowTextW(control, text.c_str());
@@ -358,6 +368,10 @@ LRESULT TutorialWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 1;
     }
     switch (message) {
+    case kShowPageMessage:
+        pageQueued_ = false;
+        applyPage();
+        return 0;
     case kBringToFrontMessage:
         activate();
         return 0;

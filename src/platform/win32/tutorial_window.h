@@ -41,6 +41,7 @@ private:
     void layout(int dpi);
     void fitInstruction();
     void placeMessage();
+    void applyPage();
     void paint();
     RECT frameInClient() const;
 
@@ -53,6 +54,7 @@ private:
     std::unique_ptr<Controls> controls_;
     TutorialPage page_;
     HWND window_ = nullptr;
+    bool pageQueued_ = false;  // a page waits for the message loop
     int dpi_ = 96;
 };
 
