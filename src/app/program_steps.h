@@ -26,7 +26,7 @@ public:
     virtual void addTrayIcon(platform::MainWindow& window, std::string_view tooltip) = 0;
     virtual void removeTrayIcon() = 0;
 
-    // Options dialog: the page layout at start-up, and `menu_options_Click`.
+    // Options dialog: the page layout at start-up, and opening it.
     virtual void prepareOptionsLayout(platform::MainWindow& window) = 0;
     virtual void openOptions() = 0;
 

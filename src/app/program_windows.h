@@ -10,7 +10,7 @@
 #include "app/tray_menu.h"
 #include "firstrun/tutorial_steps.h"
 #include "options/options_dialog.h"
-#include "options/options_seams.h"
+#include "options/options_links.h"
 #include "platform/desktop.h"
 #include "platform/message_box.h"
 #include "popup/all_characters_screen.h"

@@ -3,6 +3,7 @@
 #include "platform/win32/dialog_keys.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/version_info.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/window_binding.h"
 
 namespace kz::win32 {
@@ -21,9 +22,9 @@ constexpr TwipsBox kCloseBox{3480, 1740, 1095, 375};
 std::wstring DetailsText(const AboutFacts& facts) {
     std::wstring version = OwnVersionText();
     if (version.empty()) version = L"unknown";
-    return L"Version " + version + L"\r\n" + std::to_wstring(facts.languages) +
+    return L"Version " + version + L"\r\n" + Widen(std::to_string(facts.languages)) +
            (facts.languages == 1 ? L" language" : L" languages") + L" in use\r\n" +
-           std::to_wstring(facts.characters) + (facts.characters == 1 ? L" character" : L" characters") +
+           Widen(std::to_string(facts.characters)) + (facts.characters == 1 ? L" character" : L" characters") +
            L" known";
 }
 

@@ -12,7 +12,7 @@
 
 #include "charset/character_table.h"
 #include "editor/editor_model.h"
-#include "editor/editor_seams.h"
+#include "editor/editor_links.h"
 #include "platform/win32/control_layout.h"
 #include "platform/win32/editor_char_list.h"
 #include "platform/win32/editor_keyboard_buttons.h"
@@ -79,12 +79,12 @@ private:
     platform::TwipsBox shownKeyFrame_{};
     bool shownShift_ = false;
 
-    HWND typeList_ = nullptr;  // List1
-    HWND nameBox_ = nullptr;   // Text3
-    HWND reset_ = nullptr;     // cmd_reset
+    HWND typeList_ = nullptr;
+    HWND nameBox_ = nullptr;
+    HWND reset_ = nullptr;
     std::unique_ptr<EditorKeyboard> keyboard_;
-    std::unique_ptr<EditorCharList> left_;   // Picture1, VScroll1
-    std::unique_ptr<EditorCharList> right_;  // Picture2, VScroll2
+    std::unique_ptr<EditorCharList> left_;
+    std::unique_ptr<EditorCharList> right_;
 };
 
 }  // namespace kz::win32

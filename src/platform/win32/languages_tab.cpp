@@ -57,13 +57,13 @@ void LanguagesTab::onCommand(int id, int code, HWND) {
     if (code != BN_CLICKED) return;
     options::LanguagesPage& languages = model_.languagesPage();
     switch (id) {
-    case kResetId: languages.cmd_resetdefault_Click(); break;
-    case kAddId: languages.cmd_addlanguage_Click(); break;
-    case kEditId: languages.cmd_editlanguage_Click(); break;
-    case kDeleteId: languages.cmd_deletelanguage_Click(); break;
+    case kResetId: languages.resetToDefault(); break;
+    case kAddId: languages.addLanguage(); break;
+    case kEditId: languages.editLanguage(); break;
+    case kDeleteId: languages.deleteLanguage(); break;
     default:
         if (id < kMoveId || id > MoveId(MoveCommand::Bottom)) return;
-        languages.cmd_move_Click(static_cast<MoveCommand>(id - kMoveId));
+        languages.pressMove(static_cast<MoveCommand>(id - kMoveId));
         break;
     }
     edited_();

@@ -67,11 +67,15 @@ private:
     void onDpiChanged(int dpi, const RECT& suggested);
     void onScrollBar(HWND bar, WPARAM wParam);
     void applySize(int left, int top);
+    int pixelWidth() const;
+    int pixelHeight() const;
 
     HWND window_ = nullptr;
     int dpi_ = 96;
     int widthTwips_ = 0;
     int heightTwips_ = 0;
+    int left_ = 0;  // the last place, in pixels
+    int top_ = 0;
     FontCache& fonts_;
     StateSource source_;
     std::function<void()> onClose_;
