@@ -148,6 +148,13 @@ void Program::openOptions() {
 void Program::unloadOtherForms() { links_.windows.unloadOtherWindows(); }
 
 void Program::showTutorial() {
+    // From the message loop: at start-up the instance has just registered its command box,
+    // and the service, started a moment before, asks that box for its text; building and
+    // activating a window first would keep the instance from answering.
+    links_.process.post([this] { openTutorialWindow(); });
+}
+
+void Program::openTutorialWindow() {
     links_.windows.showTutorial(TutorialHost{
         .store = links_.store,
         .link = tutorial_,

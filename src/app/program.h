@@ -103,6 +103,7 @@ private:
     void clearRecentFunctionKey() override;
 
     AboutFacts aboutFacts();
+    void openTutorialWindow();
     PopupOutline popupOutline() const;
     options::DataFolder dataFolder() const;
 

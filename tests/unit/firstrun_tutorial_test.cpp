@@ -17,6 +17,7 @@ protected:
     TutorialStepsTest() { rig.settings.trigger = 2; }  // F10: the tutorial teaches Alt Gr all the same
     TutorialSteps& open() {
         rig.program.showTutorial();
+        rig.process.processPendingMessages();  // the window opens from the message loop
         return *rig.windows.tutorial;
     }
     const sim::SimTutorialView& view() const { return rig.windows.tutorialView; }
@@ -72,7 +73,9 @@ TEST_F(TutorialStepsTest, TheGestureWalksTheStepsTypesNothingAndTypesAgainOnceCl
             EXPECT_EQ(p.frame.width, b.widthTwips + 240);
             EXPECT_NE(p.instruction.find("arrow keys"), std::string::npos);
         }
-        if (s.done) EXPECT_EQ(p.typedLine, u"You have typed \"\u00E8\"");
+        if (s.done) {
+            EXPECT_EQ(p.typedLine, u"You have typed \"\u00E8\"");
+        }
     }
     EXPECT_EQ(view().fronts, 1);
     EXPECT_EQ(progress(), "1");
