@@ -73,6 +73,8 @@ public:
     // Removes the hooks and destroys the popup for good.
     void unloadPopup() override;
     void unloadOtherForms() override;
+    // The tray's "Tutorial" and "/tutorial" at start-up.
+    void showTutorial() override;
     void showSetup() override { links_.windows.showLanguagePicker(); }
 
     // What the program holds, for the simulated desktop's tests.
@@ -89,7 +91,6 @@ private:
     class DialogHooks;
 
     // TrayActions
-    void showTutorial() override;
     void showAbout() override;
     void showHelp(std::string_view topic) override;  // also options::RunningProgram
     void exitProgram() override;
@@ -102,6 +103,8 @@ private:
     void clearRecentFunctionKey() override;
 
     AboutFacts aboutFacts();
+    void openTutorialWindow();
+    PopupOutline popupOutline() const;
     options::DataFolder dataFolder() const;
 
     Links links_;
