@@ -43,7 +43,9 @@ TEST(MenuMaskTest, AGestureWithAltGrLeavesTheApplicationOutOfMenuMode) {
         ASSERT_FALSE(rig.sim.sent().empty());
         EXPECT_EQ(rig.sim.sent().front().extraInfo, kMenuMaskTag);
         for (const sim::Delivery& d : rig.sim.deliveries()) {
-            if (d.event.extraInfo == kMenuMaskTag) EXPECT_FALSE(d.swallowed);
+            if (d.event.extraInfo == kMenuMaskTag) {
+                EXPECT_FALSE(d.swallowed);
+            }
         }
     }
 }
