@@ -109,6 +109,13 @@ void Program::installKeyboardHook() {
 
 void Program::removeKeyboardHook() { links_.hooks.removeKeyboardHook(); }
 
+void Program::reinstallKeyboardHook() {
+    // A shown popup was opened by a hook event just now: that hook works.
+    if (!handler_ || !links_.hooks.keyboardHookInstalled() || (popup_ && popup_->popup().shown())) return;
+    links_.hooks.removeKeyboardHook();
+    links_.hooks.installKeyboardHook(*handler_);
+}
+
 void Program::makePopupTopmost() {
     if (popupWindows_) popupWindows_->view().setTopmost();
 }

@@ -63,6 +63,7 @@ public:
     void loadPopupHidden() override;
     void installKeyboardHook() override;
     void removeKeyboardHook() override;
+    void reinstallKeyboardHook() override;
     void addTrayIcon(platform::MainWindow& window, std::string_view tooltip) override;
     void removeTrayIcon() override;
     // Builds the Options dialog's controls on the main window (hidden).

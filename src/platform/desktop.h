@@ -34,6 +34,9 @@ public:
     virtual void onCloseRequested() = 0;
     // The timer started with startTimer elapsed.
     virtual void onTimer() = 0;
+    // The machine resumed from sleep, or the session was unlocked or reconnected: the
+    // system may have dropped the low-level hooks meanwhile.
+    virtual void onSystemResumed() {}
 };
 
 // The program's main window of one process. Lengths are in twips.

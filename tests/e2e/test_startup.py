@@ -51,6 +51,18 @@ def test_close_ends_every_instance(zavora):
     assert zavora.main_windows() == []
 
 
+def test_overlapping_starts_leave_one_of_each_and_close_during_start_up_ends_all(zavora):
+    zavora.start()
+    time.sleep(0.05)  # the overlap under test, not a wait for anything
+    zavora.start()
+    zavora.wait_settled(timeout=40)
+    holds_for(lambda: zavora.settled(), 1.5, what="one interception and one service instance")
+    zavora.start()
+    wait_until(lambda: len(zavora.main_windows()) == 3, 30, what="a third instance starting up")
+    zavora.run("/close", timeout=30)
+    zavora.wait_no_process()
+
+
 @pytest.mark.parametrize("auto_start, args, interception_instances", [
     ("Yes", ["/service"], 1),
     ("No", ["/service"], 0),

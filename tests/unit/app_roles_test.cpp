@@ -243,5 +243,43 @@ TEST(Shutdown, ClosingTheOptionsDialogHidesAndKeepsRunning) {
     EXPECT_EQ(steps.removals, 1);
 }
 
+// A "close" may arrive in any message pass of a start-up that is taking over from a
+// running instance. Whichever pass takes it, nothing may keep running: no main window
+// of the starting process, and no hook or popup left behind in it.
+TEST(Shutdown, CloseDuringStartUpAtEveryMessagePassLeavesNothing) {
+    for (int closeAt = 0;; ++closeAt) {
+        SCOPED_TRACE(closeAt);
+        SimMachine machine;
+        machine.run("");
+        sim::SimProcess probe(machine.world, 0, "");
+        int starter = 0, passes = 0;
+        machine.world.beforeMessagePass = [&](sim::SimProcess& process) {
+            if (process.id() != starter || passes++ < closeAt) return;
+            // Like "/close", it keeps offering the command until the box takes it.
+            for (const auto h : probe.desktop().mainWindows()) probe.desktop().sendCommand(h, kCommandClose);
+        };
+        sim::SimProcess& second = machine.world.launch("/mainstart");
+        starter = second.id();
+        if (passes <= closeAt) {  // the start-up had no message pass this late
+            EXPECT_GT(closeAt, 0);
+            break;
+        }
+        for (int i = 0; i < 20 && !second.ended(); ++i) second.processPendingMessages();
+        EXPECT_TRUE(second.ended());
+        EXPECT_FALSE(machine.stepsOf(second).hook);
+        EXPECT_FALSE(machine.stepsOf(second).popup);
+        EXPECT_EQ(machine.countMainWindows(kCaptionOptions), 0);
+    }
+}
+
+TEST(Shutdown, TheServiceNeverTakesAHookOrPopupWhateverCloseItGets) {
+    SimMachine machine;
+    sim::SimProcess& service = machine.run("/service");
+    machine.instanceOf(service).onCloseRequested();
+    EXPECT_FALSE(machine.stepsOf(service).hook);
+    EXPECT_FALSE(machine.stepsOf(service).popup);
+    EXPECT_FALSE(service.ended());
+}
+
 }  // namespace
 }  // namespace kz::testing

@@ -290,6 +290,17 @@ TEST(WholeProgramTest, StartUpThenAGestureTypesACharacter) {
     EXPECT_EQ(world.input().typedText(), std::u16string(1, second));
     EXPECT_FALSE(popup.shown());
     EXPECT_FALSE(world.input().mouseHookInstalled());
+
+    // A hook the system dropped sees nothing until the program, told of a resume or an
+    // unlock, puts it in again.
+    world.input().systemRemovesKeyboardHook();
+    for (const bool resumed : {false, true}) {
+        if (resumed) program.instance().onSystemResumed();
+        world.input().press(vk::kRMenu);
+        world.input().tap('E');
+        world.input().release(vk::kRMenu);
+        EXPECT_EQ(popup.shown(), resumed);
+    }
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ std::string SimMainWindow::commandText() const {
 }
 
 void SimMainWindow::setCommandText(std::string_view text) {
-    if (const SimWindow* window = self()) DeliverText(world_, window->commandBox, text);
+    if (const SimWindow* window = self()) DeliverText(world_, window->commandBox, text, window->processId);
 }
 
 void SimMainWindow::setCommandBoxEnabled(bool enabled) {

@@ -29,7 +29,9 @@ void SimProcess::end() {
 }
 
 void SimProcess::processPendingMessages() {
-    if (ended_) return;
+    if (ended_ || inMessagePass_) return;
+    inMessagePass_ = true;
+    if (world_.beforeMessagePass) world_.beforeMessagePass(*this);
     // Input synthesised meanwhile reaches the hook, and posted mouse messages their window.
     world_.input().pump();
     world_.mouseWindows().runMessages();
@@ -39,10 +41,20 @@ void SimProcess::processPendingMessages() {
         posted_.pop_front();
         work();
     }
-    fireDueTimers();
+    if (!ended_) fireDueTimers();
+    inMessagePass_ = false;
 }
 
-void SimProcess::idle(unsigned maxMs) { world_.clock().advance(maxMs == 0 ? 1 : maxMs); }
+// While this process sleeps the others run: each takes its message pass (one that is
+// busy further up the call stack is skipped, as it would not be waiting for messages).
+void SimProcess::idle(unsigned maxMs) {
+    world_.clock().advance(maxMs == 0 ? 1 : maxMs);
+    inMessagePass_ = true;
+    for (SimProcess* other : world_.runningProcesses()) {
+        if (other != this) other->processPendingMessages();
+    }
+    inMessagePass_ = false;
+}
 
 void SimProcess::fireDueTimers() {
     const auto now = world_.clock().milliseconds();

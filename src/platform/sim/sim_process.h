@@ -40,6 +40,7 @@ public:
 
 private:
     void fireDueTimers();
+    bool inMessagePass_ = false;
 
     SimWorld& world_;
     int id_;

@@ -4,7 +4,9 @@
 //
 // Starting the executable (Process::start) queues a launch; tests run the queue with
 // runPendingLaunches(), so the order of events is always the same. WM_SETTEXT and the
-// second command channel are delivered synchronously, as on Windows.
+// second command channel sent to another process change the text at once, but the
+// receiver's handler runs at its next message pass, as on Windows; a process that idles
+// lets the others take their message pass.
 #include <deque>
 #include <functional>
 #include <map>
@@ -63,6 +65,9 @@ public:
     SimInput& input() { return input_; }
     SimMouseWindows& mouseWindows() { return mouseWindows_; }
     void setProgram(Program program) { program_ = std::move(program); }
+    // Called at the start of every message pass of every process: lets a test act at an
+    // exact point of a start-up (a command arriving while the process is busy).
+    std::function<void(SimProcess&)> beforeMessagePass;
     void setApplicationFolder(std::string folder) { folder_ = std::move(folder); }
     const std::string& applicationFolder() const { return folder_; }
 

@@ -65,6 +65,30 @@ Win32MainWindow::Win32MainWindow(HINSTANCE instance, platform::MainWindowListene
                            scale.toPixelsX(6840), scale.toPixelsY(6360), scale.toPixelsX(855),
                            scale.toPixelsY(375), hwnd_,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kText1Id)), instance, nullptr);
+    sessionNotices(true);
+}
+
+// Unlocking and reconnecting the session are reported only to windows that ask; the
+// program then puts its keyboard hook in again, which the system may have dropped.
+// Loaded by name so that the executable starts where the library is missing.
+void Win32MainWindow::sessionNotices(bool on) {
+    HMODULE library = LoadLibraryW(L"wtsapi32.dll");
+    if (library == nullptr) return;
+    constexpr DWORD kThisSessionOnly = 0;
+    if (on) {
+        using Register = BOOL(WINAPI*)(HWND, DWORD);
+        if (auto fn = reinterpret_cast<Register>(reinterpret_cast<void*>(
+                GetProcAddress(library, "WTSRegisterSessionNotification")))) {
+            fn(hwnd_, kThisSessionOnly);
+        }
+    } else {
+        using Unregister = BOOL(WINAPI*)(HWND);
+        if (auto fn = reinterpret_cast<Unregister>(reinterpret_cast<void*>(
+                GetProcAddress(library, "WTSUnRegisterSessionNotification")))) {
+            fn(hwnd_);
+        }
+    }
+    FreeLibrary(library);
 }
 
 Win32MainWindow::~Win32MainWindow() {
@@ -97,6 +121,20 @@ LRESULT Win32MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case kDestroyLater:
             DestroyWindow(hwnd_);
             return 0;
+        case WM_POWERBROADCAST:
+            if ((wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) && live()) {
+                listener_.onSystemResumed();
+            }
+            return TRUE;
+        case WM_WTSSESSION_CHANGE:
+            if ((wParam == WTS_SESSION_UNLOCK || wParam == WTS_CONSOLE_CONNECT ||
+                 wParam == WTS_REMOTE_CONNECT) && live()) {
+                listener_.onSystemResumed();
+            }
+            return 0;
+        case WM_DESTROY:
+            sessionNotices(false);
+            break;
         case WM_NCDESTROY:
             box_ = nullptr;  // destroyed with its parent
             break;

@@ -43,6 +43,7 @@ public:
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onCopyData(const COPYDATASTRUCT& data);
+    void sessionNotices(bool on);
     bool live() const { return hwnd_ != nullptr && !destroying_; }
 
     HINSTANCE instance_;

@@ -99,8 +99,9 @@ std::vector<platform::ValueName> Win32Registry::values(platform::Scope scope,
         DWORD type = 0;
         const LONG result =
             RegEnumValueW(key.get(), index, name.data(), &length, nullptr, &type, nullptr, nullptr);
-        if (result == ERROR_NO_MORE_ITEMS) break;
-        if (result != ERROR_SUCCESS) continue;
+        // Any other error repeats forever (a key deleted meanwhile answers every index
+        // with it), so the list ends there with what was read.
+        if (result != ERROR_SUCCESS) break;
         out.push_back({Narrow(std::wstring_view(name.data(), length)), TypeOf(type)});
     }
     return out;
