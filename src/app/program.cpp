@@ -68,8 +68,7 @@ void Program::loadPopupHidden() {
                                   .tutorial = tutorial_,
                                   .view = popupWindows_->view(),
                                   .screen = popupWindows_->screen(),
-                                  .ensureServiceRunning =
-                                      [this] { EnsureServiceRunning(links_.desktop, links_.process); },
+                                  .ensureServiceRunning = [this] { checkServiceLater(); },
                                   .letPendingEventsRun = [this] { links_.process.processPendingMessages(); }},
         .store = links_.store,
         .ansi = ansiTable_,
@@ -86,6 +85,22 @@ void Program::loadPopupHidden() {
     popupWindows_->attach(popup_->popup(), popup_->screen(), popup_->mouse());
     popup_->popup().setWidth(0);
     popupWindows_->view().setTopmost();
+}
+
+// The popup asks for the service check while it opens, inside the keyboard hook's
+// callback; starting a process there could outlast the time the system gives the hook,
+// so the check runs at the next message pass instead.
+void Program::checkServiceLater() {
+    platform::MainWindow* window = instance_.mainWindow();
+    if (window == nullptr || window->handle() == 0) {
+        return EnsureServiceRunning(links_.desktop, links_.process);  // no message loop yet
+    }
+    if (serviceCheckPending_) return;
+    serviceCheckPending_ = true;
+    window->runLater([this] {
+        serviceCheckPending_ = false;
+        EnsureServiceRunning(links_.desktop, links_.process);
+    });
 }
 
 void Program::installKeyboardHook() {

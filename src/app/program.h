@@ -89,6 +89,8 @@ public:
 private:
     class DialogHooks;
 
+    void checkServiceLater();
+
     // TrayActions
     void showTutorial() override;
     void showAbout() override;
@@ -116,6 +118,7 @@ private:
     std::unique_ptr<PopupWindows> popupWindows_;
     std::unique_ptr<PopupObjects> popup_;
     std::unique_ptr<KeyHandler> handler_;
+    bool serviceCheckPending_ = false;
     std::unique_ptr<DialogHooks> dialogHooks_;
     std::unique_ptr<options::OptionsDialog> dialog_;
 };

@@ -279,11 +279,16 @@ TEST(WholeProgramTest, StartUpThenAGestureTypesACharacter) {
     EXPECT_NE(windows.trayActions, nullptr);
     ASSERT_TRUE(world.input().keyboardHookInstalled());
 
+    const auto launches = world.launchLog().size();
     world.input().press(vk::kRMenu);
     world.input().tap('E');
     world.input().release(vk::kRMenu);
     const PopupList& popup = program.popup()->popup();
     ASSERT_TRUE(popup.shown());
+    // The service check the popup asks for starts no process inside the hook's callback.
+    EXPECT_EQ(world.launchLog().size(), launches);
+    process.processPendingMessages();
+    EXPECT_EQ(world.launchLog().size(), launches + 1);
     ASSERT_GE(popup.count(), 2);
     const char16_t second = popup.keyChars()[1];
     world.input().tap('2');

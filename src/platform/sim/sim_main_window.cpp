@@ -84,4 +84,13 @@ void SimMainWindow::stopTimer() {
 
 void SimMainWindow::destroy() { CloseWindow(world_, handle_); }
 
+void SimMainWindow::runLater(std::function<void()> work) {
+    const SimWindow* window = self();
+    SimProcess* process = window ? world_.processById(window->processId) : nullptr;
+    if (process == nullptr) return;
+    process->post([this, handle = handle_, work = std::move(work)] {
+        if (world_.window(handle) != nullptr) work();
+    });
+}
+
 }  // namespace kz::sim

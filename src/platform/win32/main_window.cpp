@@ -8,6 +8,7 @@ namespace kz::win32 {
 namespace {
 
 constexpr UINT kDestroyLater = WM_APP + 1;
+constexpr UINT kRunLater = WM_APP + 2;
 constexpr UINT_PTR kTimerId = 1;
 constexpr int kText1Id = 101;
 
@@ -118,6 +119,13 @@ LRESULT Win32MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_COPYDATA:
             return onCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+        case kRunLater:
+            if (!later_.empty() && live()) {
+                auto work = std::move(later_.front());
+                later_.pop_front();
+                work();
+            }
+            return 0;
         case kDestroyLater:
             DestroyWindow(hwnd_);
             return 0;
@@ -257,6 +265,12 @@ void Win32MainWindow::destroy() {
     SetWindowTextW(hwnd_, L"");
     if (box_ != nullptr) EnableWindow(box_, FALSE);
     PostMessageW(hwnd_, kDestroyLater, 0, 0);
+}
+
+void Win32MainWindow::runLater(std::function<void()> work) {
+    if (!live()) return;
+    later_.push_back(std::move(work));
+    if (!PostMessageW(hwnd_, kRunLater, 0, 0)) later_.pop_back();
 }
 
 }  // namespace kz::win32
