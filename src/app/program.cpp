@@ -68,6 +68,7 @@ void Program::loadPopupHidden() {
                                   .tutorial = tutorial_,
                                   .view = popupWindows_->view(),
                                   .screen = popupWindows_->screen(),
+                                  .showHelp = [this](std::string_view topic) { showHelp(topic); },
                                   .ensureServiceRunning = [this] { checkServiceLater(); },
                                   .letPendingEventsRun = [this] { links_.process.processPendingMessages(); }},
         .store = links_.store,

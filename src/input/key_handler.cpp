@@ -1,6 +1,7 @@
 #include "input/key_handler.h"
 
 #include <string_view>
+#include <utility>
 
 #include "keys/menu_mask.h"
 #include "input/trigger_keys.h"
@@ -76,6 +77,9 @@ bool KeyHandler::handle(const platform::KeyEvent& event) noexcept {
     if (event.extraInfo == kMenuMaskTag || links_.optionsOpen || event.vk == platform::kPacketKey) {
         return false;
     }
+    // Opening the popup lets waiting messages run, which may hand us the next events
+    // before this one is answered: each event keeps its own answer.
+    const bool outerAnswer = swallow_;
     swallow_ = false;
     maskSent_ = false;
     try {
@@ -83,7 +87,7 @@ bool KeyHandler::handle(const platform::KeyEvent& event) noexcept {
     } catch (...) {
         // A failing step leaves the answer as it stood; typing goes on.
     }
-    return swallow_;
+    return std::exchange(swallow_, outerAnswer);
 }
 
 void KeyHandler::settingsSaved() {

@@ -296,6 +296,12 @@ TEST(WholeProgramTest, StartUpThenAGestureTypesACharacter) {
     EXPECT_FALSE(popup.shown());
     EXPECT_FALSE(world.input().mouseHookInstalled());
 
+    // Opening the screen lets messages run, which hands the hook the keys typed meanwhile
+    // before the space is answered: the space must still be swallowed.
+    world.input().burst({{vk::kRMenu, false}, {vk::kSpace, false}, {vk::kSpace, true}, {vk::kRMenu, true}});
+    EXPECT_TRUE(popup.shown() && popup.mode() == 2);
+    EXPECT_EQ(world.input().keyDownsReceived(vk::kSpace), 0);
+
     // A hook the system dropped sees nothing until the program, told of a resume or an
     // unlock, puts it in again.
     world.input().systemRemovesKeyboardHook();

@@ -1,5 +1,7 @@
 #include "platform/sim/sim_input.h"
 
+#include <utility>
+
 namespace kz::sim {
 namespace {
 
@@ -76,12 +78,24 @@ void SimInput::physical(const platform::KeyEvent& event) {
     pump();
 }
 
+void SimInput::burst(std::initializer_list<std::pair<int, bool>> keysAndUps) {
+    for (const auto& [vk, up] : keysAndUps) {
+        const std::uint32_t flags = (IsExtendedKey(vk) ? kKeyFlagExtended : 0) | (up ? kKeyFlagUp : 0);
+        enqueue({.vk = static_cast<std::uint32_t>(vk), .flags = flags, .time = time_}, false);
+    }
+    pump();
+}
+
 void SimInput::enqueue(const platform::KeyEvent& event, bool injected, char16_t unicode) {
     queue_.push_back({event, injected, unicode});
 }
 
 void SimInput::pump() {
     if (inHook_) return;  // the input thread waits for the hook's answer
+    deliverWaiting();
+}
+
+void SimInput::deliverWaiting() {
     while (!queue_.empty()) {
         const Queued next = queue_.front();
         queue_.pop_front();
@@ -92,9 +106,9 @@ void SimInput::pump() {
 void SimInput::deliver(const Queued& queued) {
     bool swallowed = false;
     if (keyboardSink_ && !keyboardHookDropped_) {
-        inHook_ = true;
+        const bool outer = std::exchange(inHook_, true);
         swallowed = keyboardSink_->onKeyEvent(queued.event);
-        inHook_ = false;
+        inHook_ = outer;
     }
     if (!swallowed) {
         applyToApplication(queued);

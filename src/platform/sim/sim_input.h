@@ -10,8 +10,10 @@
 // - an Alt Gr layout reports a left Ctrl with the right Alt.
 // Everything sent and everything delivered is logged for the tests.
 #include <deque>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/hooks.h"
@@ -55,11 +57,17 @@ public:
     void tap(int vk);  // press then release
     // Queues a physical event as given (flags, extra info) and runs the queue.
     void physical(const platform::KeyEvent& event);
+    // Keys pressed and released faster than the hook answers: all queued, then run.
+    void burst(std::initializer_list<std::pair<int, bool>> keysAndUps);
     // A mouse event of the user's hand, through the mouse hook when it is installed: true
     // when the hook swallowed it.
     bool mouse(const platform::MouseEvent& event) { return mouseSink_ != nullptr && mouseSink_->onMouseEvent(event); }
     // Delivers the waiting events, one at a time, unless an event is in the hook already.
     void pump();
+    // A message pass of the hooking thread: the waiting events reach the hook now, nested
+    // inside the event it is deciding when there is one, as Windows hands a hook its next
+    // events while it lets messages run before answering.
+    void deliverWaiting();
     std::size_t waiting() const { return queue_.size(); }
 
     // --- platform::Keyboard

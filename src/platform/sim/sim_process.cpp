@@ -29,11 +29,12 @@ void SimProcess::end() {
 }
 
 void SimProcess::processPendingMessages() {
-    if (ended_ || inMessagePass_) return;
-    inMessagePass_ = true;
+    if (ended_) return;
+    ++passDepth_;
     if (world_.beforeMessagePass) world_.beforeMessagePass(*this);
-    // Input synthesised meanwhile reaches the hook, and posted mouse messages their window.
-    world_.input().pump();
+    // Waiting input reaches the hook, even while it is deciding an event, and posted
+    // mouse messages their window.
+    world_.input().deliverWaiting();
     world_.mouseWindows().runMessages();
     // Only the work present now: what it posts runs at the next pass.
     for (auto count = posted_.size(); count > 0 && !ended_; --count) {
@@ -42,18 +43,18 @@ void SimProcess::processPendingMessages() {
         work();
     }
     if (!ended_) fireDueTimers();
-    inMessagePass_ = false;
+    --passDepth_;
 }
 
 // While this process sleeps the others run: each takes its message pass (one that is
 // busy further up the call stack is skipped, as it would not be waiting for messages).
 void SimProcess::idle(unsigned maxMs) {
     world_.clock().advance(maxMs == 0 ? 1 : maxMs);
-    inMessagePass_ = true;
+    ++passDepth_;
     for (SimProcess* other : world_.runningProcesses()) {
-        if (other != this) other->processPendingMessages();
+        if (other != this && other->passDepth_ == 0) other->processPendingMessages();
     }
-    inMessagePass_ = false;
+    --passDepth_;
 }
 
 void SimProcess::fireDueTimers() {

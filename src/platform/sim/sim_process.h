@@ -40,7 +40,7 @@ public:
 
 private:
     void fireDueTimers();
-    bool inMessagePass_ = false;
+    int passDepth_ = 0;  // message passes (or idle waits) of this process under way
 
     SimWorld& world_;
     int id_;
