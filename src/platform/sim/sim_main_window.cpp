@@ -1,5 +1,7 @@
 #include "platform/sim/sim_main_window.h"
 
+#include "platform/sim/sim_process.h"
+
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_world.h"
 
