@@ -1,18 +1,45 @@
-# Windows build (native MSVC/MinGW or cross-compiled with MinGW-w64): the real program.
-file(GLOB WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/win32/*.cpp)
+# Windows build (native MSVC/MinGW or cross-compiled with MinGW-w64): the real program,
+# and the Win32 programs the end-to-end suite runs beside it.
 enable_language(RC)
-add_executable(zavora WIN32 ${WIN32_SOURCES} ${CMAKE_SOURCE_DIR}/resources/zavora.rc)
-target_link_libraries(zavora PRIVATE zavora_core)
-target_compile_definitions(zavora PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+
+# What every Windows target of ours is built with: wide-character system calls, and with
+# MinGW a static runtime, so the programs run with no DLL of ours beside them.
+function(zavora_win32_target target)
+  target_compile_definitions(${target} PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+  zavora_warnings(${target})
+  if(MINGW)
+    target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++ -municode)
+  endif()
+endfunction()
+
 target_compile_definitions(zavora_core PRIVATE NOMINMAX)
+
+# The Win32 backend as a library, so the check programs link the same code as the exe.
+file(GLOB WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/win32/*.cpp)
+list(REMOVE_ITEM WIN32_SOURCES ${CMAKE_SOURCE_DIR}/src/platform/win32/winmain.cpp)
+add_library(zavora_win32 STATIC ${WIN32_SOURCES})
+target_link_libraries(zavora_win32 PUBLIC zavora_core
+                      user32 gdi32 comctl32 shell32 advapi32 uxtheme imm32 version)
+zavora_win32_target(zavora_win32)
+
+# The version resource takes the project version (the one place it is written).
+configure_file(${CMAKE_SOURCE_DIR}/resources/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @ONLY)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/zavora.rc PROPERTIES
+  INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/generated
+  OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/generated/version.h)
+
+add_executable(zavora WIN32 ${CMAKE_SOURCE_DIR}/src/platform/win32/winmain.cpp
+                            ${CMAKE_SOURCE_DIR}/resources/zavora.rc)
+target_link_libraries(zavora PRIVATE zavora_win32)
+zavora_win32_target(zavora)
 if(MINGW)
-  # Static runtime: the exe runs with no DLL of ours beside it.
-  target_link_options(zavora PRIVATE -static -static-libgcc -static-libstdc++ -municode)
   # A release exe carries no symbols: it is what users download.
   target_link_options(zavora PRIVATE $<$<CONFIG:Release>:-s>)
-  target_compile_options(zavora PRIVATE -Wall -Wextra)
 endif()
-target_link_libraries(zavora PRIVATE user32 gdi32 comctl32 shell32 advapi32 uxtheme imm32 version)
+if(MSVC)
+  # zavora.rc carries the manifest; the linker must not add a second one.
+  target_link_options(zavora PRIVATE /MANIFEST:NO)
+endif()
 foreach(f ${DATA_FILES})
   add_custom_command(TARGET zavora POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/data/${f} $<TARGET_FILE_DIR:zavora>/${f})
@@ -46,4 +73,10 @@ if(MAKENSIS)
   endif()
 else()
   message(STATUS "makensis not found: no setup program")
+endif()
+
+option(ZAVORA_TEST_PROGRAMS "Build the Win32 programs of the end-to-end suite" ON)
+if(ZAVORA_TEST_PROGRAMS)
+  add_subdirectory(${CMAKE_SOURCE_DIR}/tests/e2e/tools ${CMAKE_BINARY_DIR}/e2e-tools)
+  add_subdirectory(${CMAKE_SOURCE_DIR}/tests/win32 ${CMAKE_BINARY_DIR}/win32-checks)
 endif()

@@ -5,5 +5,6 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-${ZAVORA_LINUX_BUILD:-$root/build/linux}}"
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# ZAVORA_WERROR=ON (as scripts/test.sh sets it) makes compiler warnings errors.
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAVORA_WERROR="${ZAVORA_WERROR:-OFF}"
 cmake --build "$build" -j2

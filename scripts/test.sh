@@ -82,6 +82,9 @@ runner_summary() {
 
 step deps bash scripts/install-deps.sh
 
+# Our own code builds without a warning: CI makes every warning an error.
+export ZAVORA_WERROR=ON
+
 if step linux-build bash scripts/build-linux.sh "$linux_build"; then
   step unit-tests ctest --test-dir "$linux_build" --output-on-failure -j2
   if [ -x "$linux_build/zavora_bench" ]; then

@@ -9,16 +9,9 @@
 #include "charset/language_order.h"
 #include "options/language_list_reload.h"
 #include "options/language_order.h"
+#include "platform/file_bytes.h"
 
 namespace kz::app {
-
-namespace {
-
-std::filesystem::path FromUtf8(const std::string& text) {
-    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
-}
-
-}  // namespace
 
 // The hooks as the Options dialog switches them: the keyboard hook goes back in with the
 // program's key handler; the mouse hook is the popup's own, which the dialog only removes.
@@ -43,6 +36,7 @@ Program::Program(Links links)
     : links_(links),
       instance_({links.desktop, links.process, links.clock, links.store}, *this),
       ansi_(MakeAnsiDecodeTable(links.codePage)),
+      lower_(MakeLowerCaseTable(links.codePage)),
       ansiTable_(links.codePage),
       dialogHooks_(std::make_unique<DialogHooks>(*this)) {}
 
@@ -50,7 +44,7 @@ Program::~Program() { unloadPopup(); }
 
 void Program::loadLanguages() {
     const LanguageSources sources{links_.store, links_.codePage, links_.keyboard,
-                                  FromUtf8(links_.process.applicationFolder())};
+                                  platform::PathFromUtf8(links_.process.applicationFolder())};
     keyTable_ = BuildKeyTable(sources, characters_);
 }
 
@@ -68,14 +62,19 @@ void Program::loadPopupHidden() {
                                   .tutorial = tutorial_,
                                   .view = popupWindows_->view(),
                                   .screen = popupWindows_->screen(),
-                                  .showHelp = [this](std::string_view topic) { showHelp(topic); },
+                                  // The viewer opens windows and loads its library: never
+                                  // inside the keyboard hook, which must answer at once.
+                                  .showHelp =
+                                      [this](std::string_view topic) {
+                                          links_.process.post([this, t = std::string(topic)] { showHelp(t); });
+                                      },
                                   .ensureServiceRunning = [this] { checkServiceLater(); },
                                   .letPendingEventsRun = [this] { links_.process.processPendingMessages(); }},
         .store = links_.store,
         .ansi = ansiTable_,
         .loadData =
             [this] {
-                return LoadAllCharactersData(links_.store, FromUtf8(links_.process.applicationFolder()),
+                return LoadAllCharactersData(links_.store, platform::PathFromUtf8(links_.process.applicationFolder()),
                                              links_.codePage);
             },
         .screenView = popupWindows_->screenView(),
@@ -118,7 +117,8 @@ void Program::installKeyboardHook() {
             .optionsOpen = instance_.optionsOpenFlag(),
             .tutorial = tutorial_,
             .letPendingEventsRun = [this] { links_.process.processPendingMessages(); },
-            .ansi = ansi_});
+            .ansi = ansi_,
+            .lower = lower_});
     }
     links_.hooks.installKeyboardHook(*handler_);
 }
@@ -199,7 +199,7 @@ void Program::clearRecentFunctionKey() {
 }
 
 options::DataFolder Program::dataFolder() const {
-    return options::DataFolder{FromUtf8(links_.process.applicationFolder()), links_.codePage};
+    return options::DataFolder{platform::PathFromUtf8(links_.process.applicationFolder()), links_.codePage};
 }
 
 AboutFacts Program::aboutFacts() {

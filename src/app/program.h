@@ -112,6 +112,7 @@ private:
     CharacterTable characters_;
     KeyTable keyTable_{};
     AnsiDecodeTable ansi_{};
+    LowerCaseTable lower_{};
     AnsiTable ansiTable_;
     GestureFlags gesture_;
     TutorialLink tutorial_;

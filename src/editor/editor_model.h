@@ -62,9 +62,9 @@ public:
     // --- what the window draws ---
     const KeyButtons& keys() const { return keys_; }
     int selectedKey() const { return selectedKey_; }
-    Rect selectedKeyFrame() const { return FrameOver(keys_[selectedKey_].place); }
+    platform::TwipsBox selectedKeyFrame() const { return FrameOver(keys_[selectedKey_].place); }
     bool shiftOn() const { return shiftOn_; }
-    Rect shiftFrame() const { return FrameOver(kShiftButton); }  // shown while shiftOn()
+    platform::TwipsBox shiftFrame() const { return FrameOver(kShiftButton); }  // shown while shiftOn()
     const std::vector<std::string>& typeNames() const { return typeNames_; }
     std::optional<int> selectedType() const { return previousType_; }
     const CharacterList& leftList() const { return left_; }

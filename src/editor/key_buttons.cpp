@@ -71,7 +71,7 @@ bool KeepsDesignKeyboard(std::string_view layoutName) {
 void AdaptToLayout(KeyButtons& keys, std::string_view layoutName) {
     if (KeepsDesignKeyboard(layoutName)) return;
     keys[kHashKey].visible = false;
-    const Rect& after = keys[kCloseBracketKey].place;
+    const platform::TwipsBox& after = keys[kCloseBracketKey].place;
     keys[kBackslashKey].place.left = after.left + after.width;
     keys[kBackslashKey].place.top = after.top;
     // The window loads with the shift state off, so these captions are the hidden ones.
@@ -80,7 +80,7 @@ void AdaptToLayout(KeyButtons& keys, std::string_view layoutName) {
     keys[kQuoteKey].shiftedCaption = "\"";
 }
 
-Rect FrameOver(const Rect& button) {
+platform::TwipsBox FrameOver(const platform::TwipsBox& button) {
     return {button.left, button.top, button.width + 15, button.height + 15};
 }
 

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "charset/ansi_table.h"
+#include "platform/geometry.h"
 
 namespace kz::editor {
 
@@ -18,18 +19,10 @@ inline constexpr int kKeyCount = 47;
 inline constexpr int kKeySize = 315;
 inline constexpr int kFirstKey = 35;  // "1": selected when the window loads
 
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const Rect&) const = default;
-};
-
 struct KeyButton {
     std::string caption;         // shown now (UTF-8)
     std::string shiftedCaption;  // swapped with the caption by Shift; empty for letters
-    Rect place;
+    platform::TwipsBox place;
     bool visible = true;
     bool enabled = true;
     // Keys that have characters show "Arial Black", symbols among them bold as well.
@@ -42,7 +35,7 @@ struct KeyButton {
 using KeyButtons = std::array<KeyButton, kKeyCount>;
 
 // `Command1`, the Shift button.
-inline constexpr Rect kShiftButton{8640, 1980, 615, 315};
+inline constexpr platform::TwipsBox kShiftButton{8640, 1980, 615, 315};
 
 // The keyboard as designed: "#" shown, "\" left of "Z", the UK shifted captions.
 KeyButtons DesignKeyboard();
@@ -55,7 +48,7 @@ bool KeepsDesignKeyboard(std::string_view layoutName);
 void AdaptToLayout(KeyButtons& keys, std::string_view layoutName);
 
 // The frame laid over a button: its left and top, its size grown by 15.
-Rect FrameOver(const Rect& button);
+platform::TwipsBox FrameOver(const platform::TwipsBox& button);
 
 // The ANSI code of the caption's character in lower case; nothing for an empty caption or
 // a character that the code page cannot write.

@@ -48,18 +48,7 @@ std::size_t EncodeUtf8(char16_t c, char (&out)[3]) {
     return 3;
 }
 
-constexpr AnsiDecodeTable MakeLatin1() {
-    AnsiDecodeTable table{};
-    for (int i = 0; i < 256; ++i) table[i] = static_cast<char16_t>(i);
-    return table;
-}
-
 }  // namespace
-
-const AnsiDecodeTable& Latin1DecodeTable() {
-    static constexpr AnsiDecodeTable kTable = MakeLatin1();
-    return kTable;
-}
 
 AnsiDecodeTable MakeAnsiDecodeTable(const platform::CodePage& codePage) {
     AnsiDecodeTable table{};
@@ -98,9 +87,12 @@ void KeyHandler::settingsSaved() {
 
 // Swallows the event. A key-down swallowed while Alt is down would leave the application
 // with a bare Alt press and release, which opens its menu bar: the mask prevents that.
+// A key-up of a key that is down for the system always passes: swallowed, it would leave
+// that key down for every application until the user pressed it again.
 void KeyHandler::swallowHere(const platform::KeyEvent& event) {
-    swallow_ = true;
     const int key = static_cast<int>(event.vk);
+    if (event.isUp() && links_.keyboard.asyncKeyDown(key)) return;
+    swallow_ = true;
     if (maskSent_ || event.isUp() || IsAltKey(key) || !AltDown(links_.keyboard)) return;
     maskSent_ = true;
     SendMenuMask(links_.input);
@@ -128,7 +120,9 @@ void KeyHandler::decide(const platform::KeyEvent& event) {
 
     trackCtrlAndFunctionKey(event, facts);
     updateTriggerHeld(facts);
-    if (deadKeyPasses(facts)) return;
+    // While the popup is shown its keys come first: the accent symbols a dead-key layout
+    // types with dead keys pick candidates instead of waiting in the application.
+    if (!links_.popup.shown() && deadKeyPasses(facts)) return;
     const bool triggerRelease = releaseTrigger(facts);
     if (links_.popup.shown() && !facts.isUp) passKeyToPopup(event, facts);
 
@@ -137,7 +131,7 @@ void KeyHandler::decide(const platform::KeyEvent& event) {
     const CandidateList* entry = nullptr;
     bool noCharacters = false;
     if (links_.gesture.triggerHeld && !facts.isUp && !vk::IsModifier(facts.key) && !vk::IsFunctionKey(facts.key)) {
-        entry = &links_.keyTable[LowerAnsi(ch)];
+        entry = &links_.keyTable[links_.lower[ch]];
         if (entry->empty() && links_.settings.disableOtherKeys && !tutorialOpen) return;
         swallowHere(event);
         if (entry->empty() && tutorialOpen) {
@@ -153,7 +147,8 @@ void KeyHandler::decide(const platform::KeyEvent& event) {
 
 // Ctrl (low-level events name the side, 162 and 163; injected ones may use 17) and the
 // trigger's function key count as held for a moment after they went up. The function key
-// never reaches the application, and neither does any other key while it counts as held.
+// never reaches the application, and neither does any other key but the modifiers while
+// it counts as held.
 void KeyHandler::trackCtrlAndFunctionKey(const platform::KeyEvent& event, const EventFacts& facts) {
     HandlerState& s = state_;
     const std::uint64_t now = links_.clock.milliseconds();
@@ -174,7 +169,10 @@ void KeyHandler::trackCtrlAndFunctionKey(const platform::KeyEvent& event, const 
         }
     }
     s.fkeyRecent = s.fkeyHeld || Recent(s.fkeyTimeKnown, s.fkeyTime, now);
-    if (s.fkeyRecent && (facts.trigger <= 4 || links_.keyboard.asyncKeyDown(vk::kControl) || s.ctrlRecent)) {
+    // Shift, Ctrl and Alt type nothing and always pass, so the system's idea of them stays
+    // the user's: a swallowed Shift would turn the "2" that picks a candidate into "@".
+    if (s.fkeyRecent && !vk::IsModifier(facts.key) &&
+        (facts.trigger <= 4 || links_.keyboard.asyncKeyDown(vk::kControl) || s.ctrlRecent)) {
         swallowHere(event);
     }
 }

@@ -27,7 +27,6 @@ class PopupList;
 // The system's ANSI code page, one entry per byte; the disable-keys text is UTF-8, the
 // layout answers in ANSI codes.
 using AnsiDecodeTable = std::array<char16_t, 256>;
-const AnsiDecodeTable& Latin1DecodeTable();
 // The table of the system's code page; a byte that is no character on its own maps to 0.
 AnsiDecodeTable MakeAnsiDecodeTable(const platform::CodePage& codePage);
 
@@ -60,7 +59,8 @@ public:
         const TutorialLink& tutorial;
         // Lets the waiting window messages run once after the popup opened.
         std::function<void()> letPendingEventsRun;
-        const AnsiDecodeTable& ansi = Latin1DecodeTable();
+        const AnsiDecodeTable& ansi;
+        const LowerCaseTable& lower;
     };
 
     explicit KeyHandler(Links links) : links_(std::move(links)) {}

@@ -16,16 +16,11 @@ constexpr int kVkLeftButton = 1;
 constexpr int kVkRightButton = 2;
 constexpr int kVkMiddleButton = 4;
 constexpr int kWheelRows = 3;
+constexpr int kWheelNotch = 120;  // WHEEL_DELTA
 
 bool IsButtonMessage(std::uint32_t message) {
     return message == msg::kLeftDown || message == msg::kLeftUp || message == msg::kRightDown ||
            message == msg::kRightUp || message == msg::kMiddleDown || message == msg::kMiddleUp;
-}
-
-// The integer part of a quotient, rounding down also for negative positions.
-int FloorDiv(int value, int divisor) {
-    const int quotient = value / divisor;
-    return (value % divisor != 0 && (value < 0) != (divisor < 0)) ? quotient - 1 : quotient;
 }
 
 }  // namespace
@@ -38,6 +33,7 @@ void MouseHandler::install() {
     // Read once per opening rather than per click: the hook procedure then touches no
     // registry key.
     doubleClick_ = ReadDoubleClickSettings(links_.registry);
+    state_.wheelRest = 0;
 }
 
 void MouseHandler::remove() {
@@ -69,7 +65,7 @@ bool MouseHandler::decide(const platform::MouseEvent& event) {
 
     const platform::WindowHandle target =
         drag ? state_.captureWindow : links_.windows.windowFromPoint(event.x, event.y);
-    const platform::WindowRect rect = links_.windows.windowRect(target);
+    const platform::Rect rect = links_.windows.windowRect(target);
 
     if (message == msg::kLeftUp && state_.captureWindow != target) {
         // The button went down in one of our windows and comes up elsewhere: that window
@@ -84,11 +80,14 @@ bool MouseHandler::decide(const platform::MouseEvent& event) {
     }
 
     const bool swallow = message != msg::kMove;
-    if (drag && dragThumb(event, rect, buttons)) return swallow;
     if (message == msg::kWheel) {
         turnWheel(event);
         return swallow;
     }
+    // The rectangle reaches a pixel past the window, and another window may lie over it:
+    // a click there is that window's own, and nothing is posted to it.
+    if (!links_.windows.belongsToPopup(target)) return false;
+    if (drag && dragThumb(event, rect, buttons)) return swallow;
     if (message == msg::kLeftDown) state_.captureWindow = target;
     post(target, message, static_cast<std::uintptr_t>(buttons), rect, event.x, event.y);
     if (message == msg::kLeftDown) postDoubleClick(event, target, rect, buttons);
@@ -107,28 +106,27 @@ void MouseHandler::trackButtons(std::uint32_t message) {
     }
 }
 
-// The popup's rectangle in pixels from its place and size in twips, edges included.
+// The popup's rectangle in pixels from its place and size in twips, edges included, at
+// the DPI the window is drawn at: every pixel of the window is inside.
 bool MouseHandler::insidePopup(int x, int y) const {
-    const PopupBounds& bounds = links_.popup.bounds();
-    const int perX = std::max(bounds.twipsPerPixelX, 1);
-    const int perY = std::max(bounds.twipsPerPixelY, 1);
-    const int left = FloorDiv(bounds.leftTwips, perX);
-    const int top = FloorDiv(bounds.topTwips, perY);
-    const int right = FloorDiv(bounds.leftTwips + bounds.widthTwips, perX);
-    const int bottom = FloorDiv(bounds.topTwips + bounds.heightTwips, perY);
+    const PopupBounds& b = links_.popup.bounds();
+    const int left = platform::PixelHolding(b.leftTwips, b.dpi);
+    const int top = platform::PixelHolding(b.topTwips, b.dpi);
+    const int right = platform::PixelHolding(b.leftTwips + b.widthTwips, b.dpi);
+    const int bottom = platform::PixelHolding(b.topTwips + b.heightTwips, b.dpi);
     return left <= x && x <= right && top <= y && y <= bottom;
 }
 
 // Dragging with the left button down on either scroll bar of the all-characters screen:
 // the thumb follows the pointer, and the bar keeps its button pressed.
-bool MouseHandler::dragThumb(const platform::MouseEvent& event, const platform::WindowRect& rect,
+bool MouseHandler::dragThumb(const platform::MouseEvent& event, const platform::Rect& rect,
                              int buttons) {
     AllCharacters* screen = links_.screen;
     const platform::WindowHandle capture = state_.captureWindow;
     if (screen == nullptr || capture == 0) return false;
     const PopupBounds& bounds = links_.popup.bounds();
-    const int x = (event.x - rect.left) * bounds.twipsPerPixelX;
-    const int y = (event.y - rect.top) * bounds.twipsPerPixelY;
+    const int x = platform::PointerTwips(event.x - rect.left, bounds.dpi);
+    const int y = platform::PointerTwips(event.y - rect.top, bounds.dpi);
     if (capture == screen->charactersBar().window()) {
         screen->ScrollbarPlus1_MouseMove(kLeftButton, 0, x, y);
     } else if (capture == screen->topBar().window()) {
@@ -140,10 +138,19 @@ bool MouseHandler::dragThumb(const platform::MouseEvent& event, const platform::
     return true;
 }
 
-// One arrow step per wheel message in the key popup; three rows of the list that has the
-// keys in the all-characters screen, stopping at either end.
+// One arrow step per notch in the key popup; three rows of the list that has the keys in
+// the all-characters screen, stopping at either end. A notch is a delta of 120: a precision
+// touchpad sends a notch in smaller parts, which add up (a turn the other way starts anew).
 void MouseHandler::turnWheel(const platform::MouseEvent& event) {
-    const bool towardsUser = static_cast<std::int32_t>(event.mouseData) < 0;
+    const int delta = static_cast<std::int16_t>(event.mouseData >> 16);
+    if ((delta < 0) != (state_.wheelRest < 0)) state_.wheelRest = 0;
+    state_.wheelRest += delta;
+    const int notches = state_.wheelRest / kWheelNotch;
+    state_.wheelRest -= notches * kWheelNotch;
+    for (int i = 0; i < (notches < 0 ? -notches : notches); ++i) scrollOneNotch(notches < 0);
+}
+
+void MouseHandler::scrollOneNotch(bool towardsUser) {
     if (links_.popup.mode() == 1) {
         links_.popupMouse.scroll_MouseDown(towardsUser ? 1 : 0);
         return;
@@ -158,7 +165,7 @@ void MouseHandler::turnWheel(const platform::MouseEvent& event) {
 }
 
 void MouseHandler::postDoubleClick(const platform::MouseEvent& event, platform::WindowHandle target,
-                                   const platform::WindowRect& rect, int buttons) {
+                                   const platform::Rect& rect, int buttons) {
     if (AllCharacters* screen = links_.screen) {
         if (target == screen->charactersBar().window() || target == screen->topBar().window()) return;
     }
@@ -182,7 +189,7 @@ void MouseHandler::closePopupFromOutside() {
 }
 
 void MouseHandler::post(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                        const platform::WindowRect& rect, int x, int y) {
+                        const platform::Rect& rect, int x, int y) {
     if (window == 0) return;
     links_.windows.postMessage(window, message, wParam, platform::MouseLParam(x - rect.left, y - rect.top));
 }

@@ -35,6 +35,7 @@ struct MouseHandlerState {
     int lastClickX = 0;                        // the last left press inside the popup
     int lastClickY = 0;
     std::uint64_t lastClickTime = 0;
+    int wheelRest = 0;  // wheel delta not yet worth a step (120 make one)
 };
 
 class MouseHandler final : public platform::MouseEventSink, public PopupMouseHook {
@@ -72,13 +73,14 @@ private:
     bool decide(const platform::MouseEvent& event);
     void trackButtons(std::uint32_t message);
     bool insidePopup(int x, int y) const;
-    bool dragThumb(const platform::MouseEvent& event, const platform::WindowRect& rect, int buttons);
+    bool dragThumb(const platform::MouseEvent& event, const platform::Rect& rect, int buttons);
     void turnWheel(const platform::MouseEvent& event);
+    void scrollOneNotch(bool towardsUser);
     void postDoubleClick(const platform::MouseEvent& event, platform::WindowHandle target,
-                         const platform::WindowRect& rect, int buttons);
+                         const platform::Rect& rect, int buttons);
     void closePopupFromOutside();
     void post(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-              const platform::WindowRect& rect, int x, int y);
+              const platform::Rect& rect, int x, int y);
 
     Links links_;
     MouseHandlerState state_;

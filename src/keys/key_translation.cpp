@@ -24,4 +24,10 @@ bool CapsLockOn(const platform::Keyboard& keyboard) {
     return state == 1 || state == -127;
 }
 
+LowerCaseTable MakeLowerCaseTable(const platform::CodePage& codePage) {
+    LowerCaseTable table{};
+    for (int i = 0; i < 256; ++i) table[i] = codePage.lowerByte(static_cast<AnsiChar>(i));
+    return table;
+}
+
 }  // namespace kz

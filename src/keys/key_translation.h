@@ -1,8 +1,10 @@
 #pragma once
 // What a key types in the active layout, asked the way the key handler and the popup ask
 // it: with no modifier down except, when requested, Shift.
+#include <array>
 #include <cstdint>
 
+#include "platform/code_page.h"
 #include "platform/keyboard.h"
 
 namespace kz {
@@ -22,14 +24,10 @@ bool IsDeadKey(platform::Keyboard& keyboard, int vk, bool shift);
 // `CapsLockOn`: the Caps Lock toggle is on (its key state is exactly 1 or -127).
 bool CapsLockOn(const platform::Keyboard& keyboard);
 
-// The lower-case form of an ANSI character under the Western code page's rules (letters
-// A-Z, the accented capitals and the three capitals that code page 1252 keeps at 0x8A,
-// 0x8C, 0x8E and 0x9F). The key table is indexed by it.
-constexpr AnsiChar LowerAnsi(AnsiChar c) {
-    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
-    if (c == 0x8A || c == 0x8C || c == 0x8E) return c + 0x10;
-    if (c == 0x9F) return 0xFF;
-    return c;
-}
+// The lower-case form of each ANSI character by the system code page's own case rules;
+// the key table is indexed by it. Built once: asking the system per key would cost a call
+// on every key of the desktop.
+using LowerCaseTable = std::array<AnsiChar, 256>;
+LowerCaseTable MakeLowerCaseTable(const platform::CodePage& codePage);
 
 }  // namespace kz

@@ -10,6 +10,14 @@ using platform::kKeyEventExtendedKey;
 using platform::kKeyEventKeyUp;
 using platform::kKeyEventUnicode;
 
+namespace {
+
+constexpr std::array<int, 4> kCtrlAndAlt = {vk::kLControl, vk::kRControl, vk::kLMenu, vk::kRMenu};
+
+std::uint32_t SideFlag(int vk) { return vk == vk::kRControl || vk == vk::kRMenu ? kKeyEventExtendedKey : 0; }
+
+}  // namespace
+
 void TypeUnicodeChar(platform::SyntheticInput& input, char16_t code) {
     const std::array<platform::KeyboardInput, 2> stroke{{
         {.vk = 0, .scan = code, .flags = kKeyEventUnicode},
@@ -19,11 +27,11 @@ void TypeUnicodeChar(platform::SyntheticInput& input, char16_t code) {
 }
 
 void PressKey(platform::SyntheticInput& input, int vk) {
-    input.keybdEvent(static_cast<std::uint8_t>(vk), kKeyEventExtendedKey, 0);
+    input.keybdEvent(static_cast<std::uint8_t>(vk), SideFlag(vk), 0);
 }
 
 void ReleaseKey(platform::SyntheticInput& input, int vk) {
-    input.keybdEvent(static_cast<std::uint8_t>(vk), kKeyEventExtendedKey | kKeyEventKeyUp, 0);
+    input.keybdEvent(static_cast<std::uint8_t>(vk), SideFlag(vk) | kKeyEventKeyUp, 0);
 }
 
 void ReleaseTriggerKeys(platform::SyntheticInput& input) {
@@ -31,19 +39,16 @@ void ReleaseTriggerKeys(platform::SyntheticInput& input) {
     for (int key = vk::kF1; key <= vk::kF12; ++key) ReleaseKey(input, key);
 }
 
-void PressTriggerAgain(platform::SyntheticInput& input, int trigger) {
-    if (trigger == 0) {
-        PressKey(input, vk::kRMenu);
-    } else if (trigger == 1) {
-        PressKey(input, vk::kControl);
-        PressKey(input, vk::kLMenu);
-        ReleaseKey(input, vk::kRMenu);
-    } else if (trigger >= 2 && trigger <= 4) {
-        PressKey(input, trigger + 119);
-    } else if (trigger >= 5 && trigger <= 17) {
-        PressKey(input, vk::kControl);
-        PressKey(input, trigger + 107);
+HeldKeys HeldCtrlAndAlt(const platform::Keyboard& keyboard) {
+    HeldKeys held;
+    for (int key : kCtrlAndAlt) {
+        if (keyboard.asyncKeyDown(key)) held.keys[held.count++] = key;
     }
+    return held;
+}
+
+void PressTriggerAgain(platform::SyntheticInput& input, std::span<const int> held) {
+    for (int key : held) PressKey(input, key);
 }
 
 }  // namespace kz

@@ -5,14 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace kz {
+#include "platform/geometry.h"
 
-struct TwipsRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
+namespace kz {
 
 class Tutorial {
 public:
@@ -24,7 +19,7 @@ public:
     // `displayError`: shows `message` for `milliseconds`.
     virtual void displayError(std::string_view message, int milliseconds) = 0;
     // The window's outer rectangle in twips, for placing the popup in its lower right part.
-    virtual TwipsRect bounds() const = 0;
+    virtual platform::TwipsBox bounds() const = 0;
     // The user typed a character through the popup: the progress value `Tutorial` becomes "1".
     virtual void recordCompleted() = 0;
 };

@@ -2,47 +2,13 @@
 // A drawing surface as the portable core sees it: pixels at a known DPI, DrawTextW-like
 // text in a rectangle, fills, lines, discs and the popup's pictures. Windows draws into a
 // double-buffered device context; tests draw into a recording canvas.
-//
-// Every length the program states comes in twips (1/1440 inch) and goes through the one
-// scaling function below, so a window looks the same at 100 %, 150 % and 200 %.
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "platform/geometry.h"
+
 namespace kz::platform {
-
-inline constexpr int kBaseDpi = 96;
-inline constexpr int kTwipsPerInch = 1440;
-// 15 twips to the pixel at 96 dpi: a length the design gives in 96-dpi pixels is this many
-// twips per pixel, so it scales like every other length.
-inline constexpr int kTwipsPerBasePixel = kTwipsPerInch / kBaseDpi;
-
-// pixels = twips × dpi / 1440, halves going to the even neighbour (the way the
-// program's integer conversions have always rounded).
-int TwipsToPixels(int twips, int dpi);
-// The same rule for a value that is already a fraction of a pixel (for example a row's
-// middle): halves to the even neighbour.
-int RoundHalfEven(double value);
-
-struct Point {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const Point&, const Point&) = default;
-};
-
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    friend bool operator==(const Rect&, const Rect&) = default;
-};
-
-// A rectangle given in twips (left, top, width, height), converted edge by edge so that
-// neighbouring rectangles stay adjacent after rounding.
-Rect TwipsRect(int left, int top, int width, int height, int dpi);
 
 struct Rgb {
     std::uint8_t r = 0;
@@ -123,7 +89,7 @@ public:
 
     int scale(int twips) const { return TwipsToPixels(twips, dpi()); }
     // A length the design gives in pixels at 96 dpi.
-    int scaleBasePixels(int pixels) const { return scale(pixels * kTwipsPerBasePixel); }
+    int scaleBasePixels(int pixels) const { return BasePixelsToPixels(pixels, dpi()); }
 };
 
 // Sets a drawing area for the life of the scope.

@@ -1,7 +1,7 @@
 #pragma once
 // The keyboard as the key handler asks about it: which keys are down, the toggle state
 // of a lock key, and what a key types in the active layout. On Windows these are
-// GetAsyncKeyState, GetKeyState, ToAscii and GetKeyboardLayoutNameA; the simulated
+// GetAsyncKeyState, GetKeyState, ToUnicodeEx and GetKeyboardLayoutNameA; the simulated
 // desktop answers from its own key-state table and layouts.
 #include <cstdint>
 #include <string>
@@ -23,9 +23,11 @@ public:
     virtual bool asyncKeyDown(int vk) const = 0;
     // GetKeyState(vk) as returned: bit 15 (negative value) down, bit 0 toggled on.
     virtual std::int16_t keyState(int vk) const = 0;
-    // ToAscii(vk, scan code 0, state, buffer, 0) with a 256-byte key state that is all 0
-    // except element VK_SHIFT = 0x80 when `shift` is true. Not const: a dead key leaves
-    // its accent pending in the layout, as ToAscii does.
+    // What ToAscii(vk, scan code 0, state, buffer, 0) answers with a 256-byte key state
+    // that is all 0 except element VK_SHIFT = 0x80 when `shift` is true: the character in
+    // the system's ANSI code page. Asked without changing the keyboard state where the
+    // system allows it; elsewhere a dead key leaves its accent pending, so callers ask
+    // twice. Not const for that reason.
     virtual AsciiTranslation toAscii(int vk, bool shift) = 0;
     // GetKeyboardLayoutNameA of the active layout, e.g. "00000409".
     virtual std::string layoutName() const = 0;

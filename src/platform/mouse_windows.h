@@ -4,26 +4,20 @@
 // PostMessage). Posted messages run later, from the message loop, after the hook returned.
 #include <cstdint>
 
+#include "platform/geometry.h"
 #include "platform/handles.h"
 
 namespace kz::platform {
-
-// Screen pixels; right and bottom exclusive.
-struct WindowRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    friend bool operator==(const WindowRect&, const WindowRect&) = default;
-};
 
 class MouseWindows {
 public:
     virtual ~MouseWindows() = default;
     // The window under the point, 0 when none.
     virtual WindowHandle windowFromPoint(int x, int y) const = 0;
-    // The window's rectangle; all zero when the handle names no window.
-    virtual WindowRect windowRect(WindowHandle window) const = 0;
+    // The window's rectangle in screen pixels; all zero when the handle names no window.
+    virtual Rect windowRect(WindowHandle window) const = 0;
+    // The window is this program's popup or one of the popup's children.
+    virtual bool belongsToPopup(WindowHandle window) const = 0;
     // PostMessage(window, message, wParam, lParam); a message to no window is lost.
     virtual void postMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                              std::intptr_t lParam) = 0;

@@ -1,6 +1,7 @@
 #pragma once
 // The running process: where it lives, how it was started, starting another instance,
 // ending, and letting pending window messages run (`DoEvents`).
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,9 @@ public:
     // Runs the window messages that are waiting (VB's DoEvents): command texts, timers,
     // posted work. Handlers of this process may run inside it.
     virtual void processPendingMessages() = 0;
+    // Runs `work` at a later turn of the message loop, after the current event handler
+    // (a hook procedure, say) has returned (PostMessage to oneself).
+    virtual void post(std::function<void()> work) = 0;
     // Sleeps until a message arrives or `maxMs` have passed (the simulated desktop moves
     // its clock on instead), so that waiting loops do not spin the processor.
     virtual void idle(unsigned maxMs) = 0;

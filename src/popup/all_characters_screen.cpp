@@ -284,9 +284,8 @@ void AllCharacters::ScrollbarPlus2_MouseMove(int button, int, int, int yTwips) {
 
 void AllCharacters::dragThumb(ScrollBarModel& bar, int button, int yTwips) {
     if ((button & 1) == 0) return;
-    const int twipsPerPixel = std::max(links_.popup.bounds().twipsPerPixelY, 1);
     const std::optional<int> value =
-        ThumbDragValue(yTwips / twipsPerPixel, bar.heightPixels(), bar.min(), bar.max(), bar.largeChange());
+        ThumbDragValue(platform::TwipsToPixels(yTwips, links_.popup.bounds().dpi), bar.heightPixels(), bar.min(), bar.max(), bar.largeChange());
     if (value) bar.scrollTo(*value);
 }
 

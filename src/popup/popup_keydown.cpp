@@ -1,5 +1,7 @@
 // The keys the popup takes while it is shown: numbers, accent symbols, its own key again,
 // Enter, Escape and Backspace, F1.
+#include <algorithm>
+
 #include "keys/key_translation.h"
 #include "keys/menu_mask.h"
 #include "keys/output.h"
@@ -53,7 +55,8 @@ bool PopupList::pickByNumber(char ch, int& keyCode) {
 
 bool PopupList::pickByAccent(char ch, int& keyCode) {
     if (links_.gesture.triggerHeld) return false;
-    const char keyChar = static_cast<char>(LowerAnsi(static_cast<AnsiChar>(keyCode_)));
+    // A letter key's code is its capital.
+    const char keyChar = static_cast<char>(keyCode_ >= 'A' && keyCode_ <= 'Z' ? keyCode_ + 0x20 : keyCode_);
     const AccentSearch search = AccentSearchFor(ch, keyChar);
     if (search.first.empty()) return false;
     int found = getCharOfType(search.first);
@@ -84,6 +87,7 @@ void PopupList::insertChoice() {
     closeMouseHook();
     setWidth(0);
     std::optional<char16_t> chosen = chosenCharacter();
+    const HeldKeys held = HeldCtrlAndAlt(links_.keyboard);  // the user's hands, before the release
     ReleaseTriggerKeys(links_.input);
     if (!chosen) return;  // nothing selected: the popup just closes
     if (caseSel_ == 1) {
@@ -99,11 +103,13 @@ void PopupList::insertChoice() {
         TypeUnicodeChar(links_.input, *chosen);
     }
     if (autoInserting_) {
-        const int trigger = links_.settings.trigger;
-        PressTriggerAgain(links_.input, trigger);
+        PressTriggerAgain(links_.input, held.list());
         // The Alt pressed again and then let go by the user would be a bare Alt for the
         // application, which would open its menu bar.
-        if (trigger == 0 || trigger == 1) SendMenuMask(links_.input);
+        const auto list = held.list();
+        if (std::ranges::any_of(list, [](int key) { return key == vk::kLMenu || key == vk::kRMenu; })) {
+            SendMenuMask(links_.input);
+        }
     }
 }
 

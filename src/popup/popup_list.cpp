@@ -39,8 +39,7 @@ void PopupList::setWidth(int twips) {
 }
 
 void PopupList::resize(int widthTwips, int heightTwips) {
-    bounds_ = BoundsAt(bounds_.leftTwips, bounds_.topTwips, widthTwips, heightTwips,
-                       bounds_.twipsPerPixelX, bounds_.twipsPerPixelY);
+    bounds_ = BoundsAt(bounds_.leftTwips, bounds_.topTwips, widthTwips, heightTwips, bounds_.dpi);
     if (shown()) links_.view.place(bounds_);
 }
 
@@ -141,6 +140,13 @@ void PopupList::closeMouseHook() {
 
 void PopupList::installMouseHook() {
     if (links_.mouseHook) links_.mouseHook->install();
+}
+
+void PopupList::onDpiChanged(int dpi, platform::Point topLeft) {
+    if (dpi <= 0) return;
+    bounds_ = BoundsAt(platform::FirstTwipsOfPixel(topLeft.x, dpi), platform::FirstTwipsOfPixel(topLeft.y, dpi),
+                       bounds_.widthTwips, bounds_.heightTwips, dpi);
+    if (shown()) links_.view.place(bounds_);
 }
 
 void PopupList::letPendingEventsRun() {

@@ -110,6 +110,9 @@ public:
     void closeMouseHook();
     // The mouse hook is installed when the key handler has shown the popup.
     void installMouseHook();
+    // The window's monitor or scale changed: the popup moves to `topLeft` (pixels) at the
+    // new DPI, and the mouse hook measures it there from then on.
+    void onDpiChanged(int dpi, platform::Point topLeft);
 
 private:
     bool tutorialOpen() const { return links_.tutorial.get() != nullptr; }

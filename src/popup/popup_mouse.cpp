@@ -71,8 +71,8 @@ void PopupMouse::onMessage(PopupControl control, std::uint32_t message, int butt
 
 void PopupMouse::onWindowMessage(std::uint32_t message, int buttons, int xPixels, int yPixels) {
     const PopupBounds& bounds = popup_.bounds();
-    const ControlHit hit = HitTestPopup(popup_.mode(), popup_.lastRow(), xPixels * bounds.twipsPerPixelX,
-                                        yPixels * bounds.twipsPerPixelY);
+    const ControlHit hit = HitTestPopup(popup_.mode(), popup_.lastRow(), platform::PointerTwips(xPixels, bounds.dpi),
+                                        platform::PointerTwips(yPixels, bounds.dpi));
     onMessage(hit.control, message, buttons, hit.xTwips, hit.yTwips);
 }
 

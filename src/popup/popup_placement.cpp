@@ -6,7 +6,7 @@
 namespace kz {
 namespace {
 
-long long OverlapArea(const PixelRect& a, const PixelRect& b) {
+long long OverlapArea(const platform::Rect& a, const platform::Rect& b) {
     const long long w = std::min(a.right, b.right) - std::max(a.left, b.left);
     const long long h = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
     return (w > 0 && h > 0) ? w * h : 0;
@@ -19,10 +19,6 @@ int PrimaryMonitor(const ScreenLayout& screen) {
     return screen.monitors.empty() ? -1 : 0;
 }
 
-int PixelsFromTwips(int twips, int twipsPerPixel) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
-}
-
 // Shifts [start, start + length) into [low, high) where it fits; a longer span keeps its
 // start at `low`.
 int PullInto(int start, int length, int low, int high) {
@@ -32,8 +28,7 @@ int PullInto(int start, int length, int low, int high) {
 
 PopupBounds Bounds(const MonitorInfo& monitor, int leftTwips, int topTwips, int widthTwips,
                    int heightTwips) {
-    return BoundsAt(leftTwips, topTwips, widthTwips, heightTwips, monitor.twipsPerPixelX,
-                    monitor.twipsPerPixelY);
+    return BoundsAt(leftTwips, topTwips, widthTwips, heightTwips, monitor.dpi);
 }
 
 const MonitorInfo& FallbackMonitor() {
@@ -45,26 +40,20 @@ const MonitorInfo& FallbackMonitor() {
 
 }  // namespace
 
-PopupBounds BoundsAt(int leftTwips, int topTwips, int widthTwips, int heightTwips,
-                     int twipsPerPixelX, int twipsPerPixelY) {
-    twipsPerPixelX = std::max(twipsPerPixelX, 1);
-    twipsPerPixelY = std::max(twipsPerPixelY, 1);
-    PopupBounds bounds{.leftTwips = leftTwips,
+PopupBounds BoundsAt(int leftTwips, int topTwips, int widthTwips, int heightTwips, int dpi) {
+    dpi = dpi > 0 ? dpi : platform::kBaseDpi;
+    const int left = platform::PixelHolding(leftTwips, dpi);
+    const int top = platform::PixelHolding(topTwips, dpi);
+    return PopupBounds{.leftTwips = leftTwips,
                        .topTwips = topTwips,
                        .widthTwips = widthTwips,
                        .heightTwips = heightTwips,
-                       .twipsPerPixelX = twipsPerPixelX,
-                       .twipsPerPixelY = twipsPerPixelY,
-                       .pixels = {}};
-    const int left =
-        static_cast<int>(std::floor(static_cast<double>(leftTwips) / twipsPerPixelX));
-    const int top = static_cast<int>(std::floor(static_cast<double>(topTwips) / twipsPerPixelY));
-    bounds.pixels = {left, top, left + PixelsFromTwips(widthTwips, twipsPerPixelX),
-                     top + PixelsFromTwips(heightTwips, twipsPerPixelY)};
-    return bounds;
+                       .dpi = dpi,
+                       .pixels = {left, top, left + platform::TwipsToPixels(widthTwips, dpi),
+                                  top + platform::TwipsToPixels(heightTwips, dpi)}};
 }
 
-int MonitorFor(const ScreenLayout& screen, const std::optional<PixelRect>& window) {
+int MonitorFor(const ScreenLayout& screen, const std::optional<platform::Rect>& window) {
     int best = -1;
     long long bestArea = 0;
     if (window) {
@@ -82,26 +71,31 @@ int MonitorFor(const ScreenLayout& screen, const std::optional<PixelRect>& windo
 PopupBounds PlacePopup(const ScreenLayout& screen, int widthTwips, int heightTwips) {
     const int index = MonitorFor(screen, screen.foregroundWindow);
     const MonitorInfo& monitor = index >= 0 ? screen.monitors[index] : FallbackMonitor();
-    const int tx = monitor.twipsPerPixelX;
-    const int ty = monitor.twipsPerPixelY;
-    // Centred on the monitor, counted from its corner, as the single-screen layout does.
-    const int leftInMonitor = static_cast<int>(
-        std::floor(monitor.bounds.width() * static_cast<double>(tx) / 2 - widthTwips / 2.0));
-    const int topInMonitor = static_cast<int>(
-        std::floor(monitor.bounds.height() * static_cast<double>(ty) / 2 - heightTwips / 2.0));
-    PopupBounds bounds = Bounds(monitor, monitor.bounds.left * tx + leftInMonitor,
-                                monitor.bounds.top * ty + topInMonitor, widthTwips, heightTwips);
+    const int dpi = monitor.dpi > 0 ? monitor.dpi : platform::kBaseDpi;
+    // Centred on the monitor, counted from its corner, as the single-screen layout does:
+    // the integer part of (monitor length in twips - popup length) / 2, exact at any DPI.
+    const auto centred = [dpi](int monitorPixels, int twips) {
+        const long long twice = static_cast<long long>(monitorPixels) * platform::kTwipsPerInch -
+                                static_cast<long long>(twips) * dpi;
+        return static_cast<int>(std::floor(static_cast<double>(twice) / (2.0 * dpi)));
+    };
+    const int leftInMonitor = centred(monitor.bounds.width(), widthTwips);
+    const int topInMonitor = centred(monitor.bounds.height(), heightTwips);
+    PopupBounds bounds = Bounds(monitor, platform::FirstTwipsOfPixel(monitor.bounds.left, dpi) + leftInMonitor,
+                                platform::FirstTwipsOfPixel(monitor.bounds.top, dpi) + topInMonitor,
+                                widthTwips, heightTwips);
 
-    const PixelRect& work = monitor.workArea;
+    const platform::Rect& work = monitor.workArea;
     const int left = PullInto(bounds.pixels.left, bounds.pixels.width(), work.left, work.right);
     const int top = PullInto(bounds.pixels.top, bounds.pixels.height(), work.top, work.bottom);
     if (left != bounds.pixels.left || top != bounds.pixels.top) {
-        bounds = Bounds(monitor, left * tx, top * ty, widthTwips, heightTwips);
+        bounds = Bounds(monitor, platform::FirstTwipsOfPixel(left, dpi), platform::FirstTwipsOfPixel(top, dpi),
+                        widthTwips, heightTwips);
     }
     return bounds;
 }
 
-PopupBounds PlacePopupInTutorial(const ScreenLayout& screen, const TwipsRect& tutorial,
+PopupBounds PlacePopupInTutorial(const ScreenLayout& screen, const platform::TwipsBox& tutorial,
                                  int widthTwips, int heightTwips) {
     const int index = PrimaryMonitor(screen);
     const MonitorInfo& monitor = index >= 0 ? screen.monitors[index] : FallbackMonitor();

@@ -7,31 +7,20 @@
 #include <vector>
 
 #include "keys/tutorial_link.h"
+#include "platform/geometry.h"
 
 namespace kz {
 
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;   // exclusive
-    int bottom = 0;  // exclusive
-
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    friend bool operator==(const PixelRect&, const PixelRect&) = default;
-};
-
 struct MonitorInfo {
-    PixelRect bounds;    // the whole monitor, virtual-screen pixels
-    PixelRect workArea;  // without the task bar
-    int twipsPerPixelX = 15;  // at the monitor's DPI (15 at 96 dpi)
-    int twipsPerPixelY = 15;
+    platform::Rect bounds;    // the whole monitor, virtual-screen pixels
+    platform::Rect workArea;  // without the task bar
+    int dpi = platform::kBaseDpi;
     bool primary = false;
 };
 
 struct ScreenLayout {
     std::vector<MonitorInfo> monitors;
-    std::optional<PixelRect> foregroundWindow;
+    std::optional<platform::Rect> foregroundWindow;
     int captionPixels = 0;      // SM_CYCAPTION
     int dialogFramePixels = 0;  // SM_CYDLGFRAME
 };
@@ -43,19 +32,17 @@ struct PopupBounds {
     int topTwips = 0;
     int widthTwips = 0;
     int heightTwips = 0;
-    int twipsPerPixelX = 15;
-    int twipsPerPixelY = 15;
-    PixelRect pixels;
+    int dpi = platform::kBaseDpi;  // the monitor's, at which the twips become pixels
+    platform::Rect pixels;
 };
 
-// The rectangle at (left, top) in twips with the pixel rectangle at that scale: positions
-// are cut to whole pixels, lengths rounded.
-PopupBounds BoundsAt(int leftTwips, int topTwips, int widthTwips, int heightTwips,
-                     int twipsPerPixelX, int twipsPerPixelY);
+// The rectangle at (left, top) in twips with the pixel rectangle at `dpi`: the corner is the
+// pixel that holds it, the size is the window's size at that DPI.
+PopupBounds BoundsAt(int leftTwips, int topTwips, int widthTwips, int heightTwips, int dpi);
 
 // The monitor that holds most of `window` (the primary one when none does, the first one
 // when none is marked primary). -1 only when there is no monitor at all.
-int MonitorFor(const ScreenLayout& screen, const std::optional<PixelRect>& window);
+int MonitorFor(const ScreenLayout& screen, const std::optional<platform::Rect>& window);
 
 // Centred on MonitorFor(foreground window): left := integer part of (monitor width in twips
 // / 2 - width / 2), likewise top, then pulled back into the monitor's work area when the
@@ -64,7 +51,7 @@ PopupBounds PlacePopup(const ScreenLayout& screen, int widthTwips, int heightTwi
 
 // In the tutorial window's lower right part; the caption and frame metrics enter the sums
 // as plain numbers of pixels, as the tutorial's layout expects.
-PopupBounds PlacePopupInTutorial(const ScreenLayout& screen, const TwipsRect& tutorial,
+PopupBounds PlacePopupInTutorial(const ScreenLayout& screen, const platform::TwipsBox& tutorial,
                                  int widthTwips, int heightTwips);
 
 }  // namespace kz

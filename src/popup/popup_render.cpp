@@ -85,7 +85,7 @@ platform::FontSpec NumberFont() { return platform::makeFont(11, "Arial Black", f
 platform::FontSpec CaseLabelFont() { return platform::pointFont(9.75, "Arial", true); }
 
 Rect ToPixels(const Canvas& canvas, const TwipsBox& box) {
-    return platform::TwipsRect(box.left, box.top, box.width, box.height, canvas.dpi());
+    return platform::PixelsOf(box, canvas.dpi());
 }
 
 void DrawUnicodeBadge(Canvas& canvas, int discLeft, int originY, int discTop) {

@@ -3,17 +3,11 @@
 // twips, for the key popup (six or five rows) and for the all-characters screen.
 #include <array>
 
+#include "platform/geometry.h"
+
 namespace kz {
 
-struct TwipsBox {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    int right() const { return left + width; }
-    int bottom() const { return top + height; }
-    friend bool operator==(const TwipsBox&, const TwipsBox&) = default;
-};
+using platform::TwipsBox;
 
 inline constexpr int kRowHeightTwips = 615;
 inline constexpr int kKeyPopupWidthTwips = 2175;

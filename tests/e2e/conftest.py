@@ -128,3 +128,22 @@ def zavora(env):
     """zavora.exe installed in the prefix (C:\\KelvraZavora), no instance running."""
     env.zavora.install()
     return env.zavora
+
+
+def _at_dpi(env, dpi):
+    env.prefix.set_dpi(dpi)
+    yield env
+    env.clean()
+    env.prefix.set_dpi(96)
+
+
+@pytest.fixture
+def dpi144(env):
+    """The desktop at 144 dpi for one test, 96 again afterwards."""
+    yield from _at_dpi(env, 144)
+
+
+@pytest.fixture
+def dpi192(env):
+    """The desktop at 192 dpi for one test, 96 again afterwards."""
+    yield from _at_dpi(env, 192)

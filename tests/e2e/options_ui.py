@@ -6,18 +6,21 @@ from Xlib import display as xdisplay
 
 from harness.waiting import wait_until
 from harness.zavora import OPTIONS, MAIN_CLASS
+from popup_ui import TEST_LANGUAGE
 
 TRAY_CLASS = "Shell_TrayWnd"
 MENU_CLASS = "#32768"
-TAB_CLASS = "SysTabControl32"
 LIST_CLASS = "SysListView32"
 COMBO_CLASS = "ComboBox"
 PAGE_CLASS = "#32770"
 # A user language whose key e offers é è ê ë, so nothing depends on the shipped data.
-TEST_LANGUAGE = "e 00E900E800EA00EB;;a 00E1"
-E_GRAVE = "\u00e8"
 TRIGGERS = ["Alt Gr (Right Alt)", "Ctrl + Alt", "F10", "F11", "F12"] + \
     [f"Ctrl + F{n}" for n in range(1, 13)]
+
+
+def twips(value, dpi):
+    """Pixels of a length in twips, halves to the even neighbour as the program rounds."""
+    return round(value * dpi / 1440)
 
 
 def start(env, zavora, *args, user=None, machine=None):
@@ -29,13 +32,12 @@ def start(env, zavora, *args, user=None, machine=None):
     wait_until(lambda: tray_icon_point(env), 30, what="the tray icon on the taskbar")
 
 
-def _pixels(display_name, x, y, width):
-    """One row of the screen: a list of (r, g, b)."""
+def _pixels(display_name, x, y, width, height):
+    """A one-pixel row or column of the screen: a list of (r, g, b)."""
     d = xdisplay.Display(display_name)
     try:
-        image = d.screen().root.get_image(x, y, width, 1, X.ZPixmap, 0xFFFFFFFF)
-        data = image.data
-        return [(data[i + 2], data[i + 1], data[i]) for i in range(0, width * 4, 4)]
+        data = d.screen().root.get_image(x, y, width, height, X.ZPixmap, 0xFFFFFFFF).data
+        return [(data[i + 2], data[i + 1], data[i]) for i in range(0, width * height * 4, 4)]
     finally:
         d.close()
 
@@ -49,7 +51,7 @@ def tray_icon_point(env):
     left, top, right, bottom = bars[0].rect
     y = (top + bottom) // 2
     span = min(200, right - left)
-    row = _pixels(env.display, right - span, y, span)
+    row = _pixels(env.display, right - span, y, span, 1)
     background = row[0]
     columns = [i for i, pixel in enumerate(row) if sum(abs(a - b) for a, b in zip(pixel, background)) > 60]
     if not columns:
@@ -71,23 +73,13 @@ def tray_icon_point(env):
 MENU_GROUPS = [["Tutorial"], ["About", "Options", "Help"], ["Exit"]]
 
 
-def _column(display_name, x, y, height):
-    """One column of the screen: a list of (r, g, b)."""
-    d = xdisplay.Display(display_name)
-    try:
-        data = d.screen().root.get_image(x, y, 1, height, X.ZPixmap, 0xFFFFFFFF).data
-        return [(data[i + 2], data[i + 1], data[i]) for i in range(0, height * 4, 4)]
-    finally:
-        d.close()
-
-
 def menu_item_points(env, menu):
     """{caption: (x, y)} for the shown tray menu, from the separator lines that cross a
     column near its left edge (the captions start further right); None until the menu
     shows exactly its two separators (it may not be drawn yet, or the icon's tooltip may
     still lie over its lower end)."""
     left, top, right, bottom = menu.rect
-    column = _column(env.display, left + 8, top, bottom - top)
+    column = _pixels(env.display, left + 8, top, 1, bottom - top)
     background = column[len(column) // 2]
     # Rows of the column that are not the menu's background: the border and separators.
     marked = [i for i, pixel in enumerate(column) if sum(abs(a - b) for a, b in zip(pixel, background)) > 30]
@@ -195,12 +187,43 @@ def click(env, control):
     env.mouse.click(*control.center)
 
 
+def checked(env, box):
+    return env.probe.send(box.hwnd, 0x00F0)["result"] == 1  # BM_GETCHECK
+
+
+def caption(text):
+    """A control's text as shown: "&Yes" reads "Yes", "&&" is one "&"."""
+    return text.replace("&&", "\0").replace("&", "").replace("\0", "&")
+
+
+def message_box(env, text):
+    """The program's message box (captioned "Kelvra Zavora") once it shows `text`."""
+    box = wait_until(lambda: next(iter(env.probe.find(cls=PAGE_CLASS, text="Kelvra Zavora",
+                                                      visible=True)), None), 10, what="a message box")
+    texts = [env.probe.text(c.hwnd) for c in env.probe.children(box.hwnd)]
+    assert text in texts, texts
+    return box
+
+
+def answer(env, box, button):
+    click(env, next(c for c in env.probe.children(box.hwnd)
+                    if c.cls == "Button" and caption(env.probe.text(c.hwnd)) == button))
+    wait_until(lambda: not env.probe.exists(box.hwnd) or not env.probe.info(box.hwnd).visible, 10,
+               what="the message box to close")
+
+
 def apply_enabled(env):
     return env.probe.info(controls(env).button("Apply").hwnd).enabled
 
 
-def next_tab(env):
+def next_page(env):
+    """Ctrl+Tab to the next page; returns the controls once it shows."""
+    pages = controls(env).find(PAGE_CLASS)
+    shown = controls(env).visible_page().hwnd
+    following = pages[[p.hwnd for p in pages].index(shown) + 1].hwnd
     env.keyboard.chord("ctrl", "Tab")
+    wait_until(lambda: controls(env).visible_page().hwnd == following, 15, what="the next page")
+    return controls(env)
 
 
 def choose_trigger(env, index):

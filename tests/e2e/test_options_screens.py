@@ -1,18 +1,13 @@
-"""The Options dialog laid out at the screen's DPI: every length of the design is in
+"""The Options dialog laid out at the screen's DPI: every length of the dialog is in
 twips, so at 144 dpi the window and its controls are 1.5 times their size at 96 dpi.
 The three pages are kept as screenshots (options-<page>-<dpi>dpi.png) at both."""
 import pytest
 
-from harness.waiting import wait_until
 
 import options_ui as ui
+from options_ui import twips
 
 PAGES = ("general", "languages", "advanced")
-
-
-def twips(value, dpi):
-    """Pixels of a length in twips, halves to the even neighbour as the program rounds."""
-    return round(value * dpi / 1440)
 
 
 def show_pages(env, zavora, dpi):
@@ -27,9 +22,7 @@ def show_pages(env, zavora, dpi):
     assert c.list_view().width == twips(120 + 3735, dpi) - twips(120, dpi)
     for n, page in enumerate(PAGES):
         if n:
-            ui.next_tab(env)
-        wait_until(lambda: ui.controls(env).visible_page().hwnd == c.find(ui.PAGE_CLASS)[n].hwnd, 5,
-                   what=f"the {page} page")
+            ui.next_page(env)
         shown = ui.controls(env).visible_page()
         assert (shown.width, shown.height) == (twips(240 + 5655, dpi) - twips(240, dpi),
                                                twips(480 + 5655, dpi) - twips(480, dpi))
@@ -38,17 +31,6 @@ def show_pages(env, zavora, dpi):
     ui.wait_closed(env)
 
 
-@pytest.fixture
-def dpi144(env):
-    env.prefix.set_dpi(144)
-    yield env
-    env.clean()
-    env.prefix.set_dpi(96)
-
-
-def test_pages_at_96_dpi(env, zavora):
-    show_pages(env, zavora, 96)
-
-
-def test_pages_at_144_dpi(dpi144, zavora):
-    show_pages(dpi144, zavora, 144)
+@pytest.mark.parametrize("dpi", [96, 144])
+def test_pages_scale_with_the_screen_dpi(env, zavora, dpi, request):
+    show_pages(request.getfixturevalue("dpi144") if dpi == 144 else env, zavora, dpi)

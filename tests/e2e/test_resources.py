@@ -5,8 +5,8 @@ import re
 
 import pytest
 
-VERSION_HEADER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
-                              "resources", "version.h")
+PROJECT_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
+                            "CMakeLists.txt")
 
 
 @pytest.fixture
@@ -14,14 +14,14 @@ def exe_info(zavora):
     return zavora.probe.call("exeinfo", zavora.exe_path)
 
 
-def version_from_header():
-    with open(VERSION_HEADER) as header:
-        return re.search(r'ZAVORA_VERSION_TEXT "([^"]+)"', header.read()).group(1)
+def version_from_project():
+    with open(PROJECT_FILE) as project:
+        return re.search(r'project\(KelvraZavora VERSION ([0-9.]+)', project.read()).group(1)
 
 
 def test_version_resource_names_the_product_and_the_one_version(exe_info):
     version = exe_info["version"]
-    text = version_from_header()
+    text = version_from_project()
     assert (version["CompanyName"], version["ProductName"]) == ("Kelvra", "Kelvra Zavora")
     assert version["FileVersion"] == version["ProductVersion"] == text
     assert ".".join(map(str, version["FileVersionNumbers"][:3])) == text

@@ -1,11 +1,9 @@
 """Start-up roles and commands between instances, checked on the real zavora.exe from
 outside: main windows by class and caption, processes, the command boxes, CommHwds."""
-import time
-
 import pytest
 
 from harness.waiting import holds_for, wait_until
-from harness.zavora import COMMAND_BOX_CLASS, WAITING
+from harness.zavora import COMMAND_BOX_CLASS
 
 
 def start_and_settle(zavora, *args, **presets):
@@ -15,12 +13,13 @@ def start_and_settle(zavora, *args, **presets):
 
 
 def test_a_plain_start_leaves_one_hidden_options_window_and_one_service(zavora):
-    options, service = start_and_settle(zavora)
+    # Entries of CommHwds that name no command box are cleaned away: a dead handle, junk.
+    options, service = start_and_settle(zavora, machine={"CommHwds": "123456;junk"})
     assert options.pid != service.pid
     assert not options.visible and not service.visible
-    for window in (options, service):
-        box = zavora.command_box(window)
-        assert (box.cls, box.text) == (COMMAND_BOX_CLASS, "Text1")
+    boxes = [zavora.command_box(window) for window in (options, service)]
+    assert [(box.cls, box.text) for box in boxes] == [(COMMAND_BOX_CLASS, "Text1")] * 2
+    assert sorted(zavora.comm_hwds()) == sorted(str(box.hwnd) for box in boxes)
     # Nothing else follows: no second service, no second interception instance.
     holds_for(lambda: zavora.settled(), 1.5, what="one interception and one service instance")
 
@@ -76,30 +75,6 @@ def test_auto_start_decides_whether_the_service_starts_the_interception_instance
     zavora.wait_settled(options=interception_instances, service=1)
     holds_for(lambda: zavora.settled(options=interception_instances, service=1), 1.5,
               what=f"{interception_instances} interception instance(s) beside the service")
-
-
-def test_wait_waits_the_tenths_of_seconds_it_names(zavora):
-    baseline = zavora.run("/wait00", timeout=30)
-    began = time.monotonic()
-    process = zavora.start("/wait25")
-    wait_until(lambda: zavora.main_windows(WAITING), 10, what="the waiting instance's window")
-    process.wait(30)
-    waited = time.monotonic() - began
-    assert waited >= 2.5
-    # Starting a Wine process costs the same with /wait00: the difference is the wait.
-    assert 2.0 <= waited - baseline <= 4.0, (baseline, waited)
-    # A waiting instance starts nothing and registers nothing.
-    assert zavora.processes() == [] and zavora.comm_hwds() == []
-
-
-def test_comm_hwds_lists_the_command_boxes_of_the_running_instances(zavora):
-    # Entries that name no command box are cleaned away: a dead handle and a non-number.
-    options, service = start_and_settle(zavora, machine={"CommHwds": "123456;junk"})
-    stored = zavora.machine_setting("CommHwds")
-    entries = stored.split(";")
-    boxes = {str(zavora.command_box(w).hwnd) for w in (options, service)}
-    assert sorted(entries) == sorted(boxes), stored
-    assert all(entry.isdigit() for entry in entries)
 
 
 def test_commands_written_into_command_boxes_follow_the_receivers_rules(zavora):

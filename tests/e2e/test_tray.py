@@ -1,5 +1,5 @@
-"""The tray icon of the interception instance: its menu opens with either mouse button,
-"Options" shows the dialog, "About" shows one about box, "Help" opens the help viewer or
+"""The tray icon of the interception instance: its menu opens with either mouse button
+at the icon ("Options" is used by every Options scenario), "About" shows one about box, "Help" opens the help viewer or
 says that the help file is missing, and "Exit" ends the interception instance while the
 service stays."""
 import os
@@ -16,40 +16,18 @@ HELP_FILE = "zavorahelp.chm"
 HELP_CAPTION = "Kelvra Zavora Help"  # the help file's title
 
 
-def test_either_button_opens_the_menu(env, zavora):
+@pytest.mark.parametrize("button", [3, 1], ids=["right", "left"])
+def test_either_button_opens_the_menu_at_the_icon(env, zavora, button):
     ui.start(env, zavora)
-    for button in (3, 1):
-        menu = ui.open_tray_menu(env, button)
-        assert menu.pid in zavora.pids()
-        # Five items and two separators, at the mouse: the menu stands at the icon.
-        x, y = ui.tray_icon_point(env)
-        left, top, right, bottom = menu.rect
-        assert left <= x <= right + 2 and bottom <= y + 2
-        # A click elsewhere closes it (the foreground and WM_NULL handling).
-        env.mouse.click(500, 300)
-        wait_until(lambda: not env.probe.find(cls=ui.MENU_CLASS, visible=True), 10,
-                   what="the menu to close")
-    # A dismissed menu does nothing: no dialog, the instance runs on.
+    menu = ui.open_tray_menu(env, button)
+    assert menu.pid in zavora.pids()
+    x, y = ui.tray_icon_point(env)
+    left, top, right, bottom = menu.rect
+    assert left <= x <= right + 2 and bottom <= y + 2
+    # A click elsewhere closes it (the foreground and WM_NULL handling) and does nothing.
+    env.mouse.click(500, 300)
+    wait_until(lambda: not env.probe.find(cls=ui.MENU_CLASS, visible=True), 10, what="the menu to close")
     assert ui.dialog(env) is None
-    assert zavora.settled()
-
-
-def test_options_opens_the_dialog_on_the_general_page(env, zavora):
-    ui.start(env, zavora)
-    window = ui.open_options(env)
-    c = ui.Controls(env, window)
-    assert c.one(ui.TAB_CLASS).visible
-    for caption in ("Help", "OK", "Cancel"):
-        assert c.button(caption).enabled
-    assert not c.button("Apply").enabled  # nothing edited yet
-    page = c.visible_page()
-    assert len(c.checkboxes(page)) == 5  # Check1, Check3, Check4, Check6, Check5
-    assert env.probe.text(c.combo().hwnd) == "Alt Gr (Right Alt)"
-    # Opening it again while it is open shows the same window, reloaded.
-    ui.choose_from_tray(env, "Options")
-    assert ui.dialog(env).hwnd == window.hwnd
-    env.keyboard.tap("Escape")
-    ui.wait_closed(env)
     assert zavora.settled()
 
 
@@ -93,18 +71,14 @@ def test_help_opens_the_viewer_or_says_that_the_file_is_missing(env, zavora, wit
             os.remove(installed)
 
 
-def test_exit_ends_the_interception_instance_and_leaves_the_service(env, zavora):
+@pytest.mark.parametrize("dialog_open", [False, True], ids=["alone", "under the Options dialog"])
+def test_exit_ends_the_interception_instance_and_leaves_the_service(env, zavora, dialog_open):
     ui.start(env, zavora)
     service = zavora.service_windows()[0]
+    if dialog_open:
+        ui.open_options(env)
     ui.choose_from_tray(env, "Exit")
     zavora.wait_settled(options=0, service=1, timeout=30)
     assert zavora.service_windows()[0].hwnd == service.hwnd
-    wait_until(lambda: ui.tray_icon_point(env) is None, 10, what="the tray icon to go")
-
-
-def test_exit_while_the_dialog_is_open_ends_the_program_too(env, zavora):
-    ui.start(env, zavora)
-    ui.open_options(env)
-    ui.choose_from_tray(env, "Exit")
-    zavora.wait_settled(options=0, service=1, timeout=30)
     assert ui.dialog(env) is None
+    wait_until(lambda: ui.tray_icon_point(env) is None, 10, what="the tray icon to go")

@@ -45,17 +45,6 @@ TEST_F(AllCharsDrawTest, TheTopListShowsFiveNamesFromTheScrollPositionWithTheSel
     EXPECT_EQ(canvas.fills[1].rect, (Rect{0, 27, 221, 41}));
 }
 
-TEST_F(AllCharsDrawTest, ShortAndEmptyListsDrawOnlyWhatTheyHave) {
-    const std::vector<std::string> names = {"only"};
-    DrawTextList(canvas, TextListDrawState{.list = names, .sel = 0, .top = 0}, 221, 70);
-    EXPECT_EQ(canvas.textStrings(), std::vector<std::u16string>{u"only"});
-    canvas.clear();
-    std::vector<int> none;
-    DrawCharacterList(canvas, characters(none, 0, 0), 221, 189);
-    EXPECT_TRUE(canvas.texts.empty());
-    EXPECT_EQ(canvas.fills.size(), 1u);
-}
-
 TEST_F(AllCharsDrawTest, CharacterRowsShowTheCharacterAndItsNameWithShadingThatScrolls) {
     std::vector<int> list = allIndexes();
     DrawCharacterList(canvas, characters(list, 2, 1), 221, 189);

@@ -53,31 +53,6 @@ TEST_F(CharacterSearchTest, NoHitOrNoWordGivesAnEmptyList) {
     EXPECT_EQ(find(""), Names{});
 }
 
-TEST(CharacterSearchShippedData, FindsTheLettersTheUserAsksFor) {
-    sim::Windows1252CodePage codePage;
-    CharacterTable table;
-    LoadCharacterTable(table, ZAVORA_DATA_DIR, codePage);
-    ASSERT_GT(table.size(), 200u);
-    CharacterSearch search;
-    search.index(table);
-    std::vector<int> found;
-
-    search.find("acute", found);
-    std::size_t acuteNames = 0;
-    for (const CharacterRecord& record : table.records()) {
-        acuteNames += record.name.find("acute") != std::string::npos;
-    }
-    EXPECT_EQ(found.size(), acuteNames);
-    for (int index : found) EXPECT_NE(table.records()[static_cast<std::size_t>(index)].name.find("acute"), std::string::npos);
-
-    search.find("o stroke", found);
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(table.records()[static_cast<std::size_t>(found[0])].code, u'\u00F8');
-    search.find("e ac", found);
-    ASSERT_FALSE(found.empty());
-    EXPECT_EQ(table.records()[static_cast<std::size_t>(found[0])].code, u'\u00E9');
-}
-
 class AllCharsSearchTest : public ::testing::Test {
 protected:
     void tap(int key) { rig.input.sim.tap(key); }

@@ -72,19 +72,20 @@ public:
         placeWindows();
     }
     // The popup window (which finds the control under the pointer itself) and, on top of
-    // it, the two scroll bars as windows of their own, where the popup's bounds say.
+    // it, the two scroll bars as windows of their own, where Windows puts them: the window
+    // at the popup's pixel rectangle, its children at their boxes' pixels at its DPI.
     void placeWindows() {
-        const PopupBounds& b = popup.bounds();
-        const int perX = b.twipsPerPixelX, perY = b.twipsPerPixelY;
-        const platform::WindowRect rect{b.leftTwips / perX, b.topTwips / perY,
-                                        (b.leftTwips + b.widthTwips) / perX, (b.topTwips + b.heightTwips) / perY};
+        const platform::Rect rect = popup.bounds().pixels;
         if (popupWindow == 0) {
-            popupWindow = windows.addWindow(rect, [this](const sim::PostedMessage& m) {
-                popupMouse.onWindowMessage(m.message, static_cast<int>(m.wParam), platform::MouseX(m.lParam),
-                                           platform::MouseY(m.lParam));
-            });
-            topBarWindow = windows.addWindow({});
-            charactersBarWindow = windows.addWindow({});
+            popupWindow = windows.addWindow(
+                rect,
+                [this](const sim::PostedMessage& m) {
+                    popupMouse.onWindowMessage(m.message, static_cast<int>(m.wParam), platform::MouseX(m.lParam),
+                                               platform::MouseY(m.lParam));
+                },
+                true);
+            topBarWindow = windows.addWindow({}, {}, true);
+            charactersBarWindow = windows.addWindow({}, {}, true);
             screen.topBar().setWindow(topBarWindow);
             screen.charactersBar().setWindow(charactersBarWindow);
         }
@@ -94,21 +95,19 @@ public:
         screen.topBar().setHeightPixels(heightOf(topBarWindow));
         screen.charactersBar().setHeightPixels(heightOf(charactersBarWindow));
     }
-    platform::WindowRect childRect(PopupControl control) const {
+    platform::Rect childRect(PopupControl control) const {
         const PopupBounds& b = popup.bounds();
-        const TwipsBox box = ControlBox(popup.mode(), popup.lastRow(), control);
-        const int x = b.leftTwips + box.left, y = b.topTwips + box.top;
-        return {x / b.twipsPerPixelX, y / b.twipsPerPixelY, (x + box.width) / b.twipsPerPixelX,
-                (y + box.height) / b.twipsPerPixelY};
+        const platform::Rect r = platform::PixelsOf(ControlBox(popup.mode(), popup.lastRow(), control), b.dpi);
+        return {b.pixels.left + r.left, b.pixels.top + r.top, b.pixels.left + r.right, b.pixels.top + r.bottom};
     }
     int heightOf(platform::WindowHandle w) const {
-        const platform::WindowRect r = windows.windowRect(w);
+        const platform::Rect r = windows.windowRect(w);
         return r.bottom - r.top;
     }
     // A screen point inside `control`, `yTwips` below its top and 10 pixels from its left.
     platform::Point pointIn(PopupControl control, int yTwips = 0) const {
-        const platform::WindowRect r = childRect(control);
-        return {r.left + 10, r.top + yTwips / popup.bounds().twipsPerPixelY};
+        const platform::Rect r = childRect(control);
+        return {r.left + 10, r.top + platform::PixelHolding(yTwips, popup.bounds().dpi)};
     }
 
     // The user's mouse: through the hook when it is installed, then the message loop turns.

@@ -6,38 +6,21 @@
 namespace kz::platform {
 namespace {
 
-TEST(TwipsToPixels, FifteenTwipsArePixelAt96Dpi) {
-    EXPECT_EQ(TwipsToPixels(15, 96), 1);
-    EXPECT_EQ(TwipsToPixels(615, 96), 41);
-    EXPECT_EQ(TwipsToPixels(2175, 96), 145);
-    EXPECT_EQ(TwipsToPixels(5535, 96), 369);
-}
-
-TEST(TwipsToPixels, ScalesWithTheDpi) {
-    EXPECT_EQ(TwipsToPixels(615, 120), 51);   // 51.25
-    EXPECT_EQ(TwipsToPixels(615, 192), 82);
-    EXPECT_EQ(TwipsToPixels(1695, 192), 226);
-}
-
-TEST(TwipsToPixels, HalvesGoToTheEvenNeighbour) {
-    EXPECT_EQ(TwipsToPixels(615, 144), 62);       // 61.5
-    EXPECT_EQ(TwipsToPixels(3 * 615, 144), 184);  // 184.5
-    EXPECT_EQ(TwipsToPixels(5535, 144), 554);     // 553.5
-    EXPECT_EQ(TwipsToPixels(-615, 144), -62);     // -61.5
-    EXPECT_EQ(TwipsToPixels(-3 * 615, 144), -184);
-    EXPECT_EQ(TwipsToPixels(-61500, 96), -4100);
-}
-
-TEST(RoundHalfEven, MatchesTheIntegerConversionOfTheProgram) {
-    EXPECT_EQ(RoundHalfEven(13.5), 14);
-    EXPECT_EQ(RoundHalfEven(54.5), 54);
+// Fifteen twips are a pixel at 96 dpi; halves go to the even neighbour, as the
+// program's integer conversion does, on both sides of zero.
+TEST(TwipsToPixels, ScalesWithTheDpiAndRoundsHalvesToEven) {
+    struct Case { int twips, dpi, pixels; };
+    const Case cases[] = {
+        {15, 96, 1},     {5535, 96, 369},   {615, 120, 51},     {1695, 192, 226},  {615, 144, 62},
+        {1845, 144, 184}, {5535, 144, 554}, {-615, 144, -62},   {-1845, 144, -184}, {-61500, 96, -4100},
+    };
+    for (const Case& c : cases) EXPECT_EQ(TwipsToPixels(c.twips, c.dpi), c.pixels) << c.twips << "@" << c.dpi;
     EXPECT_EQ(RoundHalfEven(54.51), 55);
-    EXPECT_EQ(RoundHalfEven(-2.5), -2);
 }
 
-TEST(TwipsRect, ConvertsEdgesSoNeighboursStayAdjacent) {
-    const Rect upper = TwipsRect(240, 1320, 1695, 255, 144);
-    const Rect lower = TwipsRect(240, 1575, 1695, 15, 144);
+TEST(PixelsOf, ConvertsEdgesSoNeighboursStayAdjacent) {
+    const Rect upper = PixelsOf({240, 1320, 1695, 255}, 144);
+    const Rect lower = PixelsOf({240, 1575, 1695, 15}, 144);
     EXPECT_EQ(upper, (Rect{24, 132, 194, 158}));  // 193.5 and 157.5 go to the even side
     EXPECT_EQ(upper.bottom, lower.top);
 }

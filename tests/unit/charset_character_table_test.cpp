@@ -16,69 +16,44 @@ CharacterTable Load(std::string_view text) {
     return table;
 }
 
-TEST(CharsetCharacterTable, ReadsTheFieldsOfALine) {
-    const auto records = ParseCharacterRecords("00e9;00c9;x;3;e with acute", AnsiTable(kWestern));
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0].code, 233);
-    EXPECT_EQ(records[0].upperCode, 201);
-    EXPECT_EQ(records[0].typeNumber, 3);
-    EXPECT_EQ(records[0].name, "e with acute");
-    EXPECT_FALSE(records[0].unicodeOnly);
-}
-
-TEST(CharsetCharacterTable, CodesReadAsHexOfAnyWidthAndCase) {
-    const auto records = ParseCharacterRecords(
-        "e9;C9;;1;a\r\n00E9;00c9;;1;b\r\nFFFF;0;;1;c\r\n;;;1;d\r\nzz;12;;1;e", AnsiTable(kWestern));
-    ASSERT_EQ(records.size(), 5u);
-    EXPECT_EQ(records[0].code, records[1].code);
-    EXPECT_EQ(records[0].upperCode, records[1].upperCode);
-    EXPECT_EQ(records[2].code, 0xFFFF);  // never negative
-    EXPECT_EQ(records[3].code, 0);        // empty field
-    EXPECT_EQ(records[3].upperCode, 0);
-    EXPECT_EQ(records[4].code, 0);        // nothing hexadecimal to read
-    EXPECT_EQ(records[4].upperCode, 0x12);
-}
-
-TEST(CharsetCharacterTable, TypeNumberIsTheFieldsLeadingNumber) {
-    const auto records = ParseCharacterRecords(
-        "61;41;;12 apples;a\r\n62;42;;none;b\r\n63;43;;2.5;c\r\n64;44;;3.5;d\r\n65;45;;-32768;e",
-        AnsiTable(kWestern));
-    ASSERT_EQ(records.size(), 5u);
-    EXPECT_EQ(records[0].typeNumber, 12);
-    EXPECT_EQ(records[1].typeNumber, 0);
-    EXPECT_EQ(records[2].typeNumber, 2);  // halves round to even
-    EXPECT_EQ(records[3].typeNumber, 4);
-    EXPECT_EQ(records[4].typeNumber, -32768);
-}
-
-TEST(CharsetCharacterTable, MalformedLinesAreSkipped) {
-    const auto records = ParseCharacterRecords(
-        "00e9;00c9;x;3\r\n"          // four fields
-        "10000;0;x;1;too big\r\n"    // code above FFFF
-        "0061;12345;x;1;upper too big\r\n"
-        "0062;0042;x;32768;type too big\r\n"
-        "\r\n"
-        "0063;0043;x;1;c;extra;fields",
-        AnsiTable(kWestern));
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0].code, u'c');
-    EXPECT_EQ(records[0].name, "c");
-}
-
-TEST(CharsetCharacterTable, UnicodeOnlyWhenEitherCodeIsOutsideTheCodePage) {
-    const auto records = ParseCharacterRecords(
-        "0151;0150;;1;o with double acute\r\n"
-        "00e9;;;1;e with acute\r\n"
-        "0153;0152;;1;oe\r\n"           // both in Windows-1252 (9C, 8C)
-        "00ff;0178;;1;y with diaeresis\r\n"
-        "0061;0100;;1;odd pair",
-        AnsiTable(kWestern));
-    ASSERT_EQ(records.size(), 5u);
-    EXPECT_TRUE(records[0].unicodeOnly);
-    EXPECT_FALSE(records[1].unicodeOnly);  // no partner: the code alone decides
-    EXPECT_FALSE(records[2].unicodeOnly);
-    EXPECT_FALSE(records[3].unicodeOnly);
-    EXPECT_TRUE(records[4].unicodeOnly);
+// One line of characters.dat: code and upper-case code in hexadecimal of any width and
+// case, the type as the field's leading number (halves to even), and whether either code
+// lies outside the code page. Malformed lines are skipped.
+TEST(CharsetCharacterTable, EachLineGivesARecordOrIsSkipped) {
+    struct Case { const char* line; int code, upper, type; bool unicodeOnly; };
+    constexpr int kSkipped = -1;
+    const Case cases[] = {
+        {"00e9;00c9;x;3;e with acute", 0xE9, 0xC9, 3, false},
+        {"e9;C9;;1;a", 0xE9, 0xC9, 1, false},
+        {"FFFF;0;;1;c", 0xFFFF, 0, 1, true},
+        {";;;1;d", 0, 0, 1, false},
+        {"zz;12;;1;e", 0, 0x12, 1, false},
+        {"61;41;;12 apples;a", 0x61, 0x41, 12, false},
+        {"62;42;;none;b", 0x62, 0x42, 0, false},
+        {"63;43;;2.5;c", 0x63, 0x43, 2, false},
+        {"64;44;;3.5;d", 0x64, 0x44, 4, false},
+        {"65;45;;-32768;e", 0x65, 0x45, -32768, false},
+        {"0151;0150;;1;o with double acute", 0x151, 0x150, 1, true},
+        {"0153;0152;;1;oe", 0x153, 0x152, 1, false},  // both in Windows-1252 (9C, 8C)
+        {"00ff;0178;;1;y with diaeresis", 0xFF, 0x178, 1, false},
+        {"0061;0100;;1;odd pair", 0x61, 0x100, 1, true},
+        {"00e9;00c9;x;3", kSkipped, 0, 0, false},  // four fields
+        {"10000;0;x;1;too big", kSkipped, 0, 0, false},
+        {"0061;12345;x;1;upper too big", kSkipped, 0, 0, false},
+        {"0062;0042;x;32768;type too big", kSkipped, 0, 0, false},
+        {"0063;0043;x;1;c;extra;fields", 0x63, 0x43, 1, false},  // extra fields are ignored
+        {"", kSkipped, 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        const auto records = ParseCharacterRecords(c.line, AnsiTable(kWestern));
+        ASSERT_EQ(records.size(), c.code == kSkipped ? 0u : 1u) << c.line;
+        if (records.empty()) continue;
+        EXPECT_EQ(records[0].code, c.code) << c.line;
+        EXPECT_EQ(records[0].upperCode, c.upper) << c.line;
+        EXPECT_EQ(records[0].typeNumber, c.type) << c.line;
+        EXPECT_EQ(records[0].unicodeOnly, c.unicodeOnly) << c.line;
+    }
+    EXPECT_EQ(ParseCharacterRecords("61;41;;1;a\r\n\r\n62;42;;1;b", AnsiTable(kWestern)).back().name, "b");
 }
 
 TEST(CharsetCharacterTable, IndexFindsBothCasesAndLaterLinesWin) {
@@ -100,12 +75,6 @@ TEST(CharsetCharacterTable, ReloadDropsCodesNoLongerNamed) {
     EXPECT_EQ(table.find(0xE9), nullptr);
     ASSERT_NE(table.find(0xC8), nullptr);
     EXPECT_EQ(table.find(0xC8)->name, "e with grave");
-}
-
-TEST(CharsetCharacterTable, EmptyFileGivesAnEmptyTable) {
-    const CharacterTable table = Load("");
-    EXPECT_EQ(table.size(), 0u);
-    EXPECT_EQ(table.find(u'a'), nullptr);
 }
 
 TEST(CharsetGroups, SecondFieldIsTheNameAndLinesKeepTheirNumbers) {

@@ -137,56 +137,36 @@ TEST_F(CharsetLanguageSet, BlankOrderSettingFallsBackToOrderDat) {
     EXPECT_EQ(ReadLanguageOrder(store, folder.path(), codePage), "!French;Spanish");
 }
 
-TEST_F(CharsetLanguageSet, DefaultOrderEnablesOnlyItsEnabledLanguages) {
-    const KeyTable table = build();
-    EXPECT_EQ(table['e'], (CandidateList{0xE9, 0xE8, 0xEA, 0xEB}));
-    EXPECT_EQ(table['s'], CandidateList{0xDF});  // German; Esperanto's ŝ is disabled
-    EXPECT_EQ(table['c'], CandidateList{0xE7});
-    EXPECT_TRUE(table['n'].empty());             // Spanish is not named
-    EXPECT_EQ(table[' '], CandidateList{u' '});  // the all-characters placeholder
-    EXPECT_TRUE(table['4'].empty());
-}
-
-TEST_F(CharsetLanguageSet, EnabledLanguagesMergeInRankOrderAndSkipDisabledOnes) {
-    setOrder("Esperanto;!German;French");
-    const KeyTable table = build();
-    EXPECT_EQ(table['c'], (CandidateList{0x109, 0xE7}));
-    EXPECT_EQ(table['s'], CandidateList{0x15D});
-    EXPECT_TRUE(table['a'].empty());
-    EXPECT_TRUE(table['o'].empty());
-}
-
-TEST_F(CharsetLanguageSet, CharacterOfferedTwiceKeepsItsFirstPlace) {
-    setOrder("Portuguese;French;Spanish;German;Swiss German");
-    const KeyTable table = build();
-    // French's é and ê keep the places Portuguese gave them; è and ë follow.
-    EXPECT_EQ(table['e'], (CandidateList{0xEA, 0xE9, 0xE8, 0xEB}));
-    EXPECT_EQ(table['a'], (CandidateList{0xE3, 0xE1, 0xE4}));
-    EXPECT_EQ(table['u'], CandidateList{0xFC});  // German and Swiss German both give ü
-}
-
-TEST_F(CharsetLanguageSet, UnknownNamesAndCapitalisedNamesInTheOrder) {
-    setOrder("KLINGON;GERMAN");
-    const KeyTable table = build();
-    EXPECT_EQ(table['o'], CandidateList{0xF6});
-}
-
-TEST_F(CharsetLanguageSet, UpperCaseBodyKeysAddToTheLowerCaseEntry) {
-    setOrder("Spanish;French");
-    EXPECT_EQ(build()['e'], (CandidateList{0xE9, 0xE8, 0xEA, 0xEB}));
-    EXPECT_TRUE(build()['E'].empty());
-}
-
-TEST_F(CharsetLanguageSet, UserLanguageInTheOrderReplacesTheBuiltInBody) {
-    setOrder("French");
-    setUserLanguage("French", "e 0113;;o 014D");
-    KeyTable table = build();
-    EXPECT_EQ(table['e'], CandidateList{0x113});
-    EXPECT_EQ(table['o'], CandidateList{0x14D});
-    registry.remove(Scope::MachineWide, kUserLanguagesKey, "French");
-    table = build();
-    EXPECT_EQ(table['e'], (CandidateList{0xE9, 0xE8, 0xEA, 0xEB}));
-    EXPECT_TRUE(table['o'].empty());
+// Enabled languages merge in rank order; a character offered twice keeps its first place;
+// names compare without case; upper-case body keys add to the lower-case entry; a user
+// value replaces the built-in body. No order setting means order.dat.
+TEST_F(CharsetLanguageSet, EnabledLanguagesMergeIntoTheKeyTable) {
+    struct Case { const char* order; char key; CandidateList expected; };
+    const Case cases[] = {
+        {nullptr, 'e', {0xE9, 0xE8, 0xEA, 0xEB}},
+        {nullptr, 's', {0xDF}},  // German; Esperanto's ŝ is disabled
+        {nullptr, 'n', {}},      // Spanish is not named
+        {nullptr, ' ', {u' '}},  // the all-characters placeholder
+        {"Esperanto;!German;French", 'c', {0x109, 0xE7}},
+        {"Esperanto;!German;French", 'a', {}},
+        {"Portuguese;French;Spanish;German;Swiss German", 'e', {0xEA, 0xE9, 0xE8, 0xEB}},
+        {"Portuguese;French;Spanish;German;Swiss German", 'a', {0xE3, 0xE1, 0xE4}},
+        {"Portuguese;French;Spanish;German;Swiss German", 'u', {0xFC}},
+        {"KLINGON;GERMAN", 'o', {0xF6}},
+        {"Spanish;French", 'e', {0xE9, 0xE8, 0xEA, 0xEB}},
+        {"Spanish;French", 'E', {}},
+        {"Swiss German;Klingon", 'k', {0x138}},  // a user language of its own
+        {"French;Klingon", 'e', {0x113}},        // the user's French
+    };
+    for (const Case& c : cases) {
+        registry.remove(Scope::MachineWide, kUserLanguagesKey, "French");
+        if (c.order) setOrder(c.order);
+        if (c.order && std::string_view(c.order).find("Klingon") != std::string_view::npos) {
+            setUserLanguage("Klingon", "k 0138");
+            setUserLanguage("French", "e 0113;;o 014D");
+        }
+        EXPECT_EQ(build()[static_cast<std::size_t>(c.key)], c.expected) << (c.order ? c.order : "") << " " << c.key;
+    }
 }
 
 TEST_F(CharsetLanguageSet, EuroSignComesFirstOnKeyFourUnderUkAndUsInternational) {
@@ -209,9 +189,13 @@ TEST_F(CharsetLanguageSet, NoDataFilesLeaveOnlyThePlaceholderAndTheEuro) {
     keyboard.layout = "00000809";
     const KeyTable table = BuildKeyTable({store, codePage, keyboard, empty.path()}, characters);
     for (std::size_t key = 0; key < table.size(); ++key) {
-        if (key == ' ') EXPECT_EQ(table[key], CandidateList{u' '});
-        else if (key == '4') EXPECT_EQ(table[key], CandidateList{kEuroSign});
-        else EXPECT_TRUE(table[key].empty()) << key;
+        if (key == ' ') {
+            EXPECT_EQ(table[key], CandidateList{u' '});
+        } else if (key == '4') {
+            EXPECT_EQ(table[key], CandidateList{kEuroSign});
+        } else {
+            EXPECT_TRUE(table[key].empty()) << key;
+        }
     }
     EXPECT_EQ(characters.size(), 0u);
 }

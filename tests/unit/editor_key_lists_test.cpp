@@ -1,3 +1,5 @@
+// A language's key lists: the body they write and read, and the list operations the
+// editor's buttons make on one key's list.
 #include <gtest/gtest.h>
 
 #include "editor/key_lists.h"
@@ -14,6 +16,10 @@ protected:
 };
 
 TEST_F(KeyListsTest, BodyHasAscendingKeysUpperCaseHexAndNoTrailingSeparator) {
+    EXPECT_TRUE(lists.empty());
+    EXPECT_EQ(lists.body(ansi), "");
+    lists[0] = {0x00E9};  // key zero is never written
+    EXPECT_TRUE(lists.empty());
     lists['e'] = {0x00E9, 0x0117};
     lists['!'] = {0x00A1};
     lists['a'] = {0x00E0, 0xFFFF, 0x000A};
@@ -21,73 +27,44 @@ TEST_F(KeyListsTest, BodyHasAscendingKeysUpperCaseHexAndNoTrailingSeparator) {
     EXPECT_EQ(lists.body(ansi), "! 00A1;;a 00E0FFFF000A;;e 00E90117;;\xC2\xA3 20AC");
 }
 
-TEST_F(KeyListsTest, EmptyListsWriteNothingAndKeyZeroIsNeverWritten) {
-    EXPECT_TRUE(lists.empty());
-    EXPECT_EQ(lists.body(ansi), "");
-    lists[0] = {0x00E9};
-    EXPECT_TRUE(lists.empty());
-    EXPECT_EQ(lists.body(ansi), "");
-    lists['"'] = {0x201C};
-    EXPECT_FALSE(lists.empty());
-    EXPECT_EQ(lists.body(ansi), "\" 201C");
-}
-
 TEST_F(KeyListsTest, ReadingABodyLowersKeysAndSkipsRepeatsOfAKeysCharacters) {
     lists.addBody("E 00E900E8\r\ne 00E800EB;;x;;a 00e1", ansi);
     // The second e line adds only what the list lacks; "x" is too short to be a line;
     // lower-case digits read as well.
-    EXPECT_EQ(lists['e'], (CandidateList{0x00E9, 0x00E8, 0x00EB}));
-    EXPECT_EQ(lists['a'], (CandidateList{0x00E1}));
     EXPECT_EQ(lists.body(ansi), "a 00E1;;e 00E900E800EB");
 }
 
-TEST_F(KeyListsTest, InsertGoesAfterTheSelectionAndSelectsTheNewUnit) {
-    CandidateList list;
-    EXPECT_EQ(InsertAfter(list, 0, u'a'), 0u);  // an empty list: the only unit
-    EXPECT_EQ(list, CandidateList{u'a'});
-    EXPECT_EQ(InsertAfter(list, 0, u'b'), 1u);
-    EXPECT_EQ(InsertAfter(list, 0, u'c'), 1u);  // after the first, before b
-    EXPECT_EQ(list, (CandidateList{u'a', u'c', u'b'}));
-    EXPECT_EQ(InsertAfter(list, 2, u'd'), 3u);  // after the last
-    EXPECT_EQ(list, (CandidateList{u'a', u'c', u'b', u'd'}));
-}
-
-TEST_F(KeyListsTest, RemoveKeepsThePositionAndStaysInTheList) {
-    CandidateList list{u'a', u'b', u'c'};
-    EXPECT_EQ(RemoveAt(list, 1), 1u);  // c moves under the selection
-    EXPECT_EQ(list, (CandidateList{u'a', u'c'}));
-    EXPECT_EQ(RemoveAt(list, 1), 0u);  // the last unit: the new last is selected
-    EXPECT_EQ(list, CandidateList{u'a'});
-    EXPECT_EQ(RemoveAt(list, 0), 0u);
-    EXPECT_TRUE(list.empty());
-    EXPECT_EQ(RemoveAt(list, 0), 0u);  // nothing to remove
-    EXPECT_TRUE(list.empty());
-}
-
-TEST_F(KeyListsTest, MovesAtBothEndsAndInTheMiddle) {
-    CandidateList list{u'a', u'b', u'c', u'd'};
-    EXPECT_EQ(MoveUnit(list, 0, Move::Up), 0u);
-    EXPECT_EQ(MoveUnit(list, 3, Move::Down), 3u);
-    EXPECT_EQ(list, (CandidateList{u'a', u'b', u'c', u'd'}));
-
-    EXPECT_EQ(MoveUnit(list, 2, Move::Up), 1u);
-    EXPECT_EQ(list, (CandidateList{u'a', u'c', u'b', u'd'}));
-    EXPECT_EQ(MoveUnit(list, 0, Move::Down), 1u);
-    EXPECT_EQ(list, (CandidateList{u'c', u'a', u'b', u'd'}));
-    EXPECT_EQ(MoveUnit(list, 2, Move::ToTop), 0u);
-    EXPECT_EQ(list, (CandidateList{u'b', u'c', u'a', u'd'}));
-    EXPECT_EQ(MoveUnit(list, 1, Move::ToBottom), 3u);
-    EXPECT_EQ(list, (CandidateList{u'b', u'a', u'd', u'c'}));
-    EXPECT_EQ(MoveUnit(list, 0, Move::ToTop), 0u);
-    EXPECT_EQ(MoveUnit(list, 3, Move::ToBottom), 3u);
-    EXPECT_EQ(list, (CandidateList{u'b', u'a', u'd', u'c'}));
-}
-
-TEST_F(KeyListsTest, MovesOnAnEmptyListChangeNothing) {
-    for (Move move : {Move::Up, Move::Down, Move::ToTop, Move::ToBottom}) {
-        CandidateList list;
-        EXPECT_EQ(MoveUnit(list, 0, move), 0u);
-        EXPECT_TRUE(list.empty());
+// Each operation on "abcd" (or the empty list) at a selection: the list after it and the
+// unit selected then.
+TEST(KeyListOperations, EachOperationLeavesTheListAndTheSelection) {
+    enum Op { Insert, Remove, Up, Down, Top, Bottom };
+    struct Case { std::u16string list; Op op; std::size_t at; std::u16string after; std::size_t selected; };
+    const Case cases[] = {
+        {u"", Insert, 0, u"x", 0},        {u"abcd", Insert, 0, u"axbcd", 1},
+        {u"abcd", Insert, 3, u"abcdx", 4},
+        {u"abcd", Remove, 1, u"acd", 1},  {u"abcd", Remove, 3, u"abc", 2},
+        {u"a", Remove, 0, u"", 0},        {u"", Remove, 0, u"", 0},
+        {u"abcd", Up, 0, u"abcd", 0},     {u"abcd", Up, 2, u"acbd", 1},
+        {u"abcd", Down, 3, u"abcd", 3},   {u"abcd", Down, 0, u"bacd", 1},
+        {u"abcd", Top, 2, u"cabd", 0},    {u"abcd", Top, 0, u"abcd", 0},
+        {u"abcd", Bottom, 1, u"acdb", 3}, {u"abcd", Bottom, 3, u"abcd", 3},
+        {u"", Up, 0, u"", 0},             {u"", Down, 0, u"", 0},
+        {u"", Top, 0, u"", 0},            {u"", Bottom, 0, u"", 0},
+    };
+    for (const Case& c : cases) {
+        CandidateList list(c.list.begin(), c.list.end());
+        std::size_t selected = 0;
+        switch (c.op) {
+            case Insert: selected = InsertAfter(list, c.at, u'x'); break;
+            case Remove: selected = RemoveAt(list, c.at); break;
+            case Up: selected = MoveUnit(list, c.at, Move::Up); break;
+            case Down: selected = MoveUnit(list, c.at, Move::Down); break;
+            case Top: selected = MoveUnit(list, c.at, Move::ToTop); break;
+            case Bottom: selected = MoveUnit(list, c.at, Move::ToBottom); break;
+        }
+        const std::string trace = "op " + std::to_string(c.op) + " at " + std::to_string(c.at);
+        EXPECT_EQ(std::u16string(list.begin(), list.end()), c.after) << trace;
+        EXPECT_EQ(selected, c.selected) << trace;
     }
 }
 

@@ -102,17 +102,5 @@ TEST_F(EditorListDrawTest, ACharacterWithoutARecordKeepsItsRowWithItsCode) {
     EXPECT_TRUE(canvas.ellipses.empty());
 }
 
-TEST_F(EditorListDrawTest, AnEmptyListIsOnlyCleared) {
-    editor::DrawEditorList(canvas, CharacterList{}, table, true, kWidth, kHeight);
-    EXPECT_TRUE(canvas.texts.empty());
-    EXPECT_EQ(canvas.fills.size(), 1u);
-}
-
-TEST(EditorUnknownCharacterName, FourUpperCaseHexDigits) {
-    EXPECT_EQ(editor::UnknownCharacterName(u'\u0436'), u"U+0436");
-    EXPECT_EQ(editor::UnknownCharacterName(u'\uFFFD'), u"U+FFFD");
-    EXPECT_EQ(editor::UnknownCharacterName(u'\u0009'), u"U+0009");
-}
-
 }  // namespace
 }  // namespace kz::testing

@@ -121,24 +121,6 @@ TEST_F(EditorSaveTest, CancelWritesNothing) {
     EXPECT_EQ(e.editedLanguageName(), "");
 }
 
-TEST_F(EditorSaveTest, ResetFollowsTheNameOfABuiltInLanguage) {
-    auto& e = open("French");
-    e.Text3_Change("Frenc");
-    EXPECT_FALSE(e.resetEnabled());
-    e.Text3_Change("French");
-    EXPECT_TRUE(e.resetEnabled());
-    storeLanguage("Mine", "e 00E9");
-    auto& mine = open("Mine");
-    mine.Text3_Change("Min");
-    mine.Text3_Change("Mine");
-    EXPECT_FALSE(mine.resetEnabled());
-    mine.cmd_reset_Click();  // a disabled button: the user language stays
-    EXPECT_EQ(stored("Mine"), "e 00E9");
-    auto& fresh = open();
-    fresh.Text3_Change("French");
-    EXPECT_FALSE(fresh.resetEnabled());  // a new language has no loaded name
-}
-
 TEST_F(EditorSaveTest, ResetDeletesTheStoredChangesAtOnceEvenWhenCancelled) {
     storeLanguage("French", "u 00FA");
     auto& e = open("French");

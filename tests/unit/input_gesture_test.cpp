@@ -1,6 +1,6 @@
 // Whole gestures on the simulated desktop, from the trigger to the character that the
-// application receives: numbers, Enter, arrows, the repeated key, accent symbols, case,
-// Escape and Backspace, the automatic insert, the all-characters screen's entry.
+// application receives: numbers, arrows, Enter, the repeated key, accent symbols, case,
+// Escape and Backspace, the automatic insert and the all-characters screen's entry.
 #include <gtest/gtest.h>
 
 #include "input_test_rig.h"
@@ -8,228 +8,218 @@
 namespace kz::testing {
 namespace {
 
-class GestureTest : public ::testing::Test {
-protected:
-    // Alt Gr + key, Alt Gr let go: the popup waits for a choice.
-    void openAndRelease(int key) {
-        rig.sim.press(vk::kRMenu);
-        rig.sim.tap(key);
-        rig.sim.release(vk::kRMenu);
-        ASSERT_TRUE(rig.popup.shown());
-        rig.sim.clearLogs();
-    }
-    bool sentSixteenReleasesBeforeTheCharacter() const {
-        const auto& sent = rig.sim.sent();
-        if (sent.size() != 17) return false;
-        for (int i = 0; i < 16; ++i) {
-            if (sent[i].kind != sim::SentInput::Kind::KeybdEvent) return false;
-        }
-        return sent[16].kind == sim::SentInput::Kind::SendInput;
-    }
-    InputRig rig;
-};
-
-TEST_F(GestureTest, ANumberTypesItsCandidateAfterTheTriggerIsLetGo) {
-    openAndRelease('E');
-    rig.sim.tap('2');
-    EXPECT_EQ(rig.typed(), u"\u00E8");
-    EXPECT_FALSE(rig.popup.shown());
-    EXPECT_FALSE(rig.sim.mouseHookInstalled());
-    EXPECT_TRUE(sentSixteenReleasesBeforeTheCharacter());
-    EXPECT_EQ(rig.sim.keyDownsReceived('2'), 0);
+// Alt Gr + key, Alt Gr let go: the popup waits for a choice.
+void OpenAndRelease(InputRig& rig, int key) {
+    rig.sim.press(vk::kRMenu);
+    rig.sim.tap(key);
+    rig.sim.release(vk::kRMenu);
+    ASSERT_TRUE(rig.popup.shown());
+    rig.sim.clearLogs();
 }
 
-TEST_F(GestureTest, NumbersOutsideTheListOrWhileTheTriggerIsHeldDoNothing) {
-    openAndRelease('E');
-    rig.sim.tap('0');  // no tenth candidate
-    rig.sim.tap('9');
-    EXPECT_TRUE(rig.popup.shown());
-    EXPECT_EQ(rig.typed(), u"");
+// After Alt Gr + key and its release, the user taps `taps` (with Shift held if `shift`).
+TEST(GestureTest, KeysInTheOpenPopupChooseTypeOrClose) {
+    struct Case { int key; std::vector<int> taps; bool shift; std::u16string typed; bool shown; };
+    const Case cases[] = {
+        {'E', {'2'}, false, u"\u00E8", false},
+        {'E', {'0', '9'}, false, u"", true},  // no tenth or ninth candidate
+        {'E', {vk::kDown, vk::kDown, vk::kDown, vk::kUp, vk::kReturn}, false, u"\u00EA", false},
+        {'E', {vk::kEscape}, false, u"", false},
+        {'E', {vk::kBack}, false, u"", false},
+        {'C', {222}, false, u"\u00E7", false},  // ' : only the cedilla on C
+        {'E', {222}, false, u"\u00E9", false},
+        {'E', {'6'}, true, u"\u00EA", false},   // ^
+        {'D', {189}, false, u"\u0111", false},  // - : no macron, so the stroke
+        {'D', {192}, false, u"", true},         // ` : no grave on D
+        {'S', {vk::kRight, vk::kReturn}, false, u"\u00DF", false},  // no upper case: itself
+        {'E', {vk::kRight, vk::kLeft, vk::kReturn}, false, u"\u00E9", false},
+        {'E', {vk::kRight, vk::kReturn}, false, u"\u00C9", false},
+        {'E', {vk::kSnapshot, vk::kF1 + 4, 'Q'}, false, u"", true},
+    };
+    for (const Case& c : cases) {
+        InputRig rig;
+        OpenAndRelease(rig, c.key);
+        if (c.shift) rig.sim.press(vk::kLShift);
+        for (int key : c.taps) rig.sim.tap(key);
+        if (c.shift) rig.sim.release(vk::kLShift);
+        const std::string trace = std::to_string(c.key) + " then " + std::to_string(c.taps.back());
+        EXPECT_EQ(rig.typed(), c.typed) << trace;
+        EXPECT_EQ(rig.popup.shown(), c.shown) << trace;
+        EXPECT_EQ(rig.sim.mouseHookInstalled(), c.shown) << trace;
+        // What the popup took never reaches the application; print screen, function keys
+        // and modifiers always do.
+        for (int key : c.taps) {
+            const bool passes = key == vk::kSnapshot || key == vk::kF1 + 4;
+            EXPECT_EQ(rig.sim.keyDownsReceived(key), passes ? 1 : 0) << trace << " key " << key;
+        }
+        if (!c.shown) {
+            EXPECT_EQ(rig.keyEventsSent().size(), 16u) << trace << ": the trigger keys are released";
+        }
+    }
+}
 
+TEST(GestureTest, TheTriggerKeysAreReleasedBeforeTheCharacterIsTyped) {
+    InputRig rig;
+    OpenAndRelease(rig, 'E');
+    rig.sim.tap('2');
+    const auto& sent = rig.sim.sent();
+    ASSERT_EQ(sent.size(), 17u);
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(sent[i].kind, sim::SentInput::Kind::KeybdEvent);
+    EXPECT_EQ(sent[16].kind, sim::SentInput::Kind::SendInput);
+}
+
+TEST(GestureTest, NumbersWaitWhileTheTriggerIsHeldOrDoNothingWhenNotShown) {
     InputRig held;
-    held.sim.press(vk::kRMenu);
-    held.sim.tap('E');
+    held.withHeld(vk::kRMenu, 'E');
     held.sim.tap('2');
-    EXPECT_TRUE(held.popup.shown());
     EXPECT_EQ(held.popup.selected(), kNothingSelected);
     EXPECT_EQ(held.sim.keyDownsReceived('2'), 0);
+
+    InputRig hidden;
+    hidden.settings.showNumbers = false;
+    OpenAndRelease(hidden, 'E');
+    hidden.sim.tap('2');
+    EXPECT_TRUE(hidden.popup.shown());
+    EXPECT_EQ(hidden.typed(), u"");
 }
 
-TEST_F(GestureTest, NumbersDoNothingWhenTheyAreNotShown) {
-    rig.settings.showNumbers = false;
-    openAndRelease('E');
-    rig.sim.tap('2');
-    EXPECT_TRUE(rig.popup.shown());
-    EXPECT_EQ(rig.typed(), u"");
+TEST(GestureTest, ShiftOrCapsLockChoosesUpperCaseAndBothTogetherLower) {
+    const std::tuple<bool, bool, bool> cases[] = {
+        {false, false, false}, {true, false, true}, {false, true, true}, {true, true, false}};
+    for (const auto& [shift, caps, upper] : cases) {
+        InputRig r;
+        r.sim.setCapsLock(caps);
+        if (shift) r.sim.press(vk::kLShift);
+        r.withHeld(vk::kRMenu, 'E');
+        r.sim.release(vk::kRMenu);
+        if (shift) r.sim.release(vk::kLShift);
+        EXPECT_EQ(r.popup.caseSel(), upper ? 1 : 0);
+        r.sim.tap(vk::kReturn);
+        EXPECT_EQ(r.typed(), upper ? u"\u00C9" : u"\u00E9") << shift << caps;
+    }
 }
 
-TEST_F(GestureTest, ArrowsMoveAndEnterTypes) {
-    openAndRelease('E');  // the release selected the first candidate
-    rig.sim.tap(vk::kDown);
-    rig.sim.tap(vk::kDown);
-    rig.sim.tap(vk::kDown);
-    rig.sim.tap(vk::kUp);
-    EXPECT_EQ(rig.popup.selected(), 2);
-    rig.sim.tap(vk::kReturn);
-    EXPECT_EQ(rig.typed(), u"\u00EA");
-    EXPECT_EQ(rig.sim.keyDownsReceived(vk::kReturn), 0);
-}
-
-TEST_F(GestureTest, TappingTheKeyAgainStepsAndWrapsAndTheReleaseInserts) {
-    rig.sim.press(vk::kRMenu);
-    rig.sim.tap('E');
+TEST(GestureTest, TappingTheKeyAgainStepsAndWrapsAndTheReleaseInserts) {
+    InputRig rig;
+    rig.withHeld(vk::kRMenu, 'E');
     std::vector<int> selections;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 6; ++i) {
         rig.sim.tap('E');
         selections.push_back(rig.popup.selected());
     }
-    EXPECT_EQ(selections, (std::vector<int>{0, 1, 2, 3, 0}));
+    EXPECT_EQ(selections, (std::vector<int>{0, 1, 2, 3, 0, 1}));
     EXPECT_TRUE(rig.popup.insertOnRelease());
-    rig.sim.tap('E');
     rig.sim.release(vk::kRMenu);
     EXPECT_EQ(rig.typed(), u"\u00E8");
     EXPECT_FALSE(rig.popup.shown());
 }
 
-TEST_F(GestureTest, TheOpeningKeysAutoRepeatIsDropped) {
+TEST(GestureTest, TheOpeningKeysAutoRepeatIsDroppedAndAnotherKeyReopens) {
+    InputRig rig;
     rig.sim.press(vk::kRMenu);
     rig.sim.press('E');
     rig.sim.press('E');  // auto-repeat
-    rig.sim.press('E');
     EXPECT_EQ(rig.popup.selected(), kNothingSelected);
     rig.sim.release('E');
     rig.sim.press('E');  // a new press reaches the popup once
     EXPECT_EQ(rig.popup.selected(), 0);
-}
-
-TEST_F(GestureTest, AnotherKeyWithCharactersReopensThePopupForIt) {
-    rig.sim.press(vk::kRMenu);
-    rig.sim.tap('E');
+    rig.sim.release('E');
     rig.sim.tap('C');
-    EXPECT_EQ(rig.popup.keyCode(), 'C');
     EXPECT_EQ(rig.popup.keyChars(), (CandidateList{kCCedil, kCAcute}));
     EXPECT_EQ(rig.popup.selected(), kNothingSelected);
 }
 
-TEST_F(GestureTest, AccentSymbolsPickByTheCandidatesNames) {
-    openAndRelease('C');
-    rig.sim.tap(222);  // ' : only the cedilla on C
-    EXPECT_EQ(rig.typed(), u"\u00E7");
-
-    openAndRelease('E');
-    rig.sim.tap(222);
-    EXPECT_EQ(rig.typed(), u"\u00E9");
-
-    openAndRelease('E');
-    rig.sim.press(vk::kLShift);
-    rig.sim.tap('6');  // ^
-    rig.sim.release(vk::kLShift);
-    EXPECT_EQ(rig.typed(), u"\u00EA");
-
-    openAndRelease('D');
-    rig.sim.tap(189);  // - : no macron, so the stroke
-    EXPECT_EQ(rig.typed(), u"\u0111");
-
-    openAndRelease('D');
-    rig.sim.tap(192);  // ` : no grave on D
-    EXPECT_TRUE(rig.popup.shown());
-    EXPECT_EQ(rig.typed(), u"");
-}
-
-TEST_F(GestureTest, ShiftOrCapsLockChoosesUpperCaseAndBothTogetherLower) {
-    const auto typedWith = [](bool shift, bool caps) {
-        InputRig r;
-        r.sim.setCapsLock(caps);
-        if (shift) r.sim.press(vk::kLShift);
-        r.sim.press(vk::kRMenu);
-        r.sim.tap('E');
-        r.sim.release(vk::kRMenu);
-        if (shift) r.sim.release(vk::kLShift);
-        const int caseSel = r.popup.caseSel();
-        r.sim.tap(vk::kReturn);
-        return std::make_pair(caseSel, r.typed());
+// Layouts that type the accent symbols with dead keys, or the digits with Shift: while the
+// popup is shown its keys come first, so the symbol picks its candidate, and neither the
+// symbol nor an accent waiting for the next key reaches the application.
+TEST(DeadKeyLayoutTest, AccentSymbolsAndNumbersPickOnEachLayout) {
+    struct Case {
+        const sim::SimLayout& layout;
+        int letter;
+        int key;
+        bool shift;
+        char16_t typed;
     };
-    EXPECT_EQ(typedWith(false, false), std::make_pair(0, std::u16string(u"\u00E9")));
-    EXPECT_EQ(typedWith(true, false), std::make_pair(1, std::u16string(u"\u00C9")));
-    EXPECT_EQ(typedWith(false, true), std::make_pair(1, std::u16string(u"\u00C9")));
-    EXPECT_EQ(typedWith(true, true), std::make_pair(0, std::u16string(u"\u00E9")));
-}
-
-TEST_F(GestureTest, LeftAndRightChooseTheCaseAndACharacterWithoutUpperCaseStaysItself) {
-    openAndRelease('S');  // sharp s alone (no automatic insert: the setting is off)
-    rig.sim.tap(vk::kRight);
-    EXPECT_EQ(rig.popup.caseSel(), 1);
-    rig.sim.tap(vk::kReturn);
-    EXPECT_EQ(rig.typed(), u"\u00DF");
-
-    openAndRelease('E');
-    rig.sim.tap(vk::kRight);
-    rig.sim.tap(vk::kLeft);
-    rig.sim.tap(vk::kReturn);
-    EXPECT_EQ(rig.typed(), u"\u00E9");
-}
-
-TEST_F(GestureTest, EscapeAndBackspaceCloseWithoutTyping) {
-    for (int key : {vk::kEscape, vk::kBack}) {
-        openAndRelease('E');
-        rig.sim.tap(key);
-        EXPECT_FALSE(rig.popup.shown());
-        EXPECT_EQ(rig.typed(), u"");
-        EXPECT_EQ(rig.keyEventsSent().size(), 16u) << "the trigger keys are released";
-        EXPECT_EQ(rig.sim.keyDownsReceived(key), 0);
+    const Case cases[] = {
+        {sim::UsInternationalLayout(), 'E', 222, false, kEAcute},  // dead '
+        {sim::UsInternationalLayout(), 'E', 222, true, kEDiaer},   // dead "
+        {sim::UsInternationalLayout(), 'E', 192, false, kEGrave},  // dead `
+        {sim::UsInternationalLayout(), 'E', '6', true, kECirc},    // dead ^
+        {sim::UsInternationalLayout(), 'E', '2', false, kEGrave},
+        {sim::GermanLayout(), 'E', 220, false, kECirc},   // dead ^
+        {sim::GermanLayout(), 'E', 221, true, kEGrave},   // dead `
+        {sim::GermanLayout(), 'E', '2', true, kEDiaer},   // "
+        {sim::GermanLayout(), 'E', 191, true, kEAcute},   // '
+        {sim::GermanLayout(), 'E', '2', false, kEGrave},
+        {sim::GermanLayout(), 'D', 189, false, kDStroke}, // -
+        {sim::FrenchLayout(), 'E', 221, false, kECirc},   // dead ^
+        {sim::FrenchLayout(), 'E', '4', false, kEAcute},  // '
+        {sim::FrenchLayout(), 'E', '3', false, kEDiaer},  // "
+        {sim::FrenchLayout(), 'E', '2', true, kEGrave},   // the digit needs Shift
+        {sim::FrenchLayout(), 'D', '6', false, kDStroke}, // -
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.layout.name + " key " + std::to_string(c.key) + (c.shift ? " with Shift" : ""));
+        InputRig rig(c.layout);
+        rig.sim.press(vk::kRMenu);
+        rig.sim.tap(c.letter);
+        rig.sim.release(vk::kRMenu);
+        ASSERT_TRUE(rig.popup.shown());
+        if (c.shift) rig.sim.press(vk::kLShift);
+        rig.sim.tap(c.key);
+        if (c.shift) rig.sim.release(vk::kLShift);
+        EXPECT_EQ(rig.sim.keyDownsReceived(c.key), 0);
+        rig.sim.tap('Q');
+        EXPECT_EQ(rig.typed(), std::u16string(1, c.typed) + u"q");
     }
 }
 
-TEST_F(GestureTest, EnterWithNothingSelectedClosesAndTypesNothing) {
-    rig.sim.press(vk::kRMenu);
-    rig.sim.tap('E');
+// Help is a window of its own: it opens from the message loop, after the hook answered.
+TEST(GestureTest, F1OpensHelpFromTheMessageLoop) {
+    InputRig rig;
+    rig.withHeld(vk::kRMenu, 'E');
+    rig.sim.tap(vk::kF1);
+    EXPECT_TRUE(rig.windows.helpTopics.empty());
+    rig.process.processPendingMessages();
+    EXPECT_EQ(rig.windows.helpTopics, std::vector<std::string>{"usingzavora.htm"});
+    EXPECT_TRUE(rig.popup.shown());
+}
+
+TEST(GestureTest, EnterWithNothingSelectedClosesAndTypesNothing) {
+    InputRig rig;
+    rig.withHeld(vk::kRMenu, 'E');
     rig.sim.tap(vk::kReturn);
     EXPECT_FALSE(rig.popup.shown());
     EXPECT_EQ(rig.typed(), u"");
 }
 
-TEST_F(GestureTest, PrintScreenFunctionKeysAndModifiersPassWhileThePopupIsShown) {
-    openAndRelease('E');
-    for (int key : {vk::kSnapshot, vk::kF1 + 4, vk::kLShift}) rig.sim.tap(key);
-    rig.sim.tap('Q');
-    EXPECT_EQ(rig.sim.keyDownsReceived(vk::kSnapshot), 1);
-    EXPECT_EQ(rig.sim.keyDownsReceived(vk::kF1 + 4), 1);
-    EXPECT_EQ(rig.sim.keyDownsReceived(vk::kLShift), 1);
-    EXPECT_EQ(rig.sim.keyDownsReceived('Q'), 0);
-    EXPECT_TRUE(rig.popup.shown());
-}
-
-TEST_F(GestureTest, ALoneCandidateIsInsertedAtOnceAndTheTriggerPressedAgain) {
+TEST(GestureTest, ALoneCandidateIsInsertedAtOnceAndTheTriggerPressedAgain) {
+    InputRig rig;
     rig.settings.autoInsert = true;
-    rig.sim.press(vk::kRMenu);
-    rig.sim.tap('Y');
+    rig.withHeld(vk::kRMenu, 'Y');
     EXPECT_EQ(rig.typed(), u"\u00FF");
     EXPECT_EQ(rig.view.shows, 0) << "the popup never shows";
-    EXPECT_FALSE(rig.popup.shown());
     EXPECT_TRUE(rig.sim.asyncKeyDown(vk::kRMenu)) << "the held Alt Gr is down again";
     rig.sim.tap('E');  // still held: the next key opens its popup
     EXPECT_TRUE(rig.popup.shown());
+
+    InputRig f12;  // only Alt Gr and Ctrl + Alt insert at once
+    f12.settings.autoInsert = true;
+    f12.settings.trigger = 4;
+    f12.withHeld(vk::kF12, 'Y');
+    EXPECT_TRUE(f12.popup.shown());
+    EXPECT_EQ(f12.typed(), u"");
 }
 
-TEST_F(GestureTest, TheAutomaticInsertWaitsForAltGrOrCtrlAltTriggers) {
-    rig.settings.autoInsert = true;
+TEST(GestureTest, FunctionKeyTriggersTypeTheChoiceAlthoughTheKeyStillCountsAsHeld) {
+    InputRig rig;
     rig.settings.trigger = 4;
-    rig.sim.press(vk::kF12);
-    rig.sim.tap('Y');
-    EXPECT_TRUE(rig.popup.shown());
-    EXPECT_EQ(rig.typed(), u"");
-}
-
-TEST_F(GestureTest, FunctionKeyTriggersTypeTheChoiceAlthoughTheKeyStillCountsAsHeld) {
-    rig.settings.trigger = 4;
-    rig.sim.press(vk::kF12);
-    rig.sim.tap('E');
+    rig.withHeld(vk::kF12, 'E');
     rig.sim.tap('E');
     rig.sim.release(vk::kF12);  // inserts at once, well within half a second
     EXPECT_EQ(rig.typed(), u"\u00E9");
 
-    rig.sim.press(vk::kF12);
-    rig.sim.tap('E');
+    rig.withHeld(vk::kF12, 'E');
     rig.sim.release(vk::kF12);
     rig.advance(200);
     rig.sim.tap('2');  // the trigger still counts as held: numbers wait
@@ -239,12 +229,11 @@ TEST_F(GestureTest, FunctionKeyTriggersTypeTheChoiceAlthoughTheKeyStillCountsAsH
     EXPECT_EQ(rig.typed(), u"\u00E9\u00E8");
 }
 
-TEST_F(GestureTest, TriggerAndSpaceOpenTheAllCharactersScreenAgainAndAgain) {
-    rig.sim.press(vk::kRMenu);
-    rig.sim.tap(vk::kSpace);
+TEST(GestureTest, TriggerAndSpaceOpenTheAllCharactersScreenAgainAndAgain) {
+    InputRig rig;
+    rig.withHeld(vk::kRMenu, vk::kSpace);
     ASSERT_TRUE(rig.popup.shown());
     EXPECT_EQ(rig.popup.mode(), 2);
-    EXPECT_EQ(rig.popup.width(), 4335);
     EXPECT_EQ(rig.popup.focusList(), 2);
     EXPECT_TRUE(rig.gesture.triggerReleased);
     const int topmosts = rig.view.topmosts;
@@ -253,14 +242,12 @@ TEST_F(GestureTest, TriggerAndSpaceOpenTheAllCharactersScreenAgainAndAgain) {
     EXPECT_EQ(rig.sim.keyDownsReceived(vk::kSpace), 0);
 }
 
-TEST_F(GestureTest, ThePopupIsCentredAndShownWithoutMoreThanOnePlacementPerOpening) {
-    rig.sim.press(vk::kRMenu);
-    rig.sim.tap('E');
+TEST(GestureTest, ThePopupIsShownOnceCentredPerOpening) {
+    InputRig rig;
+    rig.withHeld(vk::kRMenu, 'E');
     EXPECT_EQ(rig.view.shows, 1);
     EXPECT_EQ(rig.view.bounds.leftTwips, 6592);
     EXPECT_EQ(rig.view.bounds.topTwips, 2992);
-    EXPECT_EQ(rig.view.bounds.widthTwips, 2175);
-    EXPECT_EQ(rig.view.bounds.heightTwips, 5535);
     EXPECT_EQ(rig.serviceStarts(), 1u);
 }
 
@@ -293,7 +280,6 @@ TEST(WholeProgramTest, StartUpThenAGestureTypesACharacter) {
     const char16_t second = popup.keyChars()[1];
     world.input().tap('2');
     EXPECT_EQ(world.input().typedText(), std::u16string(1, second));
-    EXPECT_FALSE(popup.shown());
     EXPECT_FALSE(world.input().mouseHookInstalled());
 
     // Opening the screen lets messages run, which hands the hook the keys typed meanwhile

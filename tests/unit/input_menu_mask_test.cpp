@@ -29,7 +29,9 @@ TEST(MenuMaskTest, AGestureWithAltGrLeavesTheApplicationOutOfMenuMode) {
     EXPECT_EQ(rig.sim.menuActivations(), 0);
     EXPECT_EQ(MaskEventsSent(rig), 2) << "one press and release, for the swallowed E";
     for (const sim::Delivery& d : rig.sim.deliveries()) {
-        if (d.event.extraInfo == kMenuMaskTag) EXPECT_FALSE(d.swallowed);
+        if (d.event.extraInfo == kMenuMaskTag) {
+            EXPECT_FALSE(d.swallowed);
+        }
     }
 }
 

@@ -25,7 +25,7 @@ public:
         errors.emplace_back(message);
         errorMs = ms;
     }
-    TwipsRect bounds() const override { return {1500, 1500, 7000, 6000}; }
+    platform::TwipsBox bounds() const override { return {1500, 1500, 7000, 6000}; }
     void recordCompleted() override { ++completions; }
 
     std::string step = "1";
@@ -61,7 +61,8 @@ inline app::Program::Links SimProgramLinks(sim::SimProcess& process, SettingsSto
 
 class InputRig {
 public:
-    explicit InputRig(const sim::SimLayout& layout = sim::UsLayout()) {
+    explicit InputRig(const sim::SimLayout& layout = sim::UsLayout(), int codePageNumber = 1252)
+        : codePage(codePageNumber) {
         sim.setLayout(layout);
         characters.assign({
             {kEAcute, u'\u00C9', 1, false, "e with acute"},
@@ -107,7 +108,7 @@ public:
     // hook installed as the start-up leaves them.
     sim::SimWorld world;
     sim::SimProcess process{world, 1, ""};
-    sim::Windows1252CodePage codePage;
+    sim::SimCodePage codePage;
     SettingsStore store{world.registry()};
     sim::SimProgramWindows windows;
     app::Program program{SimProgramLinks(process, store, codePage, windows)};

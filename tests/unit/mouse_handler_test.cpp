@@ -22,7 +22,7 @@ protected:
     platform::Point rowsPoint(int yTwips) const { return rig.pointIn(PopupControl::Rows, yTwips); }
     // On the heading picture, where presses do nothing but may make double clicks.
     platform::Point headingPoint() const {
-        const platform::WindowRect window = rig.windows.windowRect(rig.popupWindow);
+        const platform::Rect window = rig.windows.windowRect(rig.popupWindow);
         return {window.left + 40, window.top + 20};
     }
     std::vector<std::uint32_t> postedMessages() const {
@@ -66,7 +66,7 @@ TEST_F(MouseHandlerTest, AClickInsideIsSwallowedAndReachesTheRowsWithRelativeCoo
     const platform::Point p = rowsPoint(2 * 615 + 300);  // the third row
     EXPECT_TRUE(rig.mouseEvent(msg::kLeftDown, p.x, p.y));
     EXPECT_TRUE(rig.mouseEvent(msg::kLeftUp, p.x, p.y));
-    const platform::WindowRect window = rig.windows.windowRect(rig.popupWindow);
+    const platform::Rect window = rig.windows.windowRect(rig.popupWindow);
     ASSERT_EQ(rig.windows.posted().size(), 2u);
     EXPECT_EQ(rig.windows.posted()[0],
               (PostedMessage{rig.popupWindow, msg::kLeftDown, 1,
@@ -117,15 +117,6 @@ TEST_F(MouseHandlerTest, DoubleClicksNeedTheSettingsTimeAndDistance) {
     EXPECT_EQ(doubleClicksPosted(), 2);
 }
 
-TEST_F(MouseHandlerTest, AThirdPressIsComparedWithTheSecond) {
-    openKeyPopup();
-    const platform::Point p = headingPoint();
-    rig.click(p);
-    pressAfter(300, p);
-    pressAfter(300, p);
-    EXPECT_EQ(doubleClicksPosted(), 2);
-}
-
 TEST_F(MouseHandlerTest, DoubleClickSettingsOfTheWrongKindFallBack) {
     rig.registry.setRaw(Scope::PerUser, "Control Panel\\Mouse", "DoubleClickSpeed",
                         platform::RawValue{platform::ValueType::Other, "\x10\x27"});
@@ -149,6 +140,18 @@ TEST_F(MouseHandlerTest, TheWheelScrollsTheKeyPopupFromAnywhere) {
     EXPECT_EQ(rig.popup.topRow(), 2);
     rig.wheel({5, 5}, 120);
     EXPECT_EQ(rig.popup.topRow(), 1);
+    // A precision touchpad sends a notch in parts: they add up to 120 per step, and a turn
+    // the other way starts the count anew.
+    rig.wheel({5, 5}, -40);
+    rig.wheel({5, 5}, -40);
+    EXPECT_EQ(rig.popup.topRow(), 1);
+    rig.wheel({5, 5}, -40);
+    EXPECT_EQ(rig.popup.topRow(), 2);
+    rig.wheel({5, 5}, -60);
+    rig.wheel({5, 5}, 60);
+    EXPECT_EQ(rig.popup.topRow(), 2);
+    rig.wheel({5, 5}, 60);
+    EXPECT_EQ(rig.popup.topRow(), 1);
     EXPECT_TRUE(rig.applicationMessages.empty());
     EXPECT_TRUE(rig.popup.shown());
 }
@@ -171,24 +174,83 @@ TEST_F(MouseHandlerTest, TheWheelScrollsTheListThatHasTheKeysByThreeRows) {
     EXPECT_EQ(rig.screen.topBar().value(), 0);
 }
 
-TEST_F(MouseHandlerTest, AnOutsideRightClickClosesThePopupAndStillReachesTheApplication) {
+TEST_F(MouseHandlerTest, ClicksArePostedOnlyToThePopupsOwnWindows) {
     openKeyPopup();
-    rig.input.sim.clearLogs();
-    EXPECT_FALSE(rig.mouseEvent(msg::kRightDown, 900, 700));
-    EXPECT_FALSE(rig.popup.shown());
-    EXPECT_FALSE(rig.input.sim.mouseHookInstalled());
-    EXPECT_FALSE(rig.input.keyEventsSent().empty());  // the trigger keys were released
-    EXPECT_FALSE(rig.mouseEvent(msg::kRightUp, 900, 700));  // no hook any more
-    EXPECT_EQ(rig.input.typed(), u"");
+    const platform::Rect window = rig.windows.windowRect(rig.popupWindow);
+    // The pixel just past the right edge counts as inside, but it is the application's.
+    EXPECT_FALSE(rig.mouseEvent(msg::kLeftDown, window.right, window.top + 50));
+    rig.mouseEvent(msg::kLeftUp, window.right, window.top + 50);
+    // Another program's window lying over the popup's top.
+    rig.windows.addWindow({window.left, window.top, window.right, window.top + 30});
+    EXPECT_FALSE(rig.mouseEvent(msg::kRightDown, window.left + 5, window.top + 5));
+    EXPECT_TRUE(rig.windows.posted().empty());
+    EXPECT_TRUE(rig.popup.shown());
 }
 
-TEST_F(MouseHandlerTest, AMoveOrALeftReleaseOutsideDoesNothing) {
+// At every scale the hook and the popup measure the window as it is drawn: a click on a
+// row selects that row, the arrows scroll, and no pixel of the window counts as outside.
+TEST(MouseScalingTest, ClicksLandWhereTheyAreDrawnAtEveryScale) {
+    for (const int dpi : {96, 120, 144, 168, 192, 216, 240, 288}) {
+        SCOPED_TRACE(dpi);
+        AllCharsRig rig;
+        rig.lists.layout.monitors = {MonitorInfo{
+            .bounds = {0, 0, 3840, 2160}, .workArea = {0, 0, 3840, 2160}, .dpi = dpi, .primary = true}};
+        rig.input.withHeld(vk::kRMenu, 'A');  // eight candidates, six rows
+        rig.input.sim.release(vk::kRMenu);
+        rig.placeWindows();
+        const platform::Rect window = rig.windows.windowRect(rig.popupWindow);
+        for (const platform::Point corner : {platform::Point{window.left, window.top},
+                                             platform::Point{window.right - 1, window.bottom - 1}}) {
+            EXPECT_TRUE(rig.mouseEvent(msg::kRightDown, corner.x, corner.y));
+            rig.mouseEvent(msg::kRightUp, corner.x, corner.y);
+        }
+        for (int row = 0; row < 6; ++row) {
+            rig.click(rig.pointIn(PopupControl::Rows, row * 615 + 307));
+            EXPECT_EQ(rig.popup.selected(), row);
+        }
+        rig.click(rig.pointIn(PopupControl::ArrowDown, 127));
+        EXPECT_EQ(rig.popup.topRow(), 1);
+        rig.click(rig.pointIn(PopupControl::ArrowUp, 127));
+        EXPECT_EQ(rig.popup.topRow(), 0);
+        rig.doubleClick(rig.pointIn(PopupControl::Rows, 5 * 615 + 307));
+        EXPECT_EQ(rig.input.typed(), u"\u00E3");
+
+        rig.input.advance(1000);
+        rig.open();  // nine letters in the characters list, seven rows
+        for (int row = 0; row < 7; ++row) {
+            rig.click(rig.pointIn(PopupControl::CharacterList, row * 400 + 200));
+            EXPECT_EQ(rig.screen.gridSel(), row);
+        }
+        EXPECT_TRUE(rig.popup.shown());
+    }
+}
+
+TEST_F(MouseHandlerTest, AfterAScaleChangeTheHookFindsThePopupWhereItIsNow) {
     openKeyPopup();
-    EXPECT_FALSE(rig.mouseEvent(msg::kMove, 900, 700));
-    EXPECT_FALSE(rig.mouseEvent(msg::kLeftUp, 900, 700));
-    EXPECT_FALSE(rig.mouseEvent(0x20E, 900, 700));  // the horizontal wheel is not ours
+    rig.popup.onDpiChanged(192, {100, 50});
+    EXPECT_EQ(rig.lists.bounds.pixels, (platform::Rect{100, 50, 100 + 290, 50 + 738}));
+    rig.placeWindows();
+    rig.click(rig.pointIn(PopupControl::Rows, 5 * 615 + 307));
+    EXPECT_EQ(rig.popup.selected(), 5);
     EXPECT_TRUE(rig.popup.shown());
-    EXPECT_TRUE(rig.windows.posted().empty());
+}
+
+// Outside the popup a press closes it, releasing the trigger keys, and still reaches the
+// application; moves, releases and the horizontal wheel change nothing.
+TEST_F(MouseHandlerTest, OutsideThePopupOnlyAPressCloses) {
+    for (const std::uint32_t message : {msg::kRightDown, msg::kLeftDown, msg::kMove, msg::kLeftUp, 0x20Eu}) {
+        AllCharsRig fresh;
+        fresh.input.withHeld(vk::kRMenu, 'A');
+        fresh.input.sim.release(vk::kRMenu);
+        fresh.input.sim.clearLogs();
+        const bool closes = message == msg::kRightDown || message == msg::kLeftDown;
+        EXPECT_FALSE(fresh.mouseEvent(message, 900, 700)) << std::hex << message;
+        EXPECT_EQ(fresh.popup.shown(), !closes) << std::hex << message;
+        EXPECT_EQ(fresh.input.sim.mouseHookInstalled(), !closes) << std::hex << message;
+        EXPECT_EQ(fresh.input.keyEventsSent().size(), closes ? 16u : 0u) << std::hex << message;
+        EXPECT_TRUE(fresh.windows.posted().empty());
+        EXPECT_EQ(fresh.input.typed(), u"");
+    }
 }
 
 TEST_F(MouseHandlerTest, AnOutsideClickSendsTheTutorialBackToItsFirstStep) {
@@ -219,7 +281,7 @@ TEST_F(MouseHandlerTest, AReleaseElsewhereStillReachesTheWindowThatWasPressed) {
 
 TEST_F(MouseHandlerTest, DraggingEitherThumbMovesItsListAndGivesItTheKeys) {
     rig.open();
-    const platform::WindowRect bar = rig.windows.windowRect(rig.charactersBarWindow);
+    const platform::Rect bar = rig.windows.windowRect(rig.charactersBarWindow);
     rig.mouseEvent(msg::kLeftDown, bar.left + 5, bar.top + 20);
     EXPECT_EQ(rig.mouse.state().captureWindow, rig.charactersBarWindow);
     EXPECT_EQ(doubleClicksPosted(), 0);
@@ -236,7 +298,7 @@ TEST_F(MouseHandlerTest, DraggingEitherThumbMovesItsListAndGivesItTheKeys) {
     EXPECT_EQ(rig.screen.charactersBar().value(), 0);
     rig.mouseEvent(msg::kLeftUp, bar.left + 5, bar.top + 80);
 
-    const platform::WindowRect top = rig.windows.windowRect(rig.topBarWindow);
+    const platform::Rect top = rig.windows.windowRect(rig.topBarWindow);
     rig.mouseEvent(msg::kLeftDown, top.left + 5, top.top + 20);
     rig.mouseEvent(msg::kMove, top.left + 5, top.top + 50);
     EXPECT_EQ(rig.screen.topBar().value(), 2);

@@ -17,24 +17,6 @@ protected:
     AllCharsRig rig;
 };
 
-TEST_F(PopupMouseHandlersTest, HitTestFindsEachControlWithCoordinatesFromItsCorner) {
-    const ControlHit row = HitTestPopup(1, 5, 240 + 100, 1590 + 2 * 615 + 10);
-    EXPECT_EQ(row.control, PopupControl::Rows);
-    EXPECT_EQ(row.yTwips, 2 * 615 + 10);
-    EXPECT_EQ(HitTestPopup(1, 5, 300, 1400).control, PopupControl::ArrowUp);
-    EXPECT_EQ(HitTestPopup(1, 4, 300, 1590 + 5 * 615 + 10).control, PopupControl::ArrowDown);  // five rows
-    EXPECT_EQ(HitTestPopup(1, 5, 1100, 1000).control, PopupControl::CaseUpper);
-    EXPECT_EQ(HitTestPopup(1, 5, 100, 100).control, PopupControl::None);
-    // The all-characters screen: its scroll bars overlap their lists' right edge.
-    EXPECT_EQ(HitTestPopup(2, 5, 360 + 3335, 1320 + 800).control, PopupControl::TopBar);
-    EXPECT_EQ(HitTestPopup(2, 5, 360 + 3300, 1320 + 800).control, PopupControl::TopList);
-    EXPECT_EQ(HitTestPopup(2, 5, 360 + 2000, 1320 + 200).control, PopupControl::OptionLanguages);
-    const ControlHit list = HitTestPopup(2, 5, 360 + 100, 1320 + 2310 + 450);
-    EXPECT_EQ(list.control, PopupControl::CharacterList);
-    EXPECT_EQ(list.yTwips, 450);
-    EXPECT_EQ(HitTestPopup(2, 5, 1600, 1000).control, PopupControl::CaseLower);
-}
-
 TEST_F(PopupMouseHandlersTest, TheDownArrowShowsTheNextCandidateAndSelectsTheFirstVisible) {
     openKeyPopupHeld();
     ASSERT_EQ(rig.popup.selected(), kNothingSelected);
@@ -90,28 +72,6 @@ TEST_F(PopupMouseHandlersTest, ClicksMoveTheKeysBetweenTheTwoLists) {
     EXPECT_EQ(rig.screen.gridSel(), 1);
     rig.input.sim.tap(vk::kReturn);
     EXPECT_EQ(rig.input.typed(), u"\u00E0");
-}
-
-TEST_F(PopupMouseHandlersTest, ClickingTheChosenTypeAgainChangesNothing) {
-    rig.open();
-    rig.input.sim.tap(vk::kDown);
-    const int fills = rig.lists.listRedraws;
-    rig.click(rig.pointIn(PopupControl::TopList, 50));
-    EXPECT_EQ(rig.popup.focusList(), 1);
-    EXPECT_EQ(rig.screen.gridSel(), 1);
-    EXPECT_EQ(rig.lists.listRedraws, fills);
-}
-
-TEST_F(PopupMouseHandlersTest, TheOptionsSwitchBetweenTypesAndLanguages) {
-    rig.open();
-    rig.click(rig.pointIn(PopupControl::OptionLanguages, 50));
-    EXPECT_EQ(rig.screen.optionIndex(), 1);
-    EXPECT_EQ(rig.screen.topListDrawState().list.size(), 4u);
-    rig.click(rig.pointIn(PopupControl::OptionTypes, 50));
-    EXPECT_EQ(rig.screen.optionIndex(), 0);
-    EXPECT_EQ(rig.screen.topCaption(), "Character Types:");
-    EXPECT_EQ(rig.screen.topListDrawState().list.size(), 7u);
-    EXPECT_EQ(rig.popup.focusList(), 1);
 }
 
 }  // namespace

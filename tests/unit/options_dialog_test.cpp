@@ -38,17 +38,6 @@ TEST_F(OptionsLifecycle, OpeningRemovesBothHooksAndSetsTheFlag) {
     EXPECT_FALSE(dialog().applyEnabled()) << "loading the controls does not count as an edit";
 }
 
-TEST_F(OptionsLifecycle, OkAndCancelCloseThroughTheApplicationsOwnCloseSequence) {
-    for (const int button : {options::kOkButton, options::kCancelButton}) {
-        dialog().menu_options_Click();
-        host.calls.clear();
-        dialog().cmd_Click(button);
-        EXPECT_FALSE(dialog().isOpen());
-        EXPECT_THAT(host.calls, ::testing::Contains("closeOptions"));
-        EXPECT_FALSE(input.mouseHookInstalled()) << "the popup installs its own when it opens";
-    }
-}
-
 TEST_F(OptionsLifecycle, ApplyWritesAndKeepsTheDialogOpen) {
     dialog().menu_options_Click();
     dialog().cmd_Click(options::kApplyButton);
@@ -79,21 +68,6 @@ TEST_F(OptionsLifecycle, OpeningAgainReloadsEveryControlAndLosesEdits) {
     EXPECT_EQ(dialog().triggerIndex(), 0);
     EXPECT_TRUE(page().rows()[0].checked);
     EXPECT_FALSE(dialog().applyEnabled());
-}
-
-TEST_F(OptionsLifecycle, HelpOpensTheTopicOfTheSelectedTab) {
-    dialog().menu_options_Click();
-    const std::pair<OptionsTab, const char*> topics[] = {
-        {OptionsTab::General, "help options\\general.htm"},
-        {OptionsTab::Languages, "help options\\languages.htm"},
-        {OptionsTab::Advanced, "help options\\advanced.htm"},
-        {OptionsTab::None, "help intro.htm"},
-    };
-    for (const auto& [tab, topic] : topics) {
-        dialog().TabStrip1_Click(tab);
-        dialog().Command3_Click();
-        EXPECT_EQ(host.calls.back(), topic);
-    }
 }
 
 class OptionsControls : public OptionsTest {};
@@ -133,7 +107,9 @@ TEST_F(OptionsControls, ABoxIsCheckedExactlyForYesAndSavesAsYesOrNo) {
     dialog().cmd_Click(options::kOkButton);
     for (const Case& c : cases) {
         EXPECT_EQ(stored(c.scope, c.section, c.name), c.checked ? "Yes" : "No") << c.name;
-        if (c.flag != nullptr) EXPECT_EQ(running.*c.flag, c.checked) << c.name;
+        if (c.flag != nullptr) {
+            EXPECT_EQ(running.*c.flag, c.checked) << c.name;
+        }
     }
 }
 
@@ -161,22 +137,6 @@ TEST_F(OptionsControls, EveryEditEnablesApply) {
         ASSERT_FALSE(dialog().applyEnabled());
         edit();
         EXPECT_TRUE(dialog().applyEnabled());
-    }
-}
-
-TEST_F(OptionsControls, EachLabelFlipsTheBoxBesideIt) {
-    dialog().menu_options_Click();
-    const std::pair<CheckLabel, CheckBox> pairs[] = {
-        {CheckLabel::Label2, CheckBox::Check1},  {CheckLabel::Label15, CheckBox::Check3},
-        {CheckLabel::Label16, CheckBox::Check4}, {CheckLabel::Label18, CheckBox::Check6},
-        {CheckLabel::Label17, CheckBox::Check5}, {CheckLabel::Label14, CheckBox::Check2},
-    };
-    for (const auto& [label, box] : pairs) {
-        const bool before = dialog().checked(box);
-        dialog().Label_Click(label);
-        EXPECT_NE(dialog().checked(box), before);
-        dialog().Label_Click(label);
-        EXPECT_EQ(dialog().checked(box), before);
     }
 }
 
@@ -277,8 +237,9 @@ TEST_F(OptionsSave, ALanguageListWithNoRowsWritesAnEmptyOrder) {
     EXPECT_EQ(languages(), "");
 }
 
-// Cancel and the close box, which is Cancel, write nothing and change nothing running.
-TEST_F(OptionsSave, CancelAfterEditsWritesNothing) {
+// Cancel and the close box, which is Cancel, close through the program's own close
+// sequence, write nothing and change nothing running.
+TEST_F(OptionsLifecycle, CancelAfterEditsWritesNothing) {
     for (const bool closeBox : {false, true}) {
         dialog().menu_options_Click();
         const StoredValues before = snapshot();
@@ -291,6 +252,7 @@ TEST_F(OptionsSave, CancelAfterEditsWritesNothing) {
         EXPECT_EQ(snapshot(), before);
         EXPECT_FALSE(dialog().isOpen());
         EXPECT_THAT(host.calls, ElementsAre("closeOptions"));
+        EXPECT_FALSE(input.mouseHookInstalled()) << "the popup installs its own when it opens";
         EXPECT_EQ(running.trigger, 0);
         EXPECT_FALSE(running.disableOtherKeys);
     }

@@ -99,13 +99,5 @@ TEST_F(LanguagePageMoves, AMoveIsWrittenOnlyByOkOrApply) {
     EXPECT_EQ(languages(), "Czech;French;German;!Spanish");
 }
 
-TEST_F(LanguagePageMoves, AMoveWithNothingSelectedStillEnablesApply) {
-    dialog().menu_options_Click();
-    page().setRowSelected(0, false);
-    page().cmd_move_Click(MoveCommand::Down);
-    EXPECT_TRUE(dialog().applyEnabled());
-    EXPECT_THAT(rowNames(), ElementsAre("French", "German", "Spanish", "Czech"));
-}
-
 }  // namespace
 }  // namespace kz::options_test

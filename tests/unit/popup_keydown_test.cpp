@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "input_test_rig.h"
-#include "popup/accent_symbols.h"
 
 namespace kz::testing {
 namespace {
@@ -103,21 +102,6 @@ TEST_F(PopupKeyDownTest, CharacterNamesAreSearchedIgnoringLetterCase) {
     EXPECT_EQ(popup.getCharOfType("with ogonek"), -1);
     popup.setKeyChars({u'\u4E00'});  // no record
     EXPECT_EQ(popup.getCharOfType("with acute"), -1);
-}
-
-TEST(AccentSymbolsTest, EachSymbolSearchesItsAccent) {
-    EXPECT_EQ(AccentSearchFor(',', 'e').first, "with cedilla");
-    EXPECT_EQ(AccentSearchFor('\'', 'e').first, "with acute");
-    EXPECT_EQ(AccentSearchFor('\'', 'e').second, "with cedilla");
-    EXPECT_EQ(AccentSearchFor('\'', 'c').first, "with cedilla");
-    EXPECT_TRUE(AccentSearchFor('\'', 'c').second.empty());
-    EXPECT_EQ(AccentSearchFor('"', 'u').first, "with diaeresis");
-    EXPECT_EQ(AccentSearchFor('`', 'a').first, "with grave");
-    EXPECT_EQ(AccentSearchFor('~', 'n').first, "with tilde");
-    EXPECT_EQ(AccentSearchFor('^', 'o').first, "with circumflex");
-    EXPECT_EQ(AccentSearchFor('.', 'z').first, "with dot above");
-    EXPECT_EQ(AccentSearchFor('_', 'a').second, "with stroke");
-    EXPECT_TRUE(AccentSearchFor('x', 'a').first.empty());
 }
 
 }  // namespace

@@ -25,43 +25,29 @@ protected:
     const CandidateList eight{u'0', u'1', u'2', u'3', u'4', u'5', u'6', u'7'};
 };
 
-TEST_F(SelectionTest, OpeningShowsTheFirstSixWithNothingHighlighted) {
-    load(eight);
-    EXPECT_EQ(rows(), u"012345");
-    EXPECT_EQ(rig.popup.selected(), kNothingSelected);
-    EXPECT_FALSE(rig.popup.upArrowActive());
-    EXPECT_TRUE(rig.popup.downArrowActive());
-}
-
-TEST_F(SelectionTest, SelectingBelowTheRowsScrollsAndTurnsTheArrows) {
-    load(eight);
-    const int redraws = rig.view.redraws;
-    rig.popup.makeselected(7);
-    EXPECT_EQ(rig.popup.topRow(), 2);
-    EXPECT_EQ(rows(), u"234567");
-    EXPECT_TRUE(rig.popup.upArrowActive());
-    EXPECT_FALSE(rig.popup.downArrowActive());
-    EXPECT_EQ(rig.view.redraws, redraws + 1);
-
-    rig.popup.makeselected(1);  // above the rows: scrolls back up to it
-    EXPECT_EQ(rig.popup.topRow(), 1);
-    EXPECT_EQ(rows(), u"123456");
-    EXPECT_TRUE(rig.popup.downArrowActive());
-}
-
-TEST_F(SelectionTest, RequestsBeyondEitherEndAreClamped) {
-    load(eight);
-    rig.popup.makeselected(20);
-    EXPECT_EQ(rig.popup.selected(), 7);
-    rig.popup.makeselected(-5);
-    EXPECT_EQ(rig.popup.selected(), 0);
-    EXPECT_EQ(rig.popup.topRow(), 0);
-}
-
-TEST_F(SelectionTest, ShortAndEmptyLists) {
-    load({u'a', u'b'});
-    EXPECT_EQ(rows(), u"ab....");
-    EXPECT_FALSE(rig.popup.downArrowActive());
+// Selecting a candidate scrolls it into the six rows and turns the arrows; requests
+// beyond either end are clamped; short and empty lists leave rows empty.
+TEST_F(SelectionTest, SelectingScrollsTheRowsAndTurnsTheArrows) {
+    struct Case { CandidateList list; std::vector<int> requests; int selected, top; std::u16string rows;
+                  bool up, down; };
+    const Case cases[] = {
+        {eight, {kNothingSelected}, kNothingSelected, 0, u"012345", false, true},
+        {eight, {7}, 7, 2, u"234567", true, false},
+        {eight, {7, 1}, 1, 1, u"123456", true, true},
+        {eight, {20}, 7, 2, u"234567", true, false},
+        {eight, {7, -5}, 0, 0, u"012345", false, true},
+        {{u'a', u'b'}, {5}, 1, 0, u"ab....", false, false},
+    };
+    for (const Case& c : cases) {
+        load(c.list);
+        for (int request : c.requests) rig.popup.makeselected(request);
+        const std::string trace = "request " + std::to_string(c.requests.back());
+        EXPECT_EQ(rig.popup.selected(), c.selected) << trace;
+        EXPECT_EQ(rig.popup.topRow(), c.top) << trace;
+        EXPECT_EQ(rows(), c.rows) << trace;
+        EXPECT_EQ(rig.popup.upArrowActive(), c.up) << trace;
+        EXPECT_EQ(rig.popup.downArrowActive(), c.down) << trace;
+    }
     load({});
     EXPECT_EQ(rig.popup.selected(), -1);
     EXPECT_EQ(rows(), u"......");

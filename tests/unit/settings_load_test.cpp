@@ -13,43 +13,42 @@ namespace {
 
 using platform::Scope;
 
-TEST(RunningSettings, FreshSystemGivesEveryDefault) {
+// Each running setting: its default on a fresh system, and the value read when its own
+// section and scope hold it. Flags are on for "Yes" exactly; values in another scope or
+// section are not seen.
+TEST(RunningSettings, EachValueHasItsDefaultAndItsOwnSectionAndScope) {
     sim::SimRegistry registry;
     SettingsStore store(registry);
-    const RunningSettings running = ReadRunningSettings(store, {});
-    EXPECT_EQ(running.trigger, 0);
-    EXPECT_EQ(running.disableKeys, "");
-    EXPECT_FALSE(running.disableOtherKeys);
-    EXPECT_TRUE(running.showNumbers);
-    EXPECT_TRUE(running.rememberState);
-    EXPECT_FALSE(running.autoInsert);
-    EXPECT_FALSE(running.displayUnicodeSymbol);
+    const RunningSettings fresh = ReadRunningSettings(store, {});
     EXPECT_TRUE(settings::ReadFlag(store, settings::kAutoStart));
-}
-
-TEST(RunningSettings, ReadsEachValueFromItsSectionAndScope) {
-    sim::SimRegistry registry;
-    SettingsStore store(registry);
     store.write(Scope::PerUser, "Zavora", "Trigger", "5");
     store.write(Scope::MachineWide, "Zavora", "DisableKeys", "ab[[13]]");
     store.write(Scope::MachineWide, "Zavora", "DisableOtherKeys", "Yes");
-    store.write(Scope::PerUser, "Zavora", "ShowNumbers", "yes");  // lower case: false
+    store.write(Scope::PerUser, "Zavora", "ShowNumbers", "yes");
     store.write(Scope::PerUser, "Zavora\\AllCharactersScreen", "RememberState", "No");
     store.write(Scope::PerUser, "Zavora", "AutoInsert", "Yes");
     store.write(Scope::PerUser, "Zavora", "DisplayUnicodeSymbol", "Yes");
-    // Values in the wrong scope or section are not seen.
     store.write(Scope::PerUser, "Zavora", "DisableOtherKeys", "No");
     store.write(Scope::PerUser, "Zavora", "RememberState", "Yes");
-
-    const RunningSettings running =
+    const RunningSettings read =
         ReadRunningSettings(store, [](std::string_view t) { return "<" + std::string(t) + ">"; });
-    EXPECT_EQ(running.trigger, 5);
-    EXPECT_EQ(running.disableKeys, "<ab[[13]]>");
-    EXPECT_TRUE(running.disableOtherKeys);
-    EXPECT_FALSE(running.showNumbers);
-    EXPECT_FALSE(running.rememberState);
-    EXPECT_TRUE(running.autoInsert);
-    EXPECT_TRUE(running.displayUnicodeSymbol);
+
+    struct Flag { const char* name; bool RunningSettings::*flag; bool byDefault; bool stored; };
+    const Flag flags[] = {
+        {"DisableOtherKeys", &RunningSettings::disableOtherKeys, false, true},
+        {"ShowNumbers", &RunningSettings::showNumbers, true, false},
+        {"RememberState", &RunningSettings::rememberState, true, false},
+        {"AutoInsert", &RunningSettings::autoInsert, false, true},
+        {"DisplayUnicodeSymbol", &RunningSettings::displayUnicodeSymbol, false, true},
+    };
+    for (const Flag& f : flags) {
+        EXPECT_EQ(fresh.*f.flag, f.byDefault) << f.name;
+        EXPECT_EQ(read.*f.flag, f.stored) << f.name;
+    }
+    EXPECT_EQ(fresh.trigger, 0);
+    EXPECT_EQ(fresh.disableKeys, "");
+    EXPECT_EQ(read.trigger, 5);
+    EXPECT_EQ(read.disableKeys, "<ab[[13]]>");
 }
 
 class RecordingSteps final : public StartupLoadSteps {

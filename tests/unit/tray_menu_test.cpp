@@ -52,15 +52,6 @@ TEST(TrayMessages, ANewTaskbarGetsTheIconAgain) {
     EXPECT_EQ(DecideTrayMessage({0, 0, 0}, false, TraySystemMessages{}), TrayReaction::PassOn);
 }
 
-TEST(TrayMenu, HasTheItemsInOrderWithTwoSeparators) {
-    std::vector<std::string> captions;
-    for (const TrayMenuItem& item : kTrayMenu) {
-        captions.emplace_back(item.command == TrayCommand::Separator ? "-" : item.caption);
-    }
-    EXPECT_EQ(captions, (std::vector<std::string>{"Tutorial", "-", "About", "Options", "Help",
-                                                  "-", "Exit"}));
-}
-
 class RecordingActions final : public TrayActions {
 public:
     void showTutorial() override { calls.push_back("tutorial"); }

@@ -19,7 +19,7 @@ namespace {
 // A white 32-bit bitmap in a memory DC.
 struct Surface {
     Surface(int width, int height)
-        : dc(CreateCompatibleDC(nullptr)), bitmap(MakeBitmap(width, height)), selection(dc.get(), bitmap.get()) {
+        : dc(CreateMemoryDc(nullptr)), bitmap(MakeBitmap(width, height)), selection(dc.get(), bitmap.get()) {
         const RECT all{0, 0, width, height};
         FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     }

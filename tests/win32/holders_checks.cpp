@@ -1,11 +1,14 @@
 // Every holder releases its handle exactly once: on reset, on destruction and on move
-// assignment over it; a move hands the handle on; release() gives it up unreleased.
+// assignment over it; a move hands the handle on; release() gives it up unreleased. A
+// subclass reaches its handler until it is detached or its window is destroyed.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <type_traits>
 
 #include "checks.h"
 #include "platform/win32/gdi_holders.h"
+#include "platform/win32/window_subclass.h"
 
 using namespace kz::win32;
 
@@ -121,4 +124,28 @@ CHECK_CASE(SelectionGuardPutsThePreviousObjectBack) {
         CHECK(GetCurrentObject(dc.get(), OBJ_FONT) == font.get());
     }
     CHECK(GetCurrentObject(dc.get(), OBJ_FONT) == before);
+}
+
+CHECK_CASE(SubclassesOfOneWindowAllHearItUntilDetachedOrDestroyed) {
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    CHECK(window != nullptr);
+    int heardFirst = 0;
+    int heardSecond = 0;
+    const auto counter = [](int& heard) {
+        return [&heard](HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+            if (message == WM_USER) ++heard;
+            return DefSubclassProc(w, message, wParam, lParam);
+        };
+    };
+    WindowSubclass first;
+    WindowSubclass second;
+    first.attach(window, counter(heardFirst));
+    second.attach(window, counter(heardSecond));
+    SendMessageW(window, WM_USER, 0, 0);
+    first.detach();
+    SendMessageW(window, WM_USER, 0, 0);
+    CHECK_EQ(heardFirst, 1);
+    CHECK_EQ(heardSecond, 2);
+    DestroyWindow(window);
+    CHECK(second.window() == nullptr);
 }

@@ -7,10 +7,12 @@
 #include "platform/win32/scroll_bar.h"
 #include "popup/scroll_bar_model.h"
 
+using kz::win32::FontCache;
 using kz::win32::PopupWindow;
 
 CHECK_CASE(PopupWindowIsANonActivatingTopmostToolWindow) {
-    PopupWindow popup(GetModuleHandleW(nullptr));
+    FontCache fonts;
+    PopupWindow popup(GetModuleHandleW(nullptr), fonts);
     HWND window = popup.handle();
     CHECK(window != nullptr);
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
@@ -25,12 +27,13 @@ CHECK_CASE(PopupWindowIsANonActivatingTopmostToolWindow) {
 }
 
 CHECK_CASE(PopupWindowShowsWithoutActivationAndTakesTheSizeFromTwips) {
-    PopupWindow popup(GetModuleHandleW(nullptr));
+    FontCache fonts;
+    PopupWindow popup(GetModuleHandleW(nullptr), fonts);
     HWND window = popup.handle();
     kz::PopupBounds bounds;
     bounds.widthTwips = 2175;
     bounds.heightTwips = 5535;
-    bounds.pixels = kz::PixelRect{100, 50, 245, 419};
+    bounds.pixels = kz::platform::Rect{100, 50, 245, 419};
     popup.place(bounds);
     popup.show();
     CHECK(IsWindowVisible(window));
@@ -48,7 +51,8 @@ CHECK_CASE(PopupWindowShowsWithoutActivationAndTakesTheSizeFromTwips) {
 }
 
 CHECK_CASE(CloseRequestHidesInsteadOfDestroying) {
-    PopupWindow popup(GetModuleHandleW(nullptr));
+    FontCache fonts;
+    PopupWindow popup(GetModuleHandleW(nullptr), fonts);
     int closes = 0;
     popup.setCloseHandler([&] { ++closes; });
     SendMessageW(popup.handle(), WM_CLOSE, 0, 0);
@@ -59,7 +63,8 @@ CHECK_CASE(CloseRequestHidesInsteadOfDestroying) {
 CHECK_CASE(DestroyedWithItsObject) {
     HWND window = nullptr;
     {
-        PopupWindow popup(GetModuleHandleW(nullptr));
+        FontCache fonts;
+    PopupWindow popup(GetModuleHandleW(nullptr), fonts);
         window = popup.handle();
         CHECK(IsWindow(window));
     }
@@ -67,7 +72,8 @@ CHECK_CASE(DestroyedWithItsObject) {
 }
 
 CHECK_CASE(ScrollBarFollowsItsModelBothWays) {
-    PopupWindow popup(GetModuleHandleW(nullptr));
+    FontCache fonts;
+    PopupWindow popup(GetModuleHandleW(nullptr), fonts);
     kz::ScrollBarModel model;
     model.setMax(10);
     model.setLargeChange(7);

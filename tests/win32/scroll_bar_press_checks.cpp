@@ -31,7 +31,8 @@ LPARAM At(int y) { return MAKELPARAM(8, y); }
 }  // namespace
 
 CHECK_CASE(PressesStepWithoutModalTrackingAndRepeatsWaitForTheRelease) {
-    kz::win32::PopupWindow popup(GetModuleHandleW(nullptr));
+    kz::win32::FontCache fonts;
+    kz::win32::PopupWindow popup(GetModuleHandleW(nullptr), fonts);
     kz::ScrollBarModel model;
     model.setMax(40);
     model.setLargeChange(7);
@@ -68,7 +69,8 @@ CHECK_CASE(PressesStepWithoutModalTrackingAndRepeatsWaitForTheRelease) {
 }
 
 CHECK_CASE(AListShorterThanItsPageHasNothingToScroll) {
-    kz::win32::PopupWindow popup(GetModuleHandleW(nullptr));
+    kz::win32::FontCache fonts;
+    kz::win32::PopupWindow popup(GetModuleHandleW(nullptr), fonts);
     kz::ScrollBarModel model;
     model.setLargeChange(7);
     model.setMax(2 - 7);  // two entries

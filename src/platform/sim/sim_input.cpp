@@ -16,12 +16,13 @@ constexpr std::uint32_t kAltGrCtrlScan = 0x21D;
 
 constexpr bool IsAlt(int vk) { return vk == kMenu || vk == kLMenu || vk == kRMenu; }
 
-// The side a generic modifier lands on: the extended flag means the right-hand key.
+// The side a Ctrl or Alt lands on is the extended flag's, whichever code names it: a
+// left Ctrl sent with the flag goes down (or up) as the right Ctrl, as on Windows.
 int SideOf(int vk, bool extended) {
     switch (vk) {
         case kShift: return kLShift;
-        case kControl: return extended ? kRControl : kLControl;
-        case kMenu: return extended ? kRMenu : kLMenu;
+        case kControl: case kLControl: case kRControl: return extended ? kRControl : kLControl;
+        case kMenu: case kLMenu: case kRMenu: return extended ? kRMenu : kLMenu;
         default: return vk;
     }
 }
@@ -43,7 +44,6 @@ SimInput::SimInput(const SimLayout& layout) : layout_(&layout) {}
 
 void SimInput::setLayout(const SimLayout& layout) {
     layout_ = &layout;
-    pendingDead_ = 0;
     appPendingDead_ = 0;
 }
 
@@ -141,7 +141,7 @@ void SimInput::applyToKeyState(const platform::KeyEvent& event) {
     setDown(vk, !up);
 }
 
-void SimInput::setKeyDown(int vk, bool down) { setDown(SideOf(vk, false), down); }
+void SimInput::setKeyDown(int vk, bool down) { setDown(SideOf(vk, IsExtendedKey(vk)), down); }
 
 void SimInput::setCapsLock(bool on) {
     state_[kCapital] = static_cast<std::uint8_t>((state_[kCapital] & 0x80) | (on ? 1 : 0));
@@ -157,23 +157,14 @@ std::int16_t SimInput::keyState(int vk) const {
     return static_cast<std::int16_t>(down | (state_[vk] & 0x01));
 }
 
+// Asked the way ToUnicodeEx asks with "keep the keyboard state": the answer never leaves
+// an accent pending, neither for the program nor for the application.
 platform::AsciiTranslation SimInput::toAscii(int vk, bool shift) {
     if (vk < 0 || vk >= 256) return {};
     const SimKey& key = layout_->keys[vk];
     const std::uint8_t ch = shift ? key.shifted : key.normal;
     if (ch == 0) return {};
-    const bool dead = shift ? key.deadShifted : key.deadNormal;
-    if (pendingDead_ != 0) {
-        const std::uint8_t accent = pendingDead_;
-        pendingDead_ = 0;
-        if (dead) return {2, accent};
-        if (const std::uint8_t composed = ComposeDead(accent, ch)) return {1, composed};
-        return {2, accent};
-    }
-    if (dead) {
-        pendingDead_ = ch;
-        return {-1, ch};
-    }
+    if (shift ? key.deadShifted : key.deadNormal) return {-1, ch};
     return {1, ch};
 }
 

@@ -7,7 +7,9 @@
 //   queue until the hook has answered (the system's input thread is waiting for it);
 // - the key state keeps left, right and generic Shift, Ctrl and Alt in step, and Caps
 //   Lock toggles on its key-down;
-// - an Alt Gr layout reports a left Ctrl with the right Alt.
+// - an Alt Gr layout reports a left Ctrl with the right Alt;
+// - the extended-key flag decides the side of a Ctrl or Alt, whatever code names it;
+// - asking the layout what a key types never changes the keyboard state.
 // Everything sent and everything delivered is logged for the tests.
 #include <deque>
 #include <initializer_list>
@@ -127,7 +129,6 @@ private:
 
     const SimLayout* layout_;
     std::array<std::uint8_t, 256> state_{};  // 0x80 down, 0x01 toggled
-    std::uint8_t pendingDead_ = 0;           // the layout's own dead-key memory (ToAscii)
     std::uint8_t appPendingDead_ = 0;        // the application's, for typedText
     std::deque<Queued> queue_;
     bool inHook_ = false;

@@ -26,6 +26,10 @@ const SimLayout& UsLayout();
 const SimLayout& UkLayout();
 // US International (00020409): "'", "\"", "`", "~" and "^" are dead keys, Alt Gr.
 const SimLayout& UsInternationalLayout();
+// German (00000407): "^", the acute and the grave are dead keys, Alt Gr.
+const SimLayout& GermanLayout();
+// French (0000040C): digits on Shift, "^" and the diaeresis are dead keys, Alt Gr.
+const SimLayout& FrenchLayout();
 
 // The ANSI character an accent makes of `base`, 0 when they do not combine.
 std::uint8_t ComposeDead(std::uint8_t accent, std::uint8_t base);

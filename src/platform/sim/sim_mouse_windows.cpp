@@ -4,15 +4,15 @@
 
 namespace kz::sim {
 
-platform::WindowHandle SimMouseWindows::addWindow(platform::WindowRect rect, Procedure procedure) {
+platform::WindowHandle SimMouseWindows::addWindow(platform::Rect rect, Procedure procedure, bool popup) {
     const platform::WindowHandle handle = next_;
     next_ += 4;
-    windows_.emplace(handle, Window{rect, std::move(procedure)});
+    windows_.emplace(handle, Window{rect, std::move(procedure), popup});
     zOrder_.insert(zOrder_.begin(), handle);
     return handle;
 }
 
-void SimMouseWindows::moveWindow(platform::WindowHandle window, platform::WindowRect rect) {
+void SimMouseWindows::moveWindow(platform::WindowHandle window, platform::Rect rect) {
     if (auto it = windows_.find(window); it != windows_.end()) it->second.rect = rect;
 }
 
@@ -23,15 +23,20 @@ void SimMouseWindows::removeWindow(platform::WindowHandle window) {
 
 platform::WindowHandle SimMouseWindows::windowFromPoint(int x, int y) const {
     for (platform::WindowHandle handle : zOrder_) {
-        const platform::WindowRect& r = windows_.at(handle).rect;
+        const platform::Rect& r = windows_.at(handle).rect;
         if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return handle;
     }
     return 0;
 }
 
-platform::WindowRect SimMouseWindows::windowRect(platform::WindowHandle window) const {
+platform::Rect SimMouseWindows::windowRect(platform::WindowHandle window) const {
     const auto it = windows_.find(window);
-    return it == windows_.end() ? platform::WindowRect{} : it->second.rect;
+    return it == windows_.end() ? platform::Rect{} : it->second.rect;
+}
+
+bool SimMouseWindows::belongsToPopup(platform::WindowHandle window) const {
+    const auto it = windows_.find(window);
+    return it != windows_.end() && it->second.popup;
 }
 
 void SimMouseWindows::postMessage(platform::WindowHandle window, std::uint32_t message,

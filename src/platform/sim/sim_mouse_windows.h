@@ -23,13 +23,14 @@ class SimMouseWindows final : public platform::MouseWindows {
 public:
     using Procedure = std::function<void(const PostedMessage&)>;
 
-    // Adds a window on top of the others.
-    platform::WindowHandle addWindow(platform::WindowRect rect, Procedure procedure = {});
-    void moveWindow(platform::WindowHandle window, platform::WindowRect rect);
+    // Adds a window on top of the others; `popup` marks the program's popup and its children.
+    platform::WindowHandle addWindow(platform::Rect rect, Procedure procedure = {}, bool popup = false);
+    void moveWindow(platform::WindowHandle window, platform::Rect rect);
     void removeWindow(platform::WindowHandle window);
 
     platform::WindowHandle windowFromPoint(int x, int y) const override;
-    platform::WindowRect windowRect(platform::WindowHandle window) const override;
+    platform::Rect windowRect(platform::WindowHandle window) const override;
+    bool belongsToPopup(platform::WindowHandle window) const override;
     void postMessage(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                      std::intptr_t lParam) override;
 
@@ -40,8 +41,9 @@ public:
 
 private:
     struct Window {
-        platform::WindowRect rect;
+        platform::Rect rect;
         Procedure procedure;
+        bool popup = false;
     };
 
     std::map<platform::WindowHandle, Window> windows_;

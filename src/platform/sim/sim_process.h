@@ -34,7 +34,7 @@ public:
 
     bool hiddenFromTaskList() const { return hiddenFromTaskList_; }
     // Work to run at the next message pass (PostMessage to oneself).
-    void post(std::function<void()> work) { posted_.push_back(std::move(work)); }
+    void post(std::function<void()> work) override { posted_.push_back(std::move(work)); }
     // The desktop tells the process when its last window has gone: the loop ends.
     void lastWindowClosed() { ended_ = true; }
 

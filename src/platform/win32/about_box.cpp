@@ -5,10 +5,6 @@
 #include "platform/win32/version_info.h"
 #include "platform/win32/window_binding.h"
 
-#ifndef WM_DPICHANGED
-#define WM_DPICHANGED 0x02E0
-#endif
-
 namespace kz::win32 {
 namespace {
 
@@ -113,7 +109,7 @@ void AboutBox::layout(int dpi) {
     // Shared: the system keeps the icon for as long as the module is loaded.
     auto icon = static_cast<HICON>(LoadImageW(instance_, L"ICO", IMAGE_ICON, size, size, LR_SHARED));
     SendMessageW(icon_, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-    const RECT box = PixelsOf(kIconBox, dpi);
+    const RECT box = ToRect(platform::PixelsOf(kIconBox, dpi));
     SetWindowPos(icon_, nullptr, box.left, box.top, size, size, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

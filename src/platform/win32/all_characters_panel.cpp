@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/win32/double_buffer.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/gdi_holders.h"
 #include "platform/win32/wide_text.h"
@@ -61,7 +62,9 @@ AllCharactersPanel::AllCharactersPanel(HINSTANCE instance, PopupWindow& popup)
     for (std::size_t i = 0; i < options_.size(); ++i) {
         options_[i] = makeChild(L"BUTTON", kOption);
         SetWindowTextW(options_[i], Widen(AllCharacters::optionCaption(static_cast<int>(i))).c_str());
-        SetWindowSubclass(options_[i], &AllCharactersPanel::OptionProc, i, reinterpret_cast<DWORD_PTR>(this));
+        optionSubclasses_[i].attach(options_[i], [this, i](HWND option, UINT message, WPARAM wParam, LPARAM lParam) {
+            return onOptionMessage(static_cast<int>(i), option, message, wParam, lParam);
+        });
     }
     topCaption_ = makeChild(L"STATIC", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX);
     charactersCaption_ = makeChild(L"STATIC", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX);
@@ -73,8 +76,7 @@ AllCharactersPanel::~AllCharactersPanel() {
     topBar_.reset();
     charactersBar_.reset();
     if (window_ == nullptr) return;
-    for (std::size_t i = 0; i < options_.size(); ++i)
-        RemoveWindowSubclass(options_[i], &AllCharactersPanel::OptionProc, i);
+    for (WindowSubclass& subclass : optionSubclasses_) subclass.detach();
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
 }
@@ -105,16 +107,13 @@ void AllCharactersPanel::setVisible(bool visible) {
 }
 
 RECT AllCharactersPanel::local(const TwipsBox& box) const {
-    const platform::Rect r =
-        platform::TwipsRect(box.left - kPanelBox.left, box.top - kPanelBox.top, box.width, box.height, dpi_);
-    return RECT{r.left, r.top, r.right, r.bottom};
+    return ToRect(platform::PixelsOf({box.left - kPanelBox.left, box.top - kPanelBox.top, box.width, box.height}, dpi_));
 }
 
 void AllCharactersPanel::layout() {
     if (window_ == nullptr) return;
     dpi_ = popup_.dpi();
-    const platform::Rect panel =
-        platform::TwipsRect(kPanelBox.left, kPanelBox.top, kPanelBox.width, kPanelBox.height, dpi_);
+    const platform::Rect panel = platform::PixelsOf(kPanelBox, dpi_);
     SetWindowPos(window_, nullptr, panel.left, panel.top, panel.width(), panel.height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
     const AllCharactersControls controls = AllCharactersControlLayout();
@@ -209,17 +208,17 @@ void AllCharactersPanel::onPaint() {
         const platform::Rgb window = canvas.systemColor(platform::SystemColor::Window);
         for (const TwipsBox& frame : {controls.topFrame, controls.charactersFrame}) {
             const RECT r = local(frame);
-            canvas.fillRect(platform::Rect{r.left, r.top, r.right, r.bottom}, kFrameColor);
+            canvas.fillRect(FromRect(r), kFrameColor);
             canvas.fillRect(platform::Rect{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, window);
         }
         if (screen_ != nullptr) {
             const RECT top = local(controls.topList);
             {
-                platform::ScopedArea area(canvas, platform::Rect{top.left, top.top, top.right, top.bottom});
+                platform::ScopedArea area(canvas, FromRect(top));
                 DrawTextList(canvas, screen_->topListDrawState(), top.right - top.left, top.bottom - top.top);
             }
             const RECT list = local(controls.characterList);
-            platform::ScopedArea area(canvas, platform::Rect{list.left, list.top, list.right, list.bottom});
+            platform::ScopedArea area(canvas, FromRect(list));
             DrawCharacterList(canvas, screen_->characterListDrawState(), list.right - list.left,
                               list.bottom - list.top);
         }
@@ -231,28 +230,26 @@ void AllCharactersPanel::onPaint() {
 // find the control under the pointer.
 void AllCharactersPanel::onMouse(UINT message, WPARAM wParam, LPARAM lParam) {
     if (mouse_ == nullptr) return;
-    const platform::Rect panel =
-        platform::TwipsRect(kPanelBox.left, kPanelBox.top, kPanelBox.width, kPanelBox.height, dpi_);
+    const platform::Rect panel = platform::PixelsOf(kPanelBox, dpi_);
     const int x = static_cast<short>(LOWORD(lParam)) + panel.left;
     const int y = static_cast<short>(HIWORD(lParam)) + panel.top;
     mouse_->onWindowMessage(message, static_cast<int>(wParam), x, y);
 }
 
-LRESULT CALLBACK AllCharactersPanel::OptionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                                UINT_PTR index, DWORD_PTR self) {
+LRESULT AllCharactersPanel::onOptionMessage(int index, HWND option, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         // The button's own press would take the focus (and activate the popup); the screen
         // chooses the option and checks the button itself.
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDOWN:
-            reinterpret_cast<AllCharactersPanel*>(self)->onOptionPress(static_cast<int>(index), message, wParam);
+            onOptionPress(index, message, wParam);
             return 0;
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONDOWN:
         case WM_MBUTTONUP: return 0;
-        default: return DefSubclassProc(window, message, wParam, lParam);
+        default: return DefSubclassProc(option, message, wParam, lParam);
     }
 }
 

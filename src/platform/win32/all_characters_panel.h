@@ -16,6 +16,7 @@
 #include "platform/win32/popup_window.h"
 #include "platform/win32/scroll_bar.h"
 #include "platform/win32/scroll_bar_press.h"
+#include "platform/win32/window_subclass.h"
 #include "popup/all_characters_screen.h"
 #include "popup/popup_mouse.h"
 
@@ -46,8 +47,7 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK OptionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,
-                                       DWORD_PTR self);
+    LRESULT onOptionMessage(int index, HWND option, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void onPaint();
     void onMouse(UINT message, WPARAM wParam, LPARAM lParam);
@@ -61,6 +61,7 @@ private:
     HWND window_ = nullptr;
     int dpi_ = 96;
     std::array<HWND, 2> options_{};
+    std::array<WindowSubclass, 2> optionSubclasses_;
     HWND topCaption_ = nullptr;
     HWND charactersCaption_ = nullptr;
     AllCharacters* screen_ = nullptr;

@@ -29,4 +29,18 @@ std::optional<char16_t> SystemCodePage::decodeByte(std::uint8_t b) const {
     return static_cast<char16_t>(character);
 }
 
+std::uint8_t SystemCodePage::lowerByte(std::uint8_t b) const {
+    const std::optional<char16_t> character = decodeByte(b);
+    if (!character) return b;
+    wchar_t lower = static_cast<wchar_t>(*character);
+    CharLowerBuffW(&lower, 1);
+    char out[2] = {};
+    BOOL usedDefault = FALSE;
+    if (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, &lower, 1, out, sizeof out, nullptr, &usedDefault) != 1 ||
+        usedDefault) {
+        return b;
+    }
+    return static_cast<std::uint8_t>(out[0]);
+}
+
 }  // namespace kz::win32

@@ -8,11 +8,6 @@
 
 namespace kz::win32 {
 
-RECT PixelsOf(const TwipsBox& box, int dpi) {
-    const platform::Rect r = platform::TwipsRect(box.left, box.top, box.width, box.height, dpi);
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
-
 namespace {
 
 int CALLBACK NoteTrueType(const LOGFONTW*, const TEXTMETRICW*, DWORD type, LPARAM found) {
@@ -42,9 +37,8 @@ bool HasTrueTypeFace(const wchar_t* face) {
     wanted.lfCharSet = DEFAULT_CHARSET;
     lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
     bool found = false;
-    HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExW(screen, &wanted, NoteTrueType, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    EnumFontFamiliesExW(screen.get(), &wanted, NoteTrueType, reinterpret_cast<LPARAM>(&found), 0);
     return found;
 }
 
@@ -84,7 +78,7 @@ HWND ControlLayout::add(HWND parent, const ControlSpec& desc) {
 void ControlLayout::apply(int dpi) {
     HFONT dialogFont = font(dpi);
     for (const Placed& placed : controls_) {
-        RECT r = PixelsOf(placed.box, dpi);
+        RECT r = ToRect(platform::PixelsOf(placed.box, dpi));
         HFONT font = placed.fitText ? fitLabel(placed, dpi, r) : dialogFont;
         SetWindowPos(placed.window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);

@@ -9,19 +9,13 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/font_cache.h"
 
 namespace kz::win32 {
 
-// Left, top, width and height in twips, relative to the parent's client area.
-struct TwipsBox {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
-RECT PixelsOf(const TwipsBox& box, int dpi);
+// Boxes are relative to the parent's client area.
+using platform::TwipsBox;
 
 struct ControlSpec {
     const wchar_t* windowClass = L"STATIC";

@@ -4,7 +4,7 @@ namespace kz::win32 {
 
 DoubleBuffer::DoubleBuffer(HDC target, int width, int height)
     : target_(target), width_(width > 0 ? width : 1), height_(height > 0 ? height : 1) {
-    UniqueMemoryDc dc(CreateCompatibleDC(target));
+    UniqueMemoryDc dc = CreateMemoryDc(target);
     UniqueBitmap bitmap(CreateCompatibleBitmap(target, width_, height_));
     if (!dc || !bitmap) return;  // draw straight onto the target instead
     dc_ = std::move(dc);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/canvas.h"
+#include "platform/win32/gdi_holders.h"
 
 namespace kz::win32 {
 
@@ -23,9 +24,8 @@ Fn Lookup(const wchar_t* module, const char* name) {
 }
 
 int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : platform::kBaseDpi;
-    if (screen != nullptr) ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    const int dpi = screen.get() != nullptr ? GetDeviceCaps(screen.get(), LOGPIXELSY) : platform::kBaseDpi;
     return dpi > 0 ? dpi : platform::kBaseDpi;
 }
 

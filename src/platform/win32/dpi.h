@@ -7,6 +7,14 @@
 
 #include <optional>
 
+#include "platform/geometry.h"
+
+// Sent when the window's monitor or scale changes; headers that target systems before
+// per-monitor DPI leave it out.
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
 namespace kz::win32 {
 
 // The forced DPI, read once; empty in normal runs.
@@ -21,5 +29,9 @@ int DpiOfWindow(HWND window);
 
 // GetSystemMetricsForDpi where it exists, GetSystemMetrics otherwise.
 int SystemMetricForDpi(int index, int dpi);
+
+// The program's pixel rectangle and the system's RECT, field for field.
+inline RECT ToRect(const platform::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+inline platform::Rect FromRect(const RECT& r) { return platform::Rect{r.left, r.top, r.right, r.bottom}; }
 
 }  // namespace kz::win32

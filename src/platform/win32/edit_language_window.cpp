@@ -13,10 +13,6 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_binding.h"
 
-#ifndef WM_DPICHANGED
-#define WM_DPICHANGED 0x02E0
-#endif
-
 namespace kz::win32 {
 
 namespace {
@@ -116,7 +112,7 @@ std::wstring TextOf(HWND control) {
 
 }  // namespace
 
-EditLanguageWindow::EditLanguageWindow(EditLanguageWindowSetup setup) : s_(setup) {
+EditLanguageWindow::EditLanguageWindow(EditLanguageWindowSetup setup) : s_(setup), fonts_(setup.fonts) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     if (!GetClassInfoExW(s_.instance, kClassName, &wc)) {
@@ -367,8 +363,8 @@ bool EditLanguageWindow::belongs(HWND window) const {
 
 void EditLanguageWindow::layout() {
     controls_.apply(dpi_);
-    left_->place(PixelsOf(kPicture1Box, dpi_), PixelsOf(kScroll1Box, dpi_), dpi_);
-    right_->place(PixelsOf(kPicture2Box, dpi_), PixelsOf(kScroll2Box, dpi_), dpi_);
+    left_->place(ToRect(platform::PixelsOf(kPicture1Box, dpi_)), ToRect(platform::PixelsOf(kScroll1Box, dpi_)), dpi_);
+    right_->place(ToRect(platform::PixelsOf(kPicture2Box, dpi_)), ToRect(platform::PixelsOf(kScroll2Box, dpi_)), dpi_);
     if (model_ != nullptr) keyboard_->show(model_->keys(), dpi_);
     InvalidateRect(window_, nullptr, TRUE);
 }
@@ -390,7 +386,7 @@ void EditLanguageWindow::onPaint() {
         const COLORREF face = GetSysColor(COLOR_BTNFACE);
         canvas.fillRect({0, 0, client.right, client.bottom}, {GetRValue(face), GetGValue(face), GetBValue(face)});
         if (model_ != nullptr) {
-            std::optional<editor::Rect> shift;
+            std::optional<platform::TwipsBox> shift;
             if (model_->shiftOn()) shift = model_->shiftFrame();
             EditorKeyboard::PaintFrames(canvas, model_->selectedKeyFrame(), shift);
         }
@@ -402,7 +398,7 @@ void EditLanguageWindow::refresh() {
     if (model_ == nullptr || window_ == nullptr) return;
     keyboard_->show(model_->keys(), dpi_);
     if (!(model_->selectedKeyFrame() == shownKeyFrame_) || model_->shiftOn() != shownShift_) {
-        for (const editor::Rect& frame : {shownKeyFrame_, model_->selectedKeyFrame(), model_->shiftFrame()}) {
+        for (const platform::TwipsBox& frame : {shownKeyFrame_, model_->selectedKeyFrame(), model_->shiftFrame()}) {
             const RECT bounds = EditorKeyboard::FrameBounds(frame, dpi_);
             InvalidateRect(window_, &bounds, FALSE);
         }

@@ -22,6 +22,7 @@ namespace kz::win32 {
 
 struct EditLanguageWindowSetup {
     HINSTANCE instance = nullptr;
+    FontCache& fonts;  // the run's fonts, shared by every window of the program
     HWND owner = nullptr;  // the Options dialog: disabled while the editor is shown
     const CharacterTable* characters = nullptr;
     bool displayUnicodeSymbol = false;
@@ -67,7 +68,7 @@ private:
     EditLanguageWindowSetup s_;
     HWND window_ = nullptr;
     int dpi_ = 96;
-    FontCache fonts_;
+    FontCache& fonts_;
     // The window's own captions in the keys' face, whose width the design's boxes fit.
     ControlLayout controls_{fonts_, platform::pointFont(8.25, "Arial", false)};
     editor::EditorModel* model_ = nullptr;
@@ -75,7 +76,7 @@ private:
     bool settingName_ = false;  // the name box is being set from the model
     std::optional<editor::ListSide> pendingListFocus_;  // asked for while hidden
     bool pendingNameFocus_ = false;
-    editor::Rect shownKeyFrame_{};
+    platform::TwipsBox shownKeyFrame_{};
     bool shownShift_ = false;
 
     HWND typeList_ = nullptr;  // List1

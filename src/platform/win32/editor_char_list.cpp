@@ -13,7 +13,6 @@ namespace kz::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"KelvraZavoraEditorList";
-constexpr UINT_PTR kBarSubclassId = 1;
 
 HINSTANCE InstanceOf(HWND window) {
     return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
@@ -43,15 +42,15 @@ EditorCharList::EditorCharList(EditorCharListSetup setup) : s_(std::move(setup))
         if (s_.events.scrolled) s_.events.scrolled(barModel_.value());
     });
     bar_ = std::make_unique<ScrollBar>(s_.parent, barModel_, RECT{0, 0, 0, 0});
-    if (bar_->handle() != nullptr) {
-        SetWindowSubclass(bar_->handle(), &EditorCharList::BarProc, kBarSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    }
+    barSubclass_.attach(bar_->handle(), [this](HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
+        const LRESULT result = DefSubclassProc(bar, message, wParam, lParam);
+        if (message == WM_SETFOCUS && s_.events.barFocused) s_.events.barFocused();
+        return result;
+    });
 }
 
 EditorCharList::~EditorCharList() {
-    if (bar_ && bar_->handle() != nullptr) {
-        RemoveWindowSubclass(bar_->handle(), &EditorCharList::BarProc, kBarSubclassId);
-    }
+    barSubclass_.detach();
     bar_.reset();
     if (window_ != nullptr) {
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
@@ -96,16 +95,6 @@ bool EditorCharList::routeScroll(HWND bar, WPARAM wParam) {
 
 LRESULT CALLBACK EditorCharList::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DispatchToWindowObject(window, message, wParam, lParam, &EditorCharList::window_, &EditorCharList::handle);
-}
-
-LRESULT CALLBACK EditorCharList::BarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                         DWORD_PTR self) {
-    const LRESULT result = DefSubclassProc(bar, message, wParam, lParam);
-    if (message == WM_SETFOCUS) {
-        auto* list = reinterpret_cast<EditorCharList*>(self);
-        if (list->s_.events.barFocused) list->s_.events.barFocused();
-    }
-    return result;
 }
 
 LRESULT EditorCharList::handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -13,6 +13,7 @@
 #include "editor/character_list.h"
 #include "platform/win32/font_cache.h"
 #include "platform/win32/scroll_bar.h"
+#include "platform/win32/window_subclass.h"
 #include "popup/scroll_bar_model.h"
 
 namespace kz::win32 {
@@ -56,8 +57,6 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK BarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                    DWORD_PTR self);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void sync();
     void onPaint();
@@ -69,6 +68,7 @@ private:
     int dpi_ = 96;
     ScrollBarModel barModel_;
     std::unique_ptr<ScrollBar> bar_;
+    WindowSubclass barSubclass_;  // tells the editor when the bar takes the focus
 };
 
 }  // namespace kz::win32

@@ -2,6 +2,7 @@
 
 #include "editor/editor_texts.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/dpi.h"
 
 namespace kz::win32 {
 
@@ -24,10 +25,7 @@ platform::FontSpec KeyFont(const editor::KeyButton& key) {
     return platform::pointFont(kKeyPoints, key.fontName(), key.bold);
 }
 
-RECT KeyPixels(const editor::Rect& twips, int dpi) {
-    const platform::Rect r = platform::TwipsRect(twips.left, twips.top, twips.width, twips.height, dpi);
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
+RECT KeyPixels(const platform::TwipsBox& twips, int dpi) { return ToRect(platform::PixelsOf(twips, dpi)); }
 
 HWND MakeButton(HWND parent, int id, const wchar_t* text) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
@@ -82,19 +80,19 @@ void EditorKeyboard::apply(HWND button, Shown& shown, const Shown& wanted) {
     shown = wanted;
 }
 
-RECT EditorKeyboard::FrameBounds(const editor::Rect& frame, int dpi) {
+RECT EditorKeyboard::FrameBounds(const platform::TwipsBox& frame, int dpi) {
     RECT bounds = KeyPixels(frame, dpi);
-    const int ring = platform::TwipsToPixels(kFrameBasePixels * platform::kTwipsPerBasePixel, dpi);
+    const int ring = platform::BasePixelsToPixels(kFrameBasePixels, dpi);
     InflateRect(&bounds, ring, ring);
     return bounds;
 }
 
-void EditorKeyboard::PaintFrames(platform::Canvas& canvas, const editor::Rect& selectedFrame,
-                                 std::optional<editor::Rect> shiftFrame) {
-    const auto ring = [&canvas](const editor::Rect& frame, platform::Rgb color) {
+void EditorKeyboard::PaintFrames(platform::Canvas& canvas, const platform::TwipsBox& selectedFrame,
+                                 std::optional<platform::TwipsBox> shiftFrame) {
+    const auto ring = [&canvas](const platform::TwipsBox& frame, platform::Rgb color) {
         const RECT outer = FrameBounds(frame, canvas.dpi());
         const int width = canvas.scaleBasePixels(kFrameBasePixels);
-        const platform::Rect r{outer.left, outer.top, outer.right, outer.bottom};
+        const platform::Rect r = FromRect(outer);
         canvas.fillRect({r.left, r.top, r.right, r.top + width}, color);
         canvas.fillRect({r.left, r.bottom - width, r.right, r.bottom}, color);
         canvas.fillRect({r.left, r.top, r.left + width, r.bottom}, color);

@@ -32,10 +32,10 @@ public:
 
     // The selected-key frame and, while the shift state is on, the shift frame: rings
     // just outside the framed button, drawn by the parent's paint.
-    static void PaintFrames(platform::Canvas& canvas, const editor::Rect& selectedFrame,
-                            std::optional<editor::Rect> shiftFrame);
+    static void PaintFrames(platform::Canvas& canvas, const platform::TwipsBox& selectedFrame,
+                            std::optional<platform::TwipsBox> shiftFrame);
     // The parent's pixels a frame covers, to repaint it when it moves.
-    static RECT FrameBounds(const editor::Rect& frame, int dpi);
+    static RECT FrameBounds(const platform::TwipsBox& frame, int dpi);
 
 private:
     struct Shown {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "platform/canvas.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/font_cache.h"
 
 namespace kz::win32 {
@@ -35,6 +36,5 @@ private:
 };
 
 inline COLORREF ToColorRef(platform::Rgb color) { return RGB(color.r, color.g, color.b); }
-inline RECT ToRect(const platform::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
 }  // namespace kz::win32

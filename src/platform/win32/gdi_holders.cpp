@@ -14,6 +14,8 @@ void ReleaseKernelHandle(HANDLE handle) {
 }
 void ReleaseHook(HHOOK hook) { UnhookWindowsHookEx(hook); }
 
+UniqueMemoryDc CreateMemoryDc(HDC dc) { return UniqueMemoryDc(CreateCompatibleDC(dc)); }
+
 WindowDc::WindowDc(HWND window, bool wholeWindow)
     : window_(window), dc_(wholeWindow ? GetWindowDC(window) : GetDC(window)) {}
 

@@ -55,7 +55,10 @@ using UniqueIcon = UniqueHolder<HICON, ReleaseIcon>;
 using UniqueHandle = UniqueHolder<HANDLE, ReleaseKernelHandle>;
 using UniqueHook = UniqueHolder<HHOOK, ReleaseHook>;
 
-// GetDC / ReleaseDC (or GetWindowDC with `wholeWindow`).
+// A memory DC compatible with `dc` (the screen's when null); empty when the system refuses.
+UniqueMemoryDc CreateMemoryDc(HDC dc);
+
+// GetDC / ReleaseDC (or GetWindowDC with `wholeWindow`); a null window is the screen.
 class WindowDc {
 public:
     explicit WindowDc(HWND window, bool wholeWindow = false);

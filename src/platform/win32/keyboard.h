@@ -1,5 +1,5 @@
 #pragma once
-// The keyboard through GetAsyncKeyState, GetKeyState and ToAsciiEx.
+// The keyboard through GetAsyncKeyState, GetKeyState and ToUnicodeEx.
 #include "platform/keyboard.h"
 
 namespace kz::win32 {

@@ -5,18 +5,11 @@
 
 #include "charset/character_file.h"
 #include "editor/editor_model.h"
+#include "platform/file_bytes.h"
 #include "platform/win32/edit_language_window.h"
 #include "platform/win32/keyboard.h"
 
 namespace kz::win32 {
-namespace {
-
-std::filesystem::path FromUtf8(const std::string& text) {
-    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
-}
-
-}  // namespace
-
 std::string Win32LanguageEditor::addLanguage() { return run(nullptr); }
 
 std::string Win32LanguageEditor::editLanguage(std::string_view name) {
@@ -27,12 +20,13 @@ std::string Win32LanguageEditor::editLanguage(std::string_view name) {
 std::string Win32LanguageEditor::run(const std::string* name) {
     // Read afresh at each opening, like the type list, so the editor shows the data files
     // as they are now.
-    const std::filesystem::path folder = FromUtf8(links_.applicationFolder);
+    const std::filesystem::path folder = platform::PathFromUtf8(links_.applicationFolder);
     auto characters = std::make_unique<CharacterTable>();
     LoadCharacterTable(*characters, folder, links_.codePage);
     const Win32Keyboard keyboard;
 
     EditLanguageWindow window(EditLanguageWindowSetup{.instance = links_.instance,
+                                                      .fonts = links_.fonts,
                                                       .owner = links_.owner ? links_.owner() : nullptr,
                                                       .characters = characters.get(),
                                                       .displayUnicodeSymbol = links_.settings.displayUnicodeSymbol});

@@ -8,6 +8,7 @@
 
 #include "options/options_seams.h"
 #include "platform/code_page.h"
+#include "platform/win32/font_cache.h"
 #include "platform/win32/message_box.h"
 #include "settings/running_settings.h"
 #include "settings/settings_store.h"
@@ -16,6 +17,7 @@ namespace kz::win32 {
 
 struct LanguageEditorLinks {
     HINSTANCE instance = nullptr;
+    FontCache& fonts;  // the run's fonts, shared by every window of the program
     SettingsStore& store;
     const platform::CodePage& codePage;
     std::string applicationFolder;  // UTF-8, with the data files

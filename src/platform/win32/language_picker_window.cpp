@@ -165,7 +165,7 @@ void LanguagePickerWindow::layout(int dpi) {
     // Shared: the system keeps the icon for as long as the module is loaded.
     auto icon = static_cast<HICON>(LoadImageW(instance_, kIconGroup, IMAGE_ICON, size, size, LR_SHARED));
     SendMessageW(icon_, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-    const RECT box = PixelsOf(kIconBox, dpi);
+    const platform::Rect box = platform::PixelsOf(kIconBox, dpi);
     SetWindowPos(icon_, nullptr, box.left, box.top, size, size, SWP_NOZORDER | SWP_NOACTIVATE);
     list_->fitColumn(dpi);
     InvalidateRect(window_, nullptr, TRUE);

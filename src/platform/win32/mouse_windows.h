@@ -8,7 +8,8 @@ namespace kz::win32 {
 class Win32MouseWindows final : public platform::MouseWindows {
 public:
     platform::WindowHandle windowFromPoint(int x, int y) const override;
-    platform::WindowRect windowRect(platform::WindowHandle window) const override;
+    platform::Rect windowRect(platform::WindowHandle window) const override;
+    bool belongsToPopup(platform::WindowHandle window) const override;
     void postMessage(platform::WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                      std::intptr_t lParam) override;
 };

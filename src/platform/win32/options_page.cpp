@@ -3,6 +3,7 @@
 #include <uxtheme.h>
 
 #include "platform/win32/gdi_holders.h"
+#include "platform/win32/dpi.h"
 
 namespace kz::win32 {
 namespace {
@@ -39,7 +40,7 @@ OptionsPage::~OptionsPage() {
 void OptionsPage::layout(const TwipsBox& box, int dpi) {
     dpi_ = dpi;
     if (page_ == nullptr) return;
-    const RECT r = PixelsOf(box, dpi);
+    const RECT r = ToRect(platform::PixelsOf(box, dpi));
     SetWindowPos(page_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     controls_.apply(dpi);

@@ -7,16 +7,11 @@
 #include "platform/win32/dialog_keys.h"
 #include "platform/win32/dpi.h"
 
-#ifndef WM_DPICHANGED
-#define WM_DPICHANGED 0x02E0
-#endif
-
 namespace kz::win32 {
 namespace {
 
 using options::OptionsTab;
 
-constexpr UINT_PTR kSubclassId = 0x0F7;  // unique among the main window's subclasses
 constexpr int kHelpId = IDHELP;          // `Command3`
 constexpr int kApplyId = 0x3021;         // `cmd` index 2; OK and Cancel are IDOK and IDCANCEL
 constexpr int kTabId = 700;
@@ -37,7 +32,7 @@ OptionsWindow::~OptionsWindow() { detach(); }
 
 void OptionsWindow::detach() {
     if (main_ == nullptr) return;
-    RemoveWindowSubclass(main_, &OptionsWindow::SubclassProc, kSubclassId);
+    subclass_.detach();
     main_ = nullptr;
 }
 
@@ -72,7 +67,9 @@ void OptionsWindow::build(HWND mainWindow, options::OptionsDialog& model) {
     // The pages stand over the tab control's body: the tab control goes below them.
     SetWindowPos(tab_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-    SetWindowSubclass(main_, &OptionsWindow::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    subclass_.attach(main_, [this](HWND, UINT message, WPARAM wParam, LPARAM lParam) {
+        return handle(message, wParam, lParam);
+    });
     MarkAsDialog(main_);
     layout(dpi_);
     syncControls();
@@ -174,13 +171,6 @@ void OptionsWindow::showSelectedPage() {
 }
 
 // --- messages ---
-
-LRESULT CALLBACK OptionsWindow::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                             UINT_PTR, DWORD_PTR self) {
-    auto* options = reinterpret_cast<OptionsWindow*>(self);
-    if (options == nullptr || options->main_ != window) return DefSubclassProc(window, message, wParam, lParam);
-    return options->handle(message, wParam, lParam);
-}
 
 LRESULT OptionsWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND window = main_;

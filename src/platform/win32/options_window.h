@@ -14,6 +14,7 @@
 #include "platform/win32/control_layout.h"
 #include "platform/win32/general_tab.h"
 #include "platform/win32/languages_tab.h"
+#include "platform/win32/window_subclass.h"
 
 namespace kz::win32 {
 
@@ -39,8 +40,6 @@ public:
     void showDialog() override;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool onCommand(int id, int code);
     void onTabChanged();
@@ -66,6 +65,7 @@ private:
     std::unique_ptr<LanguagesTab> languages_;
     std::unique_ptr<AdvancedTab> advanced_;
     int dpi_ = 96;
+    WindowSubclass subclass_;  // the main window becomes the dialog
 };
 
 }  // namespace kz::win32

@@ -20,7 +20,7 @@ constexpr COLORREF kBarBottom = RGB(203, 222, 246);
 constexpr COLORREF kBarEdge = RGB(125, 162, 206);
 
 // A length drawn at 96 dpi, in pixels at `dpi`.
-int Scaled(int basePixels, int dpi) { return platform::TwipsToPixels(basePixels * platform::kTwipsPerBasePixel, dpi); }
+int Scaled(int basePixels, int dpi) { return platform::BasePixelsToPixels(basePixels, dpi); }
 
 void Fill(HDC dc, const RECT& r, COLORREF color) {
     SetDCBrushColor(dc, color);

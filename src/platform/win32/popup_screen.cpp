@@ -9,20 +9,15 @@ namespace kz::win32 {
 
 namespace {
 
-PixelRect ToPixelRect(const RECT& r) { return PixelRect{r.left, r.top, r.right, r.bottom}; }
 
 BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
     auto* monitors = reinterpret_cast<std::vector<MonitorInfo>*>(data);
     MONITORINFO info{};
     info.cbSize = sizeof(info);
     if (!GetMonitorInfoW(monitor, &info)) return TRUE;
-    const int dpi = DpiOfMonitor(monitor);
-    // Whole twips per pixel, as the placement counts them (15 at 96 dpi, 10 at 144 dpi).
-    const int twipsPerPixel = (platform::kTwipsPerInch + dpi / 2) / dpi;
-    monitors->push_back(MonitorInfo{.bounds = ToPixelRect(info.rcMonitor),
-                                    .workArea = ToPixelRect(info.rcWork),
-                                    .twipsPerPixelX = twipsPerPixel,
-                                    .twipsPerPixelY = twipsPerPixel,
+    monitors->push_back(MonitorInfo{.bounds = FromRect(info.rcMonitor),
+                                    .workArea = FromRect(info.rcWork),
+                                    .dpi = DpiOfMonitor(monitor),
                                     .primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
     return TRUE;
 }
@@ -34,7 +29,7 @@ ScreenLayout PopupScreen::screenLayout() const {
     EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&screen.monitors));
     HWND foreground = GetForegroundWindow();
     RECT rect{};
-    if (foreground != nullptr && GetWindowRect(foreground, &rect)) screen.foregroundWindow = ToPixelRect(rect);
+    if (foreground != nullptr && GetWindowRect(foreground, &rect)) screen.foregroundWindow = FromRect(rect);
     screen.captionPixels = GetSystemMetrics(SM_CYCAPTION);
     screen.dialogFramePixels = GetSystemMetrics(SM_CYDLGFRAME);
     return screen;

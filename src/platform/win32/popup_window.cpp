@@ -7,15 +7,11 @@
 #include "platform/win32/window_binding.h"
 #include "popup/popup_render.h"
 
-#ifndef WM_DPICHANGED
-#define WM_DPICHANGED 0x02E0
-#endif
-
 namespace kz::win32 {
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"KelvraZavoraPopup";
+constexpr const wchar_t* kClassName = kPopupClassName;
 // The all-characters panel is a child that paints itself: the popup paints around it.
 constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST;
@@ -23,7 +19,7 @@ constexpr UINT kNoActivation = SWP_NOACTIVATE | SWP_NOOWNERZORDER;
 
 }  // namespace
 
-PopupWindow::PopupWindow(HINSTANCE instance) {
+PopupWindow::PopupWindow(HINSTANCE instance, FontCache& fonts) : fonts_(fonts) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     if (!GetClassInfoExW(instance, kClassName, &wc)) {
@@ -108,9 +104,9 @@ void PopupWindow::place(const PopupBounds& bounds) {
     if (window_ == nullptr) return;
     widthTwips_ = bounds.widthTwips;
     heightTwips_ = bounds.heightTwips;
-    const PixelRect& p = bounds.pixels;
-    dpi_ = DpiAtPoint(POINT{p.left + p.width() / 2, p.top + p.height() / 2});
-    applySize(p.left, p.top);
+    // The DPI the model placed it at, so that the mouse hook measures what is drawn.
+    dpi_ = bounds.dpi;
+    applySize(bounds.pixels.left, bounds.pixels.top);
 }
 
 void PopupWindow::applySize(int left, int top) {
@@ -137,6 +133,10 @@ void PopupWindow::setTopmost() {
 
 void PopupWindow::onDpiChanged(int dpi, const RECT& suggested) {
     if (TestDpiOverride()) return;  // the forced value stays
+    if (onDpi_) {
+        onDpi_(dpi, suggested.left, suggested.top);  // comes back through place()
+        return;
+    }
     dpi_ = dpi > 0 ? dpi : dpi_;
     // The fonts for the new DPI come from the cache; the size comes from our twips.
     applySize(suggested.left, suggested.top);

@@ -14,12 +14,16 @@
 
 namespace kz::win32 {
 
+// The popup's window class: the mouse hook posts clicks only to this window and its children.
+inline constexpr wchar_t kPopupClassName[] = L"KelvraZavoraPopup";
+
 class PopupWindow final : public PopupView {
 public:
     // Where the window reads what to draw; called on every paint.
     using StateSource = std::function<PopupDrawState()>;
 
-    explicit PopupWindow(HINSTANCE instance);
+    // `fonts`: the run's font cache, which outlives the window.
+    PopupWindow(HINSTANCE instance, FontCache& fonts);
     ~PopupWindow() override;
     PopupWindow(const PopupWindow&) = delete;
     PopupWindow& operator=(const PopupWindow&) = delete;
@@ -38,6 +42,10 @@ public:
     // when no hook is installed), with the position in the window's pixels.
     using MouseHandler = std::function<void(UINT message, WPARAM buttons, int x, int y)>;
     void setMouseHandler(MouseHandler handler) { onMouse_ = std::move(handler); }
+    // WM_DPICHANGED: the model learns the new DPI and the suggested corner, and places the
+    // window through place(); without a handler the window only resizes itself.
+    using DpiHandler = std::function<void(int dpi, int left, int top)>;
+    void setDpiHandler(DpiHandler handler) { onDpi_ = std::move(handler); }
 
     HWND handle() const { return window_; }
     int dpi() const { return dpi_; }
@@ -64,10 +72,11 @@ private:
     int dpi_ = 96;
     int widthTwips_ = 0;
     int heightTwips_ = 0;
-    FontCache fonts_;
+    FontCache& fonts_;
     StateSource source_;
     std::function<void()> onClose_;
     MouseHandler onMouse_;
+    DpiHandler onDpi_;
     std::vector<ScrollBar*> scrollBars_;
 };
 

@@ -13,7 +13,8 @@ namespace kz::win32 {
 
 class Win32PopupWindows final : public app::PopupWindows, private PopupView {
 public:
-    explicit Win32PopupWindows(HINSTANCE instance) : window_(instance), panel_(instance, window_) {}
+    // `fonts`: the run's font cache, which outlives the popup.
+    Win32PopupWindows(HINSTANCE instance, FontCache& fonts) : window_(instance, fonts), panel_(instance, window_) {}
 
     PopupView& view() override { return *this; }
     AllCharactersView& screenView() override { return panel_; }
@@ -26,6 +27,7 @@ public:
         window_.setMouseHandler([&mouse](UINT message, WPARAM buttons, int x, int y) {
             mouse.onWindowMessage(message, static_cast<int>(buttons), x, y);
         });
+        window_.setDpiHandler([&popup](int dpi, int left, int top) { popup.onDpiChanged(dpi, {left, top}); });
     }
 
 private:

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <deque>
+#include <functional>
+
 #include "platform/win32/dialog_keys.h"
 #include "platform/win32/program_windows.h"
 #include "platform/win32/wide_text.h"
@@ -60,6 +63,32 @@ bool Win32Process::start(std::string_view commandLine, platform::ShowMode show) 
 }
 
 void Win32Process::end() { ExitProcess(0); }
+
+namespace {
+
+std::deque<std::function<void()>>& PostedWork() {
+    static std::deque<std::function<void()>> work;
+    return work;
+}
+
+// A thread timer reaches every message loop of the thread, a modal one included, where a
+// thread message would be lost.
+void CALLBACK RunPostedWork(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    auto& queue = PostedWork();
+    for (auto count = queue.size(); count > 0 && !queue.empty(); --count) {
+        auto work = std::move(queue.front());
+        queue.pop_front();
+        work();
+    }
+}
+
+}  // namespace
+
+void Win32Process::post(std::function<void()> work) {
+    PostedWork().push_back(std::move(work));
+    SetTimer(nullptr, 0, 0, &RunPostedWork);
+}
 
 void Win32Process::processPendingMessages() {
     MSG msg;

@@ -11,6 +11,7 @@ public:
     [[noreturn]] void end() override;
     bool ended() const override { return false; }
     void processPendingMessages() override;
+    void post(std::function<void()> work) override;
     void idle(unsigned maxMs) override;
     void hideFromTaskList() override;
 

@@ -8,8 +8,6 @@ namespace kz::win32 {
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 0x5A42;
-
 struct BarGeometry {
     int height = 0;
     int arrow = 0;
@@ -45,26 +43,23 @@ ScrollBarPart PartAt(int y, int height, int arrow, int thumbTop, int thumbBottom
 }
 
 ScrollBarPress::ScrollBarPress(ScrollBar& bar, ScrollBarModel& model) : bar_(bar), model_(model) {
-    if (bar_.handle() != nullptr)
-        SetWindowSubclass(bar_.handle(), &ScrollBarPress::Proc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    subclass_.attach(bar_.handle(), [this](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        return handle(window, message, wParam, lParam);
+    });
 }
 
-ScrollBarPress::~ScrollBarPress() {
-    if (bar_.handle() != nullptr) RemoveWindowSubclass(bar_.handle(), &ScrollBarPress::Proc, kSubclassId);
-}
+ScrollBarPress::~ScrollBarPress() = default;
 
-LRESULT CALLBACK ScrollBarPress::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                      DWORD_PTR self) {
-    auto* press = reinterpret_cast<ScrollBarPress*>(self);
+LRESULT ScrollBarPress::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-            if (!press->pressed_) {
-                press->pressed_ = true;
-                press->press(static_cast<short>(HIWORD(lParam)));
+            if (!pressed_) {
+                pressed_ = true;
+                press(static_cast<short>(HIWORD(lParam)));
             }
             return 0;
-        case WM_LBUTTONUP: press->pressed_ = false; return 0;
+        case WM_LBUTTONUP: pressed_ = false; return 0;
         case WM_RBUTTONDOWN:
         case WM_RBUTTONUP:
         case WM_MBUTTONDOWN:

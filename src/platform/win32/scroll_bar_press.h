@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include "platform/win32/scroll_bar.h"
+#include "platform/win32/window_subclass.h"
 #include "popup/scroll_bar_model.h"
 
 namespace kz::win32 {
@@ -31,13 +32,13 @@ public:
     void reset() { pressed_ = false; }
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                 DWORD_PTR self);
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void press(int y);
 
     ScrollBar& bar_;
     ScrollBarModel& model_;
     bool pressed_ = false;
+    WindowSubclass subclass_;
 };
 
 }  // namespace kz::win32

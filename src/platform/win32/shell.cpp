@@ -14,7 +14,7 @@ Win32ProgramWindows::Win32ProgramWindows(Links links)
 Win32ProgramWindows::~Win32ProgramWindows() = default;
 
 std::unique_ptr<app::PopupWindows> Win32ProgramWindows::createPopup() {
-    return std::make_unique<Win32PopupWindows>(links_.instance);
+    return std::make_unique<Win32PopupWindows>(links_.instance, fonts_);
 }
 
 void Win32ProgramWindows::addTrayIcon(platform::MainWindow& window, std::string_view tooltip,
@@ -35,6 +35,7 @@ void Win32ProgramWindows::buildOptionsWindow(platform::MainWindow& window, optio
 options::LanguageEditor& Win32ProgramWindows::languageEditor(const RunningSettings& settings) {
     if (!editor_) {
         editor_.emplace(LanguageEditorLinks{.instance = links_.instance,
+                                            .fonts = fonts_,
                                             .store = links_.store,
                                             .codePage = links_.codePage,
                                             .applicationFolder = links_.applicationFolder,

@@ -50,6 +50,7 @@ public:
 
 private:
     Links links_;
+    // Every font of the run, shared by every window of the program; it outlives them all.
     FontCache fonts_;
     SystemMessageBoxes messageBoxes_;
     HelpViewer help_;

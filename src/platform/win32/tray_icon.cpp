@@ -9,8 +9,6 @@
 namespace kz::win32 {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 0x7A1;  // any number unique among the main window's subclasses
-
 NOTIFYICONDATAW Record(HWND window) {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
@@ -42,7 +40,9 @@ void TrayIcon::add(HWND window, std::wstring tooltip) {
     window_ = window;
     tooltip_ = std::move(tooltip);
     icon_ = LoadTrayIcon(instance_);
-    SetWindowSubclass(window_, &TrayIcon::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    subclass_.attach(window_, [this](HWND, UINT message, WPARAM wParam, LPARAM lParam) {
+        return handle(message, wParam, lParam);
+    });
     notifyShell();
 }
 
@@ -63,15 +63,8 @@ void TrayIcon::remove() {
     HWND window = std::exchange(window_, nullptr);
     NOTIFYICONDATAW data = Record(window);
     Shell_NotifyIconW(NIM_DELETE, &data);
-    RemoveWindowSubclass(window, &TrayIcon::SubclassProc, kSubclassId);
+    subclass_.detach();
     icon_.reset();
-}
-
-LRESULT CALLBACK TrayIcon::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR, DWORD_PTR self) {
-    auto* icon = reinterpret_cast<TrayIcon*>(self);
-    if (icon == nullptr || icon->window_ != window) return DefSubclassProc(window, message, wParam, lParam);
-    return icon->handle(message, wParam, lParam);
 }
 
 LRESULT TrayIcon::handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -10,6 +10,7 @@
 
 #include "app/tray_menu.h"
 #include "platform/win32/gdi_holders.h"
+#include "platform/win32/window_subclass.h"
 
 namespace kz::win32 {
 
@@ -28,8 +29,6 @@ public:
     bool added() const { return window_ != nullptr; }
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void notifyShell();
     void openMenu();
@@ -40,6 +39,7 @@ private:
     std::wstring tooltip_;
     UniqueIcon icon_;
     app::TraySystemMessages system_;
+    WindowSubclass subclass_;  // last: it goes first, while the rest still stands
 };
 
 }  // namespace kz::win32

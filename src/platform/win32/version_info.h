@@ -1,6 +1,6 @@
 #pragma once
 // The program's version as its own executable's version resource states it, so the
-// version is written in one place only (resources/version.h).
+// version is written in one place only (the project version in CMakeLists.txt).
 #include <string>
 
 namespace kz::win32 {

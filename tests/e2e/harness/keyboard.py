@@ -2,13 +2,8 @@
 
 XTest (python3-xlib) sends single X key events; that is the only way to get a real right
 Alt: `xdotool keydown Alt_R` arrives in Wine as left Alt then right Alt, while X keycode
-108 alone arrives as one extended VK_RMENU. xdotool drives the mouse and types text.
-
-Run as a program for manual checks:
-    /usr/bin/python3 -m harness.keyboard --display :5 right-alt-down e right-alt-up 2
-"""
+108 alone arrives as one extended VK_RMENU. xdotool drives the mouse and types text."""
 import subprocess
-import sys
 import time
 from contextlib import contextmanager
 
@@ -166,26 +161,3 @@ def type_text(display_name, text, delay_ms=30):
     """Types text with xdotool (any characters it can map onto the keyboard)."""
     xdotool(display_name, "type", "--delay", delay_ms, text)
 
-
-def main(argv):
-    """--display :N then a sequence of: KEY (tap), KEY-down / KEY-up, right-alt-down /
-    right-alt-up, or wait:SECONDS."""
-    if len(argv) < 2 or argv[0] != "--display":
-        print(main.__doc__, file=sys.stderr)
-        return 2
-    keyboard = Keyboard(argv[1])
-    for word in argv[2:]:
-        if word.startswith("wait:"):
-            time.sleep(float(word[5:]))
-        elif word.endswith("-down"):
-            keyboard.down(word[:-5])
-        elif word.endswith("-up"):
-            keyboard.up(word[:-3])
-        else:
-            keyboard.tap(word)
-    keyboard.close()
-    return 0
-
-
-if __name__ == "__main__":
-    sys.exit(main(sys.argv[1:]))

@@ -7,14 +7,7 @@ import subprocess
 import time
 from dataclasses import dataclass, field
 
-# Message numbers the suite uses with send()/post().
-WM_SETTEXT = 0x000C
 WM_CLOSE = 0x0010
-WM_KEYDOWN = 0x0100
-WM_COMMAND = 0x0111
-WS_EX_TOPMOST = 0x00000008
-WS_EX_TOOLWINDOW = 0x00000080
-WS_EX_NOACTIVATE = 0x08000000
 
 
 @dataclass
@@ -35,10 +28,7 @@ class Window:
 
     @classmethod
     def from_json(cls, data):
-        return cls(hwnd=data["hwnd"], pid=data["pid"], tid=data["tid"], cls=data["class"],
-                   text=data["text"], visible=data["visible"], enabled=data["enabled"],
-                   style=data["style"], exstyle=data["exstyle"], id=data["id"],
-                   parent=data["parent"], owner=data["owner"], rect=data["rect"])
+        return cls(**{name: data["class" if name == "cls" else name] for name in cls.__dataclass_fields__})
 
     @property
     def center(self):
@@ -167,10 +157,6 @@ class Probe:
     def screen(self):
         return self.call("screen")
 
-    def menu(self, hwnd):
-        """Items of a shown popup menu (class "#32768") or of a window's menu bar."""
-        return self.call("menu", hwnd)
-
     def listview(self, hwnd):
         """{"columns": [...], "rows": [{"texts", "checked", "selected", "focused"}], "top"}"""
         return self.call("listview", hwnd)
@@ -183,9 +169,6 @@ class Probe:
 
     def settext(self, hwnd, text):
         return self.call("settext", hwnd, text)
-
-    def activate(self, hwnd):
-        return self.call("activate", hwnd)
 
     # Processes
     def processes(self, exe=None):
@@ -205,17 +188,13 @@ class Probe:
 
     # Registry (the prefix's 64-bit view, as zavora.exe sees it)
     def reg_get(self, key, name):
-        """The value's text for string types, None when missing; see reg_raw for others."""
+        """The value's text for string types, None when missing."""
         data = self.call("regget", key, name)
         return data.get("text") if data["exists"] else None
 
-    def reg_raw(self, key, name):
-        return self.call("regget", key, name)
-
-    def reg_set(self, key, name, data, kind="sz"):
-        """kind: sz (a "\\0" in data stores a NUL), expand_sz, multi_sz ("|" separates),
-        dword, or hex:N with data as hex bytes of value type N."""
-        answer = self.call("regset", key, name, kind, data)
+    def reg_set(self, key, name, text):
+        """Writes a REG_SZ value."""
+        answer = self.call("regset", key, name, "sz", text)
         if not answer["ok"]:
             raise ProbeError(f"could not write {key}\\{name}")
 

@@ -10,7 +10,6 @@ from .waiting import wait_until
 EXE = "zavora.exe"
 OPTIONS = "Kelvra Zavora Options"
 SERVICE = "Kelvra Zavora Service"
-LOADING = "Kelvra Zavora Loading"
 WAITING = "waiting"
 MAIN_CLASS = "KelvraZavoraMain"
 COMMAND_BOX_CLASS = "KelvraZavoraText"
@@ -39,15 +38,12 @@ class Zavora:
     # Starting
     def preset(self, user=None, machine=None):
         """Writes settings before a start: {"AutoStart": "No"} or, for a subkey,
-        {r"Languages\\MyLanguage": "..."}; a value of None deletes it. Plain strings are
-        REG_SZ; (kind, data) tuples go to Probe.reg_set as they are."""
+        {r"Languages\\MyLanguage": "..."}; a value of None deletes it."""
         for root, values in ((USER_KEY, user or {}), (MACHINE_KEY, machine or {})):
             for name, value in values.items():
                 key, _, leaf = (root + "\\" + name).rpartition("\\")
                 if value is None:
                     self.probe.reg_delete(key, leaf)
-                elif isinstance(value, tuple):
-                    self.probe.reg_set(key, leaf, value[1], value[0])
                 else:
                     self.probe.reg_set(key, leaf, value)
 
@@ -81,7 +77,7 @@ class Zavora:
         return self.main_windows(SERVICE)
 
     def command_box(self, main_window):
-        """The command box (`Text1`) of a main window."""
+        """The command box (idle text "Text1") of a main window."""
         boxes = [c for c in self.probe.children(main_window.hwnd) if c.cls == COMMAND_BOX_CLASS]
         return boxes[0] if boxes else None
 

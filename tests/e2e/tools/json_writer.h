@@ -3,6 +3,7 @@
 // system and leaves as UTF-8; the caller nests values in the order it writes them.
 #include <windows.h>
 
+#include <concepts>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -48,12 +49,8 @@ public:
     Json& value(const wchar_t* text) { return value(std::wstring_view(text)); }
     Json& value(const char* text) { return value(std::string_view(text)); }
     Json& value(bool flag) { separate(); out_ += flag ? "true" : "false"; return *this; }
-    Json& value(long long number) { separate(); out_ += std::to_string(number); return *this; }
-    Json& value(unsigned long long number) { separate(); out_ += std::to_string(number); return *this; }
-    Json& value(int number) { return value(static_cast<long long>(number)); }
-    Json& value(unsigned number) { return value(static_cast<unsigned long long>(number)); }
-    Json& value(long number) { return value(static_cast<long long>(number)); }
-    Json& value(unsigned long number) { return value(static_cast<unsigned long long>(number)); }
+    template <std::integral T>
+    Json& value(T number) { separate(); out_ += std::to_string(number); return *this; }
     Json& handle(HWND window) {
         return value(static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(window)));
     }

@@ -18,14 +18,11 @@ void ListWindows(const Args& args, Json& out);     // windows
 void ListChildren(const Args& args, Json& out);    // children HWND
 void WindowInfo(const Args& args, Json& out);      // info HWND
 void WindowText(const Args& args, Json& out);      // text HWND
-void FindTopWindow(const Args& args, Json& out);   // find CLASS CAPTION ("" = any)
 void FocusInfo(const Args& args, Json& out);       // focus
 void SendToWindow(const Args& args, Json& out);    // send HWND MSG WPARAM LPARAM
 void PostToWindow(const Args& args, Json& out);    // post HWND MSG WPARAM LPARAM
 void SetText(const Args& args, Json& out);         // settext HWND TEXT
-void MenuItems(const Args& args, Json& out);       // menu HWND (a #32768 popup or a window with a menu bar)
 void ScreenInfo(const Args& args, Json& out);      // screen
-void Activate(const Args& args, Json& out);        // activate HWND
 
 // probe_listview.cpp
 void ReadListView(const Args& args, Json& out);    // listview HWND

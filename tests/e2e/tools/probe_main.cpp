@@ -31,9 +31,8 @@ namespace {
 const std::map<std::string, Command>& Commands() {
     static const std::map<std::string, Command> commands = {
         {"windows", ListWindows}, {"children", ListChildren}, {"info", WindowInfo},
-        {"text", WindowText},     {"find", FindTopWindow},    {"focus", FocusInfo},
-        {"send", SendToWindow},   {"post", PostToWindow},     {"settext", SetText},
-        {"menu", MenuItems},      {"screen", ScreenInfo},     {"activate", Activate},
+        {"text", WindowText},     {"focus", FocusInfo},       {"send", SendToWindow},
+        {"post", PostToWindow},   {"settext", SetText},       {"screen", ScreenInfo},
         {"listview", ReadListView}, {"procs", ListProcesses}, {"kill", KillProcess},
         {"regget", RegistryGet},  {"regset", RegistrySet},   {"regdel", RegistryDelete},
         {"reglist", RegistryList},  {"killall", KillAll},     {"exeinfo", ExecutableInfo},

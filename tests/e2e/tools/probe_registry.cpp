@@ -1,17 +1,16 @@
-// Registry access for tests, in the prefix's 64-bit view like zavora.exe. Unlike
-// `wine reg`, it writes and reads any value type and any bytes, so tests can store a
-// value of the wrong type, a huge value or text with an embedded NUL.
-//   regget KEY NAME             {"exists", "type", "text" (string types), "hex"}
-//   regset KEY NAME TYPE DATA   TYPE: sz | expand_sz | multi_sz (DATA split at '|')
-//                               | dword (number) | hex:N (raw bytes as hex, value type N)
-//                               sz and expand_sz accept "\0" in DATA for an embedded NUL
+// Registry access for tests, in the prefix's 64-bit view like zavora.exe, one call a
+// few milliseconds where `wine reg` takes a second. Values of other types than text are
+// the simulated store's business.
+//   regget KEY NAME             {"exists", "type", "text" (string types)}
+//   regset KEY NAME sz TEXT     a REG_SZ value
 //   regdel KEY [NAME]           a value, or the whole key with its subkeys
-//   reglist KEY                 every value name and type, and the subkey names
+//   reglist KEY                 {"exists", "values": [{"name", "type"}]}
 //   regsddl KEY                 {"exists", "sddl"}: the key's access list (DACL) as SDDL
 // KEY starts with HKCU\ or HKLM\ (or the long root names).
 #include <windows.h>
 #include <sddl.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -34,36 +33,6 @@ KeyPath SplitKey(const std::string& text) {
     if (root == L"HKCU" || root == L"HKEY_CURRENT_USER") key.root = HKEY_CURRENT_USER;
     if (root == L"HKLM" || root == L"HKEY_LOCAL_MACHINE") key.root = HKEY_LOCAL_MACHINE;
     return key;
-}
-
-std::string HexOf(const std::vector<BYTE>& bytes) {
-    static const char digits[] = "0123456789abcdef";
-    std::string out;
-    for (BYTE b : bytes) {
-        out += digits[b >> 4];
-        out += digits[b & 15];
-    }
-    return out;
-}
-
-std::vector<BYTE> BytesOfHex(const std::string& hex) {
-    std::vector<BYTE> bytes;
-    for (size_t i = 0; i + 1 < hex.size(); i += 2)
-        bytes.push_back(static_cast<BYTE>(std::stoi(hex.substr(i, 2), nullptr, 16)));
-    return bytes;
-}
-
-std::vector<BYTE> StringBytes(std::wstring text, bool multi) {
-    if (multi) {
-        for (auto& c : text)
-            if (c == L'|') c = L'\0';
-        text.push_back(L'\0');
-    } else {
-        for (size_t at; (at = text.find(L"\\0")) != std::wstring::npos;) text.replace(at, 2, 1, L'\0');
-    }
-    text.push_back(L'\0');
-    auto* begin = reinterpret_cast<const BYTE*>(text.data());
-    return {begin, begin + text.size() * sizeof(wchar_t)};
 }
 
 }  // namespace
@@ -91,7 +60,6 @@ void RegistryGet(const Args& args, Json& out) {
             if (!text.empty() && text.back() == L'\0') text.pop_back();  // the terminator only
             out.key("text").value(std::wstring_view(text));
         }
-        out.field("hex", HexOf(bytes).c_str());
     }
     out.endObject();
 }
@@ -99,28 +67,15 @@ void RegistryGet(const Args& args, Json& out) {
 void RegistrySet(const Args& args, Json& out) {
     KeyPath key = SplitKey(args.at(0));
     std::wstring name = Wide(args.at(1));
-    const std::string& type = args.at(2);
-    const std::string& data = args.at(3);
-    DWORD valueType = REG_SZ;
-    std::vector<BYTE> bytes;
-    if (type == "sz" || type == "expand_sz" || type == "multi_sz") {
-        valueType = type == "sz" ? REG_SZ : type == "expand_sz" ? REG_EXPAND_SZ : REG_MULTI_SZ;
-        bytes = StringBytes(Wide(data), type == "multi_sz");
-    } else if (type == "dword") {
-        valueType = REG_DWORD;
-        DWORD number = static_cast<DWORD>(ParseNumber(data));
-        auto* begin = reinterpret_cast<const BYTE*>(&number);
-        bytes.assign(begin, begin + sizeof number);
-    } else if (type.rfind("hex:", 0) == 0) {
-        valueType = static_cast<DWORD>(ParseNumber(type.substr(4)));
-        bytes = BytesOfHex(data);
-    }
+    if (args.at(2) != "sz") throw std::invalid_argument("only sz values");
+    std::wstring text = Wide(args.at(3));
     HKEY handle = nullptr;
     LONG status = key.root ? RegCreateKeyExW(key.root, key.path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
                                              &handle, nullptr)
                            : ERROR_INVALID_PARAMETER;
     if (status == ERROR_SUCCESS) {
-        status = RegSetValueExW(handle, name.c_str(), 0, valueType, bytes.data(), static_cast<DWORD>(bytes.size()));
+        status = RegSetValueExW(handle, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                                static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
         RegCloseKey(handle);
     }
     out.beginObject().field("ok", status == ERROR_SUCCESS).endObject();
@@ -155,14 +110,6 @@ void RegistryList(const Args& args, Json& out) {
         DWORD length = 16384, type = 0;
         if (RegEnumValueW(handle, i, name, &length, nullptr, &type, nullptr, nullptr) != ERROR_SUCCESS) break;
         out.beginObject().key("name").value(std::wstring_view(name, length)).field("type", type).endObject();
-    }
-    out.endArray();
-    out.key("keys").beginArray();
-    for (DWORD i = 0; open; ++i) {
-        wchar_t name[256];
-        DWORD length = 256;
-        if (RegEnumKeyExW(handle, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-        out.value(std::wstring_view(name, length));
     }
     out.endArray();
     if (open) RegCloseKey(handle);

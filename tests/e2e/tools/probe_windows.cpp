@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/gdi_holders.h"
 #include "probe_commands.h"
 
 namespace probe {
@@ -96,14 +97,6 @@ void WindowText(const Args& args, Json& out) {
     out.endObject();
 }
 
-void FindTopWindow(const Args& args, Json& out) {
-    std::wstring className = Wide(args.at(0));
-    std::wstring caption = Wide(args.at(1));
-    HWND window = FindWindowW(className.empty() ? nullptr : className.c_str(),
-                              caption.empty() ? nullptr : caption.c_str());
-    out.beginObject().key("hwnd").handle(window).endObject();
-}
-
 void FocusInfo(const Args&, Json& out) {
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
@@ -122,16 +115,14 @@ void FocusInfo(const Args&, Json& out) {
 void SendToWindow(const Args& args, Json& out) {
     DWORD_PTR result = 0;
     BOOL ok = SendMessageTimeoutW(ParseHandle(args.at(0)), static_cast<UINT>(ParseNumber(args.at(1))),
-                                  static_cast<WPARAM>(ParseNumber(args.at(2))),
-                                  static_cast<LPARAM>(ParseNumber(args.at(3))), SMTO_ABORTIFHUNG,
+                                  ParseNumber(args.at(2)), ParseNumber(args.at(3)), SMTO_ABORTIFHUNG,
                                   kTimeoutMs, &result);
     out.beginObject().field("ok", ok != FALSE).field("result", static_cast<long long>(result)).endObject();
 }
 
 void PostToWindow(const Args& args, Json& out) {
     BOOL ok = PostMessageW(ParseHandle(args.at(0)), static_cast<UINT>(ParseNumber(args.at(1))),
-                           static_cast<WPARAM>(ParseNumber(args.at(2))),
-                           static_cast<LPARAM>(ParseNumber(args.at(3))));
+                           ParseNumber(args.at(2)), ParseNumber(args.at(3)));
     out.beginObject().field("ok", ok != FALSE).endObject();
 }
 
@@ -144,43 +135,8 @@ void SetText(const Args& args, Json& out) {
     out.beginObject().field("ok", ok != FALSE).field("result", static_cast<long long>(result)).endObject();
 }
 
-// A shown popup menu is a window of class "#32768" that hands out its HMENU on
-// MN_GETHMENU; a top-level window with a menu bar hands it out through GetMenu. Menu
-// handles are system-wide, so the item texts read from here.
-void MenuItems(const Args& args, Json& out) {
-    HWND window = ParseHandle(args.at(0));
-    HMENU menu = ClassOf(window) == L"#32768"
-                     ? reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0))
-                     : GetMenu(window);
-    out.beginArray();
-    int count = menu ? GetMenuItemCount(menu) : 0;
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[256] = {};
-        MENUITEMINFOW item = {};
-        item.cbSize = sizeof item;
-        item.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING | MIIM_SUBMENU;
-        item.dwTypeData = text;
-        item.cch = 255;
-        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item);
-        out.beginObject();
-        out.key("text").value(text);
-        out.field("id", item.wID);
-        out.field("separator", (item.fType & MFT_SEPARATOR) != 0);
-        out.field("disabled", (item.fState & MFS_DISABLED) != 0);
-        out.field("checked", (item.fState & MFS_CHECKED) != 0);
-        out.field("submenu", item.hSubMenu != nullptr);
-        RECT rect = {};
-        GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &rect);
-        out.key("rect").beginArray().value(rect.left).value(rect.top).value(rect.right).value(rect.bottom).endArray();
-        out.endObject();
-    }
-    out.endArray();
-}
-
 void ScreenInfo(const Args&, Json& out) {
-    HDC screen = GetDC(nullptr);
-    int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
+    const int dpi = GetDeviceCaps(kz::win32::WindowDc(nullptr).get(), LOGPIXELSX);
     RECT work = {};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     out.beginObject();
@@ -191,12 +147,6 @@ void ScreenInfo(const Args&, Json& out) {
     GetCursorPos(&cursor);
     out.key("cursor").beginArray().value(cursor.x).value(cursor.y).endArray();
     out.endObject();
-}
-
-void Activate(const Args& args, Json& out) {
-    HWND window = ParseHandle(args.at(0));
-    BOOL ok = SetForegroundWindow(window);
-    out.beginObject().field("ok", ok != FALSE).endObject();
 }
 
 }  // namespace probe
