@@ -46,6 +46,7 @@ void Program::loadLanguages() {
     const LanguageSources sources{links_.store, links_.codePage, links_.keyboard,
                                   platform::PathFromUtf8(links_.process.applicationFolder())};
     keyTable_ = BuildKeyTable(sources, characters_);
+    if (popup_) popup_->screen().prepare();  // its search index is of the old table
 }
 
 std::string Program::expandKeyCodes(std::string_view text) { return ExpandKeyCodes(text, links_.codePage); }
@@ -77,6 +78,7 @@ void Program::loadPopupHidden() {
                 return LoadAllCharactersData(links_.store, platform::PathFromUtf8(links_.process.applicationFolder()),
                                              links_.codePage);
             },
+        .runLater = [this](std::function<void()> work) { runAtNextMessagePass(std::move(work)); },
         .screenView = popupWindows_->screenView(),
         .hooks = links_.hooks,
         .clock = links_.clock,
@@ -85,6 +87,14 @@ void Program::loadPopupHidden() {
     popupWindows_->attach(popup_->popup(), popup_->screen(), popup_->mouse());
     popup_->popup().setWidth(0);
     popupWindows_->view().setTopmost();
+    popup_->screen().prepare();  // the first opening reads nothing inside the hook
+}
+
+// Work that must not run inside the keyboard hook's callback. Dropped when the main window
+// has gone: the program is ending.
+void Program::runAtNextMessagePass(std::function<void()> work) {
+    platform::MainWindow* window = instance_.mainWindow();
+    if (window != nullptr && window->handle() != 0) window->runLater(std::move(work));
 }
 
 // The popup asks for the service check while it opens, inside the keyboard hook's
@@ -97,7 +107,7 @@ void Program::checkServiceLater() {
     }
     if (serviceCheckPending_) return;
     serviceCheckPending_ = true;
-    window->runLater([this] {
+    runAtNextMessagePass([this] {
         serviceCheckPending_ = false;
         EnsureServiceRunning(links_.desktop, links_.process);
     });
@@ -116,7 +126,6 @@ void Program::installKeyboardHook() {
             .gesture = gesture_,
             .optionsOpen = instance_.optionsOpenFlag(),
             .tutorial = tutorial_,
-            .letPendingEventsRun = [this] { links_.process.processPendingMessages(); },
             .ansi = ansi_,
             .lower = lower_});
     }

@@ -89,6 +89,7 @@ public:
 private:
     class DialogHooks;
 
+    void runAtNextMessagePass(std::function<void()> work);
     void checkServiceLater();
 
     // TrayActions

@@ -1,5 +1,7 @@
 """Start-up roles and commands between instances, checked on the real zavora.exe from
 outside: main windows by class and caption, processes, the command boxes, CommHwds."""
+import time
+
 import pytest
 
 from harness.waiting import holds_for, wait_until

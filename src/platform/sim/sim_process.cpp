@@ -11,10 +11,8 @@ SimProcess::SimProcess(SimWorld& world, int id, std::string arguments)
 
 SimProcess::~SimProcess() { world_.detach(this); }
 
-const std::string& SimProcess::applicationFolder() {
-    if (folder_.empty()) folder_ = world_.applicationFolder();
-    return folder_;
-}
+// The world's folder itself, so that a test may set it after the process has started.
+const std::string& SimProcess::applicationFolder() { return world_.applicationFolder(); }
 
 bool SimProcess::start(std::string_view commandLine, platform::ShowMode show) {
     world_.queueLaunch({std::string(commandLine), show});

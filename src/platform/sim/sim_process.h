@@ -45,7 +45,6 @@ private:
     SimWorld& world_;
     int id_;
     std::string arguments_;
-    std::string folder_;
     SimDesktop desktop_;
     std::deque<std::function<void()>> posted_;
     bool ended_ = false;
