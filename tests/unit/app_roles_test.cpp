@@ -187,6 +187,7 @@ TEST(Shutdown, ClosingTheOptionsDialogHidesAndKeepsRunning) {
     EXPECT_EQ(steps.retops, 1);
     instance.exitProgram();  // the tray menu's "Exit"
     instance.exitProgram();  // a second exit finds nothing to do
+    process.processPendingMessages();
     EXPECT_TRUE(process.ended());
     EXPECT_EQ(steps.removals, 1);
     EXPECT_EQ(steps.popupUnloads, 1);

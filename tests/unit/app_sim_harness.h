@@ -45,6 +45,8 @@ public:
     sim::SimProcess& run(std::string arguments) {
         sim::SimProcess& process = world.launch(std::move(arguments));
         world.runPendingLaunches();
+        // Then each message loop takes what waits (a window goes at the next message pass).
+        for (sim::SimProcess* running : world.runningProcesses()) running->processPendingMessages();
         return process;
     }
 

@@ -41,6 +41,7 @@ struct SimWindow {
     unsigned timerIntervalMs = 0;            // 0: timer stopped
     std::uint64_t timerDueMs = 0;
     platform::Rect screenRect;               // outer rectangle in screen pixels
+    bool destroying = false;                 // goes at its process's next message pass
 };
 
 struct SimLaunch {
