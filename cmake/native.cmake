@@ -1,6 +1,11 @@
 # Native (Linux) build: the simulated desktop, the unit tests, the benchmarks and,
 # with clang, the fuzz targets.
 file(GLOB SIM_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/sim/*.cpp)
+# The data files are read by the core itself: its file reader belongs in the core's
+# library, or a program linking the core before the simulation misses it.
+set(CORE_FILE_READER ${CMAKE_SOURCE_DIR}/src/platform/sim/file_bytes.cpp)
+list(REMOVE_ITEM SIM_SOURCES ${CORE_FILE_READER})
+target_sources(zavora_core PRIVATE ${CORE_FILE_READER})
 add_library(zavora_sim STATIC ${SIM_SOURCES})
 target_link_libraries(zavora_sim PUBLIC zavora_core)
 zavora_warnings(zavora_sim)

@@ -16,7 +16,16 @@ target_compile_definitions(zavora_core PRIVATE NOMINMAX)
 
 # The Win32 backend as a library, so the check programs link the same code as the exe.
 file(GLOB WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/win32/*.cpp)
-list(REMOVE_ITEM WIN32_SOURCES ${CMAKE_SOURCE_DIR}/src/platform/win32/winmain.cpp)
+list(REMOVE_ITEM WIN32_SOURCES ${CMAKE_SOURCE_DIR}/src/platform/win32/winmain.cpp
+                                 ${CMAKE_SOURCE_DIR}/src/platform/win32/terminate_handler.cpp)
+# The core reads the data files itself: its file reader (and the UTF-16 conversion it
+# opens files with) go in the core's library, or a link that names the core after this
+# library misses them.
+set(CORE_FILE_READER ${CMAKE_SOURCE_DIR}/src/platform/win32/file_bytes.cpp
+                     ${CMAKE_SOURCE_DIR}/src/platform/win32/wide_text.cpp)
+list(REMOVE_ITEM WIN32_SOURCES ${CORE_FILE_READER})
+target_sources(zavora_core PRIVATE ${CORE_FILE_READER})
+target_compile_definitions(zavora_core PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN)
 add_library(zavora_win32 STATIC ${WIN32_SOURCES})
 target_link_libraries(zavora_win32 PUBLIC zavora_core
                       user32 gdi32 comctl32 shell32 advapi32 uxtheme imm32 version)
@@ -28,13 +37,29 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/zavora.rc PROPERTIES
   INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/generated
   OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/generated/version.h)
 
+# The exe's own terminate handler is an object of the exe, not a library member: the
+# runtime asks for it only after our libraries were searched, and would take its own,
+# which brings a demangler and a formatted printer (about 30 KiB).
 add_executable(zavora WIN32 ${CMAKE_SOURCE_DIR}/src/platform/win32/winmain.cpp
+                            ${CMAKE_SOURCE_DIR}/src/platform/win32/terminate_handler.cpp
                             ${CMAKE_SOURCE_DIR}/resources/zavora.rc)
 target_link_libraries(zavora PRIVATE zavora_win32)
 zavora_win32_target(zavora)
 if(MINGW)
-  # A release exe carries no symbols: it is what users download.
-  target_link_options(zavora PRIVATE $<$<CONFIG:Release>:-s>)
+  # A release exe carries no symbols: it is what users download. The link keeps them in
+  # zavora-symbols.exe beside it, for the size report of scripts/exe-size.sh.
+  if(CMAKE_BUILD_TYPE STREQUAL "Release" AND CMAKE_STRIP)
+    add_custom_command(TARGET zavora POST_BUILD
+      COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:zavora> $<TARGET_FILE_DIR:zavora>/zavora-symbols.exe
+      COMMAND ${CMAKE_STRIP} $<TARGET_FILE:zavora>)
+  endif()
+  # Size: the program's speed is the system's (windows, GDI, hooks), so a release build
+  # is optimised for size, every function and object in its own section, and the linker
+  # keeps only what is reached.
+  foreach(target zavora zavora_core zavora_win32)
+    target_compile_options(${target} PRIVATE $<$<CONFIG:Release>:-Os> -ffunction-sections -fdata-sections)
+  endforeach()
+  target_link_options(zavora PRIVATE -Wl,--gc-sections)
 endif()
 if(MSVC)
   # zavora.rc carries the manifest; the linker must not add a second one.

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, builds for Linux and runs the unit tests,
 # the benchmarks (briefly), the data generator's tests and the fuzz targets (briefly),
-# cross-builds zavora.exe, checks its help file and runs the end-to-end suite under Wine.
-# Every step runs even when an earlier one failed, unless it needs that step's output;
-# the summary at the end names each step's result.
+# cross-builds zavora.exe, checks its size and its help file and runs the end-to-end suite
+# under Wine (with the speed and memory benchmark beside a bare program). Every step runs
+# even when an earlier one failed, unless it needs that step's output; the summary at the
+# end names each step's result.
 #   scripts/test.sh
 # Build folders: $ZAVORA_LINUX_BUILD (build/linux), $ZAVORA_WIN_BUILD (build/windows).
 # End-to-end screenshots and logs: $ZAVORA_WIN_BUILD/e2e-artifacts.
@@ -107,6 +108,7 @@ if [ -f scripts/fuzz.sh ]; then
 fi
 
 if step windows-build bash scripts/build-windows.sh "$win_build"; then
+  step exe-size bash scripts/exe-size.sh "$win_build"
   step help-check /usr/bin/python3 scripts/check-help.py "$win_build"
   # Bounded as a whole as well; every wait inside the suite has its own bound.
   PYTHONDONTWRITEBYTECODE=1 step wine-e2e timeout --kill-after=30 1200 \

@@ -1,7 +1,6 @@
 #include "app/program.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 
 #include "charset/key_codes.h"
@@ -44,7 +43,7 @@ Program::~Program() { unloadPopup(); }
 
 void Program::loadLanguages() {
     const LanguageSources sources{links_.store, links_.codePage, links_.keyboard,
-                                  platform::PathFromUtf8(links_.process.applicationFolder())};
+                                  links_.process.applicationFolder()};
     keyTable_ = BuildKeyTable(sources, characters_);
     if (popup_) popup_->screen().prepare();  // its search index is of the old table
 }
@@ -75,7 +74,7 @@ void Program::loadPopupHidden() {
         .ansi = ansiTable_,
         .loadData =
             [this] {
-                return LoadAllCharactersData(links_.store, platform::PathFromUtf8(links_.process.applicationFolder()),
+                return LoadAllCharactersData(links_.store, links_.process.applicationFolder(),
                                              links_.codePage);
             },
         .runLater = [this](std::function<void()> work) { runAtNextMessagePass(std::move(work)); },
@@ -161,12 +160,12 @@ void Program::removeTrayIcon() { links_.windows.removeTrayIcon(); }
 
 void Program::prepareOptionsLayout(platform::MainWindow& window) {
     if (dialog_) return;
-    dialog_ = std::make_unique<options::OptionsDialog>(options::OptionsDialogServices{
+    dialog_ = std::make_unique<options::OptionsDialog>(options::OptionsDialogLinks{
         .store = links_.store,
         .running = instance_.runningSettings(),
         .hooks = *dialogHooks_,
         .messageBoxes = links_.windows.messageBoxes(),
-        .host = *this,
+        .program = *this,
         .view = links_.windows.optionsView(),
         .dataFolder = dataFolder(),
         .editor = links_.windows.languageEditor(instance_.runningSettings())});
@@ -174,7 +173,7 @@ void Program::prepareOptionsLayout(platform::MainWindow& window) {
 }
 
 void Program::openOptions() {
-    if (dialog_) dialog_->menu_options_Click();
+    if (dialog_) dialog_->open();
 }
 
 void Program::unloadOtherForms() { links_.windows.unloadOtherWindows(); }
@@ -208,7 +207,7 @@ void Program::clearRecentFunctionKey() {
 }
 
 options::DataFolder Program::dataFolder() const {
-    return options::DataFolder{platform::PathFromUtf8(links_.process.applicationFolder()), links_.codePage};
+    return options::DataFolder{links_.process.applicationFolder(), links_.codePage};
 }
 
 AboutFacts Program::aboutFacts() {

@@ -30,7 +30,7 @@
 
 namespace kz::app {
 
-class Program final : public NoProgramSteps, private TrayActions, private options::OptionsHost {
+class Program final : public NoProgramSteps, private TrayActions, private options::RunningProgram {
 public:
     struct Links {
         platform::Desktop& desktop;
@@ -95,9 +95,9 @@ private:
     // TrayActions
     void showTutorial() override;
     void showAbout() override;
-    void showHelp(std::string_view topic) override;  // also options::OptionsHost
+    void showHelp(std::string_view topic) override;  // also options::RunningProgram
     void exitProgram() override;
-    // options::OptionsHost
+    // options::RunningProgram
     void setOptionsOpen(bool open) override;
     void savePopupState() override;
     void closeOptions() override;

@@ -18,7 +18,7 @@ public:
     // Start-up load (interception instance).
     virtual void loadLanguages() = 0;
     virtual std::string expandKeyCodes(std::string_view text) = 0;  // ExpandKeyCodes
-    virtual void loadPopupHidden() = 0;      // `frm_list` loaded, width 0, visible, topmost
+    virtual void loadPopupHidden() = 0;      // the popup loaded, width 0, visible, topmost
     virtual void installKeyboardHook() = 0;
     virtual void removeKeyboardHook() = 0;
     // Removes and installs the hook again when it is in: the system may have dropped it.
@@ -28,7 +28,7 @@ public:
     virtual void addTrayIcon(platform::MainWindow& window, std::string_view tooltip) = 0;
     virtual void removeTrayIcon() = 0;
 
-    // Options dialog: the page layout at start-up, and `menu_options_Click`.
+    // Options dialog: the page layout at start-up, and opening it.
     virtual void prepareOptionsLayout(platform::MainWindow& window) = 0;
     virtual void openOptions() = 0;
 
@@ -37,7 +37,7 @@ public:
     virtual void unloadPopup() = 0;
 
     virtual void showTutorial() = 0;   // `Form2`, modeless
-    virtual void showSetup() = 0;      // `frm_setup`
+    virtual void showSetup() = 0;      // the first-run language picker
     // Unloads every form of the process other than the main window and the popup.
     virtual void unloadOtherForms() = 0;
 

@@ -9,7 +9,7 @@
 
 #include "app/tray_menu.h"
 #include "options/options_dialog.h"
-#include "options/options_seams.h"
+#include "options/options_links.h"
 #include "platform/desktop.h"
 #include "platform/message_box.h"
 #include "popup/all_characters_screen.h"

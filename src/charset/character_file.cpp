@@ -36,7 +36,7 @@ std::vector<CharacterRecord> ParseCharacterRecords(std::string_view text, const 
     return records;
 }
 
-void LoadCharacterTable(CharacterTable& table, const std::filesystem::path& folder,
+void LoadCharacterTable(CharacterTable& table, const std::string& folder,
                         const platform::CodePage& codePage) {
     const std::string text = ReadTextFile(data_files::In(folder, data_files::kCharacters), codePage);
     table.assign(ParseCharacterRecords(text, AnsiTable(codePage)));

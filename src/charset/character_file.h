@@ -3,7 +3,7 @@
 // by ";": code (hex), upper-case partner (hex or 0), an unread field, type number
 // (decimal), name. Lines with fewer than five fields, a code above FFFF or a type number
 // that does not fit 16 bits are skipped; nothing in the file stops the load.
-#include <filesystem>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,7 +17,7 @@ std::vector<CharacterRecord> ParseCharacterRecords(std::string_view text, const 
 
 // Replaces the table's records with those of `folder`/characters.dat (none when the file
 // is missing).
-void LoadCharacterTable(CharacterTable& table, const std::filesystem::path& folder,
+void LoadCharacterTable(CharacterTable& table, const std::string& folder,
                         const platform::CodePage& codePage);
 
 }  // namespace kz

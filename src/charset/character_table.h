@@ -20,7 +20,7 @@ struct CharacterRecord {
 class CharacterTable {
 public:
     // The record whose code or upperCode is `c` (the later line wins), or nullptr when no
-    // line names `c`. One array lookup: it runs for every candidate drawn.
+    // line names `c`. Two array lookups: it runs for every candidate drawn.
     const CharacterRecord* find(char16_t c) const;
 
     const std::vector<CharacterRecord>& records() const { return records_; }
@@ -32,8 +32,12 @@ public:
 
 private:
     std::vector<CharacterRecord> records_;
-    // Table index + 1 for every code; 0 = no record.
-    std::array<std::uint16_t, 65536> index_{};
+    // Table index + 1 for every code; 0 = no record. In blocks of 256 codes, kept only
+    // for the blocks the file names (a few dozen KiB for a whole run instead of 128).
+    using Block = std::array<std::uint16_t, 256>;
+    std::array<std::uint16_t, 256> blockOf_{};  // block number + 1 for each high byte; 0 = none
+    std::vector<Block> blocks_;
+    std::uint16_t& slotFor(char16_t c);
 };
 
 }  // namespace kz

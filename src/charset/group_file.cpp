@@ -21,7 +21,7 @@ std::vector<std::string> ParseGroupNames(std::string_view text) {
     return names;
 }
 
-std::vector<std::string> LoadGroupNames(const std::filesystem::path& folder,
+std::vector<std::string> LoadGroupNames(const std::string& folder,
                                         const platform::CodePage& codePage) {
     return ParseGroupNames(ReadTextFile(data_files::In(folder, data_files::kGroups), codePage));
 }

@@ -3,7 +3,6 @@
 // k and its second ";"-separated field is the name; at most 1001 lines are read. A line
 // without a second field keeps its place with an empty name, so the numbering of the
 // lines after it does not shift.
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +16,7 @@ inline constexpr std::size_t kMaxGroups = 1001;
 // Index k - 1 holds the name of type number k.
 std::vector<std::string> ParseGroupNames(std::string_view text);
 
-std::vector<std::string> LoadGroupNames(const std::filesystem::path& folder,
+std::vector<std::string> LoadGroupNames(const std::string& folder,
                                         const platform::CodePage& codePage);
 
 }  // namespace kz

@@ -10,9 +10,8 @@
 //   KeyTable table = BuildKeyTable({store, codePage, keyboard, folder}, characters);
 //
 // Names in the order that no lookup resolves, and disabled names, contribute nothing.
-#include <filesystem>
-#include <functional>
 #include <string>
+#include <functional>
 #include <string_view>
 
 #include "charset/ansi_table.h"
@@ -34,7 +33,7 @@ struct LanguageSources {
     const SettingsStore& store;
     const platform::CodePage& codePage;
     const platform::Keyboard& keyboard;
-    std::filesystem::path folder;
+    std::string folder;
 };
 
 // True for the layouts that put the euro sign first on the key 4: "00020409" (United

@@ -19,11 +19,11 @@ std::vector<LanguageOrderEntry> ParseLanguageOrder(std::string_view orderText) {
     return entries;
 }
 
-std::string ReadDefaultOrder(const std::filesystem::path& folder, const platform::CodePage& codePage) {
+std::string ReadDefaultOrder(const std::string& folder, const platform::CodePage& codePage) {
     return ReadTextFile(data_files::In(folder, data_files::kOrder), codePage);
 }
 
-std::string ReadLanguageOrder(const SettingsStore& store, const std::filesystem::path& folder,
+std::string ReadLanguageOrder(const SettingsStore& store, const std::string& folder,
                               const platform::CodePage& codePage) {
     std::string order = settings::Read(store, settings::kLanguages);
     if (TrimSpaces(order).empty()) order = ReadDefaultOrder(folder, codePage);

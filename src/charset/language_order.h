@@ -2,7 +2,6 @@
 // The language order: names separated by ";", in rank order; a name preceded by "!" is
 // disabled. It is the per-user setting `Languages`; when that is empty or blank, the text
 // of order.dat (the shipped default order and enabled set) takes its place.
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,10 +21,10 @@ struct LanguageOrderEntry {
 std::vector<LanguageOrderEntry> ParseLanguageOrder(std::string_view orderText);
 
 // The text of order.dat in `folder` (empty when missing).
-std::string ReadDefaultOrder(const std::filesystem::path& folder, const platform::CodePage& codePage);
+std::string ReadDefaultOrder(const std::string& folder, const platform::CodePage& codePage);
 
 // The `Languages` setting, or the default order when the setting is blank.
-std::string ReadLanguageOrder(const SettingsStore& store, const std::filesystem::path& folder,
+std::string ReadLanguageOrder(const SettingsStore& store, const std::string& folder,
                               const platform::CodePage& codePage);
 
 }  // namespace kz

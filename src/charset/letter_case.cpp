@@ -1,17 +1,21 @@
 #include "charset/letter_case.h"
 
-#include <array>
-#include <memory>
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "charset/utf8.h"
 
 namespace kz {
 namespace {
 
+// Only the letters that change, sorted by the letter: about 1,400 pairs (11 KiB) where
+// two full tables of the 16-bit range would keep 256 KiB for the whole run.
+using CaseMap = std::vector<std::pair<char16_t, char16_t>>;
+
 struct CaseTables {
-    std::array<char16_t, 0x10000> lower{};
-    std::array<char16_t, 0x10000> upper{};
+    CaseMap lower;  // upper-case letter -> its lower case
+    CaseMap upper;  // lower-case letter -> its upper case
 };
 
 // Upper-case letters and their lower-case partners, as ranges.
@@ -72,18 +76,37 @@ constexpr std::pair<char16_t, char16_t> kPairs[] = {
 };
 
 void AddPair(CaseTables& tables, char16_t upper, char16_t lower) {
-    tables.lower[upper] = lower;
-    // Several upper-case forms may share a lower-case one (I and dotted I): the first
-    // pair added, the plain letter, names the partner.
-    if (tables.upper[lower] == lower) tables.upper[lower] = upper;
+    tables.lower.emplace_back(upper, lower);
+    tables.upper.emplace_back(lower, upper);
+}
+
+// Sorted by key, one entry per key: the first one added, or the last.
+void Settle(CaseMap& map, bool lastWins) {
+    if (lastWins) std::reverse(map.begin(), map.end());
+    std::stable_sort(map.begin(), map.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    map.erase(std::unique(map.begin(), map.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
+              map.end());
+    map.shrink_to_fit();
+}
+
+void Assign(CaseMap& map, char16_t key, char16_t value) {
+    const auto at = std::lower_bound(map.begin(), map.end(), key, [](const auto& e, char16_t k) { return e.first < k; });
+    if (at != map.end() && at->first == key) {
+        at->second = value;
+    } else {
+        map.insert(at, {key, value});
+    }
+}
+
+char32_t Look(const CaseMap& map, char32_t c) {
+    if (c >= 0x10000) return c;
+    const auto key = static_cast<char16_t>(c);
+    const auto at = std::lower_bound(map.begin(), map.end(), key, [](const auto& e, char16_t k) { return e.first < k; });
+    return at != map.end() && at->first == key ? at->second : c;
 }
 
 CaseTables BuildTables() {
     CaseTables tables;
-    for (std::size_t c = 0; c < 0x10000; ++c) {
-        tables.lower[c] = static_cast<char16_t>(c);
-        tables.upper[c] = static_cast<char16_t>(c);
-    }
     for (const Rule& rule : kRules) {
         for (unsigned c = rule.first; c <= rule.last; ++c) {
             switch (rule.kind) {
@@ -100,16 +123,20 @@ CaseTables BuildTables() {
         }
     }
     for (const auto& [upper, lower] : kPairs) AddPair(tables, upper, lower);
+    Settle(tables.lower, true);
+    // Several upper-case forms may share a lower-case one (I and dotted I): the first
+    // pair added, the plain letter, names the partner.
+    Settle(tables.upper, false);
     // Letters whose upper case is a letter that lowers to another one.
-    tables.upper[0x0131] = u'I';     // dotless i
-    tables.upper[0x017F] = u'S';     // long s
-    tables.upper[0x03C2] = 0x03A3;   // final sigma
+    Assign(tables.upper, 0x0131, u'I');     // dotless i
+    Assign(tables.upper, 0x017F, u'S');     // long s
+    Assign(tables.upper, 0x03C2, 0x03A3);   // final sigma
     return tables;
 }
 
 const CaseTables& Tables() {
-    static const std::unique_ptr<CaseTables> tables = std::make_unique<CaseTables>(BuildTables());
-    return *tables;
+    static const CaseTables tables = BuildTables();
+    return tables;
 }
 
 bool IsWordBreak(char32_t c) {
@@ -119,9 +146,9 @@ bool IsWordBreak(char32_t c) {
 
 }  // namespace
 
-char32_t ToLowerChar(char32_t c) { return c < 0x10000 ? Tables().lower[c] : c; }
+char32_t ToLowerChar(char32_t c) { return Look(Tables().lower, c); }
 
-char32_t ToUpperChar(char32_t c) { return c < 0x10000 ? Tables().upper[c] : c; }
+char32_t ToUpperChar(char32_t c) { return Look(Tables().upper, c); }
 
 std::string ToLowerText(std::string_view text) {
     std::string out;

@@ -28,7 +28,7 @@ std::string DecodeTextFile(std::string_view bytes, const platform::CodePage& cod
     return utf8::FromUtf16(text);
 }
 
-std::string ReadTextFile(const std::filesystem::path& path, const platform::CodePage& codePage) {
+std::string ReadTextFile(const std::string& path, const platform::CodePage& codePage) {
     try {
         const auto bytes = platform::ReadFileBytes(path);
         return bytes ? DecodeTextFile(*bytes, codePage) : std::string();

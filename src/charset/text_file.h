@@ -4,7 +4,6 @@
 // characters that a byte order mark decodes to) loses the mark and every NUL, so a
 // UTF-16 file whose characters are all below 256 reads like its ANSI twin; one trailing
 // CR LF is dropped. Text comes back as UTF-8.
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -16,6 +15,6 @@ namespace kz {
 std::string DecodeTextFile(std::string_view bytes, const platform::CodePage& codePage);
 
 // Never fails: a missing or unreadable file gives empty text.
-std::string ReadTextFile(const std::filesystem::path& path, const platform::CodePage& codePage);
+std::string ReadTextFile(const std::string& path, const platform::CodePage& codePage);
 
 }  // namespace kz

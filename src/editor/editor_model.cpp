@@ -15,12 +15,12 @@ const CandidateList kEmptyKeyList;
 
 }  // namespace
 
-EditorModel::EditorModel(EditorContext context)
-    : context_(std::move(context)), ansi_(context_.codePage), keys_(DesignKeyboard()) {
-    typeNames_ = LoadGroupNames(context_.folder, context_.codePage);
-    if (!typeNames_.empty()) List1_Click(0);
-    AdaptToLayout(keys_, context_.layoutName);
-    cmd_keyb_Click(kFirstKey);
+EditorModel::EditorModel(EditorLinks links)
+    : links_(std::move(links)), ansi_(links_.codePage), keys_(DesignKeyboard()) {
+    typeNames_ = LoadGroupNames(links_.folder, links_.codePage);
+    if (!typeNames_.empty()) selectType(0);
+    AdaptToLayout(keys_, links_.layoutName);
+    selectKey(kFirstKey);
 }
 
 void EditorModel::LoadLanguage(std::string_view name, bool firstKey) {
@@ -30,10 +30,10 @@ void EditorModel::LoadLanguage(std::string_view name, bool firstKey) {
     if (!lookup(name, true).empty()) resetEnabled_ = true;
     lists_.addBody(lookup(name, false), ansi_);
     setAllBoldStates();
-    if (firstKey) cmd_keyb_Click(kFirstKey);
+    if (firstKey) selectKey(kFirstKey);
 }
 
-void EditorModel::cmd_keyb_Click(int key) {
+void EditorModel::selectKey(int key) {
     if (key < 0 || key >= kKeyCount) return;
     showKey(key, false);
 }
@@ -45,17 +45,17 @@ void EditorModel::showKey(int key, bool keepSelection) {
     std::vector<ListEntry> entries;
     for (char16_t c : selectedKeyList()) {
         ListEntry entry{c, std::nullopt};
-        if (const CharacterRecord* record = context_.characters.find(c)) {
-            entry.record = static_cast<std::size_t>(record - context_.characters.records().data());
+        if (const CharacterRecord* record = links_.characters.find(c)) {
+            entry.record = static_cast<std::size_t>(record - links_.characters.records().data());
         }
         entries.push_back(entry);
     }
     right_.setEntries(std::move(entries));
     if (!keepSelection) right_.setSelection(0);
-    context_.view.focusList(ListSide::Right);
+    links_.view.focusList(ListSide::Right);
 }
 
-void EditorModel::Command1_Click() {
+void EditorModel::toggleShift() {
     shiftOn_ = !shiftOn_;
     for (KeyButton& key : keys_) {
         if (!key.shiftedCaption.empty()) {
@@ -69,10 +69,10 @@ void EditorModel::Command1_Click() {
     showKey(selectedKey_, false);
 }
 
-void EditorModel::List1_Click(int type) {
+void EditorModel::selectType(int type) {
     if (type < 0 || static_cast<std::size_t>(type) >= typeNames_.size()) return;
     std::vector<ListEntry> entries;
-    const auto& records = context_.characters.records();
+    const auto& records = links_.characters.records();
     for (std::size_t i = 0; i < records.size(); ++i) {
         if (records[i].typeNumber == type + 1) entries.push_back({records[i].code, i});
     }
@@ -81,7 +81,7 @@ void EditorModel::List1_Click(int type) {
     previousType_ = type;
 }
 
-void EditorModel::cmd_swap_Click(int index) {
+void EditorModel::pressAddRemove(int index) {
     if (index == 0) add();
     if (index == 1) remove();
 }
@@ -109,7 +109,7 @@ void EditorModel::remove() {
     setButtonBoldState(selectedKey_);
 }
 
-void EditorModel::cmd_move_Click(int index) {
+void EditorModel::pressMove(int index) {
     CandidateList* list = editableKeyList();
     if (list == nullptr || index < 0 || index > 3) return;
     const std::size_t selection = MoveUnit(*list, right_.selection(), static_cast<Move>(index));
@@ -117,14 +117,14 @@ void EditorModel::cmd_move_Click(int index) {
     right_.setSelection(selection);
 }
 
-void EditorModel::Picture1_DblClick() {
+void EditorModel::leftListDoubleClick() {
     add();
-    context_.view.focusList(ListSide::Left);
+    links_.view.focusList(ListSide::Left);
 }
 
-void EditorModel::Picture2_DblClick() {
+void EditorModel::rightListDoubleClick() {
     remove();
-    context_.view.focusList(ListSide::Right);
+    links_.view.focusList(ListSide::Right);
 }
 
 void EditorModel::MouseWheel(int rotation, std::optional<ListSide> focused) {
@@ -149,7 +149,7 @@ char16_t EditorModel::drawnCode(const ListEntry& entry) const {
 }
 
 const CharacterRecord* EditorModel::recordOf(const ListEntry& entry) const {
-    const auto& records = context_.characters.records();
+    const auto& records = links_.characters.records();
     return entry.record && *entry.record < records.size() ? &records[*entry.record] : nullptr;
 }
 
@@ -168,15 +168,15 @@ CandidateList* EditorModel::editableKeyList() {
 }
 
 void EditorModel::inform(std::string_view text) {
-    context_.messages.inform(context_.view.window(), kMessageTitle, text);
+    links_.messages.inform(links_.view.window(), kMessageTitle, text);
 }
 
 std::string EditorModel::readLanguageData() const {
-    return ReadTextFile(data_files::In(context_.folder, data_files::kLanguages), context_.codePage);
+    return ReadTextFile(data_files::In(links_.folder, data_files::kLanguages), links_.codePage);
 }
 
 std::string EditorModel::lookup(std::string_view name, bool builtInOnly) const {
-    return LookupLanguage(context_.store, name, dataText_, builtInOnly);
+    return LookupLanguage(links_.store, name, dataText_, builtInOnly);
 }
 
 }  // namespace kz::editor

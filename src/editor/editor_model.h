@@ -1,17 +1,17 @@
 #pragma once
-// The language editor `frm_editlanguage` without its window: a language name plus, for
+// The language editor without its window: a language name plus, for
 // each key code, an ordered list of characters, edited on an on-screen keyboard.
 //
-//   EditorModel editor(context);          // the window loads: types, keyboard, key "1"
+//   EditorModel editor(links);            // the window loads: types, keyboard, key "1"
 //   editor.LoadLanguage("French", true);  // Edit Language; Add Language skips this
-//   ... the user works; each handler below is the window event of the same name ...
-//   if (editor.cmd_Click(0)) close the window;  // OK: validate, save, close
+//   ... the user works; each handler below is one event of the window ...
+//   if (editor.pressButton(0)) close the window;  // OK: validate, save, close
 //   editor.editedLanguageName()           // what the Options dialog reads afterwards
 //
 // After every handler the window shows the model's state again: the key buttons
 // (captions, enabled, visible, font), the two frames, the type list, both lists with
 // their selections and scroll bars, the name box and whether "Reset Language" is enabled.
-// Focus changes go through EditorView; message boxes through the context's MessageBoxes.
+// Focus changes go through EditorView; message boxes through the links' MessageBoxes.
 // Saving writes one machine-wide value named like the language, then reads it back: when
 // the store did not keep it, the user is told and the editor stays open with every edit.
 #include <optional>
@@ -21,7 +21,7 @@
 
 #include "charset/ansi_table.h"
 #include "editor/character_list.h"
-#include "editor/editor_seams.h"
+#include "editor/editor_links.h"
 #include "editor/key_buttons.h"
 #include "editor/key_lists.h"
 
@@ -29,32 +29,32 @@ namespace kz::editor {
 
 class EditorModel {
 public:
-    explicit EditorModel(EditorContext context);
+    explicit EditorModel(EditorLinks links);
 
     // Fills the editor with the language `name` (a user value of that name first, else the
     // built-in record) and makes it the loaded name. "Reset Language" is enabled when a
     // built-in record of that name exists. With `firstKey` the key "1" is selected.
     void LoadLanguage(std::string_view name, bool firstKey);
 
-    // --- the window's events, by their names in the window ---
-    void cmd_keyb_Click(int key);         // a key of the on-screen keyboard
-    void Command1_Click();                // Shift
-    void List1_Click(int type);           // a character type (0-based)
-    void cmd_swap_Click(int index);       // 0 Add, 1 Remove
-    void cmd_move_Click(int index);       // 0 Up, 1 Down, 2 to Top, 3 to Bottom
-    void cmd_reset_Click();               // Reset Language
-    void Text3_Change(std::string_view text);  // the name box
+    // --- the window's events ---
+    void selectKey(int key);                  // a key of the on-screen keyboard
+    void toggleShift();                       // Shift
+    void selectType(int type);                // a character type (0-based)
+    void pressAddRemove(int index);           // 0 Add, 1 Remove
+    void pressMove(int index);                // 0 Up, 1 Down, 2 to Top, 3 to Bottom
+    void resetLanguage();                     // Reset Language
+    void nameChanged(std::string_view text);  // the name box
     // 0 OK, 1 Cancel, 2 Apply. True when the window closes.
-    bool cmd_Click(int index);
+    bool pressButton(int index);
 
-    void Picture1_MouseDown(int y) { left_.mouseDown(y); }
-    void Picture2_MouseDown(int y) { right_.mouseDown(y); }
-    void Picture1_DblClick();             // Add, then the left list keeps the focus
-    void Picture2_DblClick();             // Remove, then the right list keeps the focus
-    void Picture1_KeyDown(ListKey key) { left_.keyDown(key); }
-    void Picture2_KeyDown(ListKey key) { right_.keyDown(key); }
-    void VScroll1_Change(int value) { left_.setScrollValue(value); }
-    void VScroll2_Change(int value) { right_.setScrollValue(value); }
+    void leftListMouseDown(int y) { left_.mouseDown(y); }
+    void rightListMouseDown(int y) { right_.mouseDown(y); }
+    void leftListDoubleClick();   // Add, then the left list keeps the focus
+    void rightListDoubleClick();  // Remove, then the right list keeps the focus
+    void leftListKey(ListKey key) { left_.keyDown(key); }
+    void rightListKey(ListKey key) { right_.keyDown(key); }
+    void leftScrollChanged(int value) { left_.setScrollValue(value); }
+    void rightScrollChanged(int value) { right_.setScrollValue(value); }
     // Scrolls the list that has the focus (its picture or its scroll bar); nothing when
     // the focus is elsewhere.
     void MouseWheel(int rotation, std::optional<ListSide> focused);
@@ -98,7 +98,7 @@ private:
     std::string lookup(std::string_view name, bool builtInOnly) const;
     CandidateList* editableKeyList();
 
-    EditorContext context_;
+    EditorLinks links_;
     AnsiTable ansi_;
     KeyButtons keys_;
     KeyLists lists_;

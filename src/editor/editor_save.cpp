@@ -15,7 +15,7 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) { return ToLowerTe
 
 }  // namespace
 
-void EditorModel::Text3_Change(std::string_view text) {
+void EditorModel::nameChanged(std::string_view text) {
     name_ = text;
     if (loadedName_.empty()) return;
     if (name_ != loadedName_) {
@@ -27,9 +27,9 @@ void EditorModel::Text3_Change(std::string_view text) {
 
 // Drops the stored changes of a built-in language at once, without asking, and shows the
 // built-in body again. Cancelling the editor afterwards does not bring them back.
-void EditorModel::cmd_reset_Click() {
+void EditorModel::resetLanguage() {
     if (!resetEnabled_) return;  // the button is disabled: no built-in language to go back to
-    SettingsStore& store = context_.store;
+    SettingsStore& store = links_.store;
     store.remove(settings::kUserLanguagesScope, settings::kLanguagesSection, loadedName_);
     if (!ReadUserLanguage(store, loadedName_).empty()) {
         // The store kept the value: reloading would only throw away the edits on screen.
@@ -41,7 +41,7 @@ void EditorModel::cmd_reset_Click() {
     showKey(selectedKey_, false);
 }
 
-bool EditorModel::cmd_Click(int index) {
+bool EditorModel::pressButton(int index) {
     if (index == kCancel) return true;
     if (index != kOk && index != kApply) return false;
     if (!save()) return false;
@@ -53,8 +53,8 @@ bool EditorModel::save() {
     dataText_ = readLanguageData();
     if (!validateName()) return false;
     if (name_ != loadedName_ && !TrimSpaces(lookup(name_, false)).empty() &&
-        !context_.messages.askYesNo(context_.view.window(), kMessageTitle, kReplaceQuestion)) {
-        context_.view.focusNameBox();
+        !links_.messages.askYesNo(links_.view.window(), kMessageTitle, kReplaceQuestion)) {
+        links_.view.focusNameBox();
         return false;
     }
     if (!SameIgnoringCase(name_, loadedName_)) {
@@ -66,7 +66,7 @@ bool EditorModel::save() {
         inform(kNoCharacters);
         return false;
     }
-    SettingsStore& store = context_.store;
+    SettingsStore& store = links_.store;
     store.write(settings::kUserLanguagesScope, settings::kLanguagesSection, name_, body);
     // A standard user's machine-wide write may be dropped without an error: only what
     // reads back counts as saved.
@@ -89,7 +89,7 @@ bool EditorModel::validateName() {
     }
     if (problem.empty()) return true;
     inform(problem);
-    context_.view.focusNameBox();
+    links_.view.focusNameBox();
     return false;
 }
 

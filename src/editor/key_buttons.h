@@ -1,5 +1,5 @@
 #pragma once
-// The on-screen keyboard of the language editor: 47 key buttons (`cmd_keyb` 0 to 46) in
+// The on-screen keyboard of the language editor: 47 key buttons in
 // four rows, the Shift button and the two frames that mark the selected key and the
 // shift state. Lengths are twips. A key's key code is the ANSI code of its present
 // caption in lower case, so letters have one code for both cases while a shifted symbol
@@ -34,14 +34,14 @@ struct KeyButton {
 
 using KeyButtons = std::array<KeyButton, kKeyCount>;
 
-// `Command1`, the Shift button.
+// The Shift button.
 inline constexpr platform::TwipsBox kShiftButton{8640, 1980, 615, 315};
 
-// The keyboard as designed: "#" shown, "\" left of "Z", the UK shifted captions.
+// The keyboard as drawn for UK and US-International: "#" shown, "\" left of "Z", the UK shifted captions.
 KeyButtons DesignKeyboard();
 
 // The United Kingdom ("00000809") and United States-International ("00020409") layouts
-// keep the designed keyboard (only the first eight characters of the name count). Any
+// keep the keyboard as drawn (only the first eight characters of the name count). Any
 // other layout gets the other common arrangement: "#" hidden, "\" right of "]", and the
 // shifted captions "@" on "2", "#" on "3" and the double quote on "'".
 bool KeepsDesignKeyboard(std::string_view layoutName);

@@ -16,40 +16,40 @@ constexpr std::string_view kNotSaved =
 
 }  // namespace
 
-LanguagePicker::LanguagePicker(LanguagePickerServices services)
-    : s_(services),
-      wizard_(services.windows.find(kWizardClass, kPickerCaption)),
-      list_({.store = services.store,
-             .dataFolder = services.dataFolder,
-             .messageBoxes = services.messageBoxes,
+LanguagePicker::LanguagePicker(LanguagePickerLinks links)
+    : links_(links),
+      wizard_(links.windows.find(kWizardClass, kPickerCaption)),
+      list_({.store = links.store,
+             .dataFolder = links.dataFolder,
+             .messageBoxes = links.messageBoxes,
              .editor = noEditor_,
-             .view = services.view,
+             .view = links.view,
              .apply = noApply_}) {}
 
 std::optional<platform::Point> LanguagePicker::wizardTopLeft() const {
-    const std::optional<platform::Rect> rect = s_.windows.screenRect(wizard_);
+    const std::optional<platform::Rect> rect = links_.windows.screenRect(wizard_);
     if (!rect) return std::nullopt;
     return platform::Point{rect->left, rect->top};
 }
 
-void LanguagePicker::shown() { s_.windows.setVisible(wizard_, false); }
+void LanguagePicker::shown() { links_.windows.setVisible(wizard_, false); }
 
 bool LanguagePicker::finish(platform::WindowHandle owner) {
     const std::string order = options::FormatLanguageOrder(list_.rows());
     const settings::Setting& languages = settings::kLanguages;
-    settings::Write(s_.store, languages, order);
+    settings::Write(links_.store, languages, order);
     // Only what reads back counts as saved. The value itself is read, not the setting with
     // its default, so that a refused empty order does not pass for a saved one.
-    const auto stored = s_.store.registry().query(languages.scope, SettingsStore::keyPath(languages.section),
+    const auto stored = links_.store.registry().query(languages.scope, SettingsStore::keyPath(languages.section),
                                                   languages.name);
     if (!stored || stored->type != platform::ValueType::String || stored->text != order) {
-        s_.messageBoxes.inform(owner, options::kProgramTitle, kNotSaved);
+        links_.messageBoxes.inform(owner, options::kProgramTitle, kNotSaved);
         return false;
     }
-    KeepInstallerLanguages(s_.store, order);
+    KeepInstallerLanguages(links_.store, order);
     return true;
 }
 
-void LanguagePicker::unload() { s_.windows.setVisible(wizard_, true); }
+void LanguagePicker::unload() { links_.windows.setVisible(wizard_, true); }
 
 }  // namespace kz::firstrun

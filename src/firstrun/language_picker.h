@@ -23,7 +23,7 @@ namespace kz::firstrun {
 inline constexpr std::string_view kWizardClass = "#32770";
 inline constexpr std::string_view kPickerCaption = "Setup - Kelvra Zavora";
 
-struct LanguagePickerServices {
+struct LanguagePickerLinks {
     SettingsStore& store;
     options::DataFolder dataFolder;
     platform::MessageBoxes& messageBoxes;
@@ -35,7 +35,7 @@ class LanguagePicker {
 public:
     // Looks for the wizard at once: after the picker's own window exists, a look-up by
     // caption could find that window instead.
-    explicit LanguagePicker(LanguagePickerServices services);
+    explicit LanguagePicker(LanguagePickerLinks links);
     LanguagePicker(const LanguagePicker&) = delete;
     LanguagePicker& operator=(const LanguagePicker&) = delete;
 
@@ -70,7 +70,7 @@ private:
         bool dialogOpen() const override { return true; }  // for as long as the picker is up
     };
 
-    LanguagePickerServices s_;
+    LanguagePickerLinks links_;
     platform::WindowHandle wizard_ = 0;
     NoEditor noEditor_;
     NoApplyButton noApply_;

@@ -128,9 +128,9 @@ bool MouseHandler::dragThumb(const platform::MouseEvent& event, const platform::
     const int x = platform::PointerTwips(event.x - rect.left, bounds.dpi);
     const int y = platform::PointerTwips(event.y - rect.top, bounds.dpi);
     if (capture == screen->charactersBar().window()) {
-        screen->ScrollbarPlus1_MouseMove(kLeftButton, 0, x, y);
+        screen->charactersBarMouseMove(kLeftButton, 0, x, y);
     } else if (capture == screen->topBar().window()) {
-        screen->ScrollbarPlus2_MouseMove(kLeftButton, 0, x, y);
+        screen->topBarMouseMove(kLeftButton, 0, x, y);
     } else {
         return false;
     }
@@ -152,7 +152,7 @@ void MouseHandler::turnWheel(const platform::MouseEvent& event) {
 
 void MouseHandler::scrollOneNotch(bool towardsUser) {
     if (links_.popup.mode() == 1) {
-        links_.popupMouse.scroll_MouseDown(towardsUser ? 1 : 0);
+        links_.popupMouse.arrowMouseDown(towardsUser ? 1 : 0);
         return;
     }
     if (links_.popup.mode() != 2 || links_.screen == nullptr) return;

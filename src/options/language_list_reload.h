@@ -1,7 +1,6 @@
 #pragma once
 // Building the language list's rows from the store and the data files
 // (`reloadLanguagesList` without its effect on the selection).
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -13,7 +12,7 @@ namespace kz::options {
 
 // Where the data files lie and how they are decoded.
 struct DataFolder {
-    std::filesystem::path folder;
+    std::string folder;
     const platform::CodePage& codePage;
 };
 

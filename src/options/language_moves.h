@@ -10,7 +10,7 @@
 
 namespace kz::options {
 
-// The index of `cmd_move`.
+// The index of the move button (Up, Down, Top, Bottom).
 enum class MoveCommand { Up = 0, Down = 1, Top = 2, Bottom = 3 };
 
 // Moves the selected rows. A moved row keeps its text, check box, tag and selection;

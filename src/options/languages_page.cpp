@@ -20,14 +20,14 @@ std::optional<std::size_t> LanguagesPage::selectedRow() const {
 void LanguagesPage::reloadLanguagesList(bool reset) { reload(reset, nullptr); }
 
 void LanguagesPage::reload(bool reset, std::vector<std::string>* keptChanges) {
-    rows_ = BuildLanguageRows(s_.store, s_.dataFolder, reset, keptChanges);
+    rows_ = BuildLanguageRows(links_.store, links_.dataFolder, reset, keptChanges);
     focused_.reset();
     if (!rows_.empty()) {
         rows_.front().selected = true;
         focused_ = 0;
     }
     updateEditAndDelete(focused_);
-    s_.view.rowsChanged();
+    links_.view.rowsChanged();
 }
 
 void LanguagesPage::setRowSelected(std::size_t row, bool selected) {
@@ -43,41 +43,41 @@ void LanguagesPage::rowClick(std::size_t row) {
 void LanguagesPage::rowChecked(std::size_t row, bool checked) {
     if (row >= rows_.size()) return;
     rows_[row].checked = checked;
-    s_.apply.enableApply();
+    links_.apply.enableApply();
     selectOnly(row);
     // The selection changed under Edit and Delete, which must follow it: Delete left on
     // from a user language would otherwise delete the stored changes of this row.
     updateEditAndDelete(row);
-    s_.view.rowsChanged();
+    links_.view.rowsChanged();
 }
 
-void LanguagesPage::cmd_move_Click(MoveCommand command) {
-    s_.apply.enableApply();
-    s_.view.freezeDrawing(true);
+void LanguagesPage::pressMove(MoveCommand command) {
+    links_.apply.enableApply();
+    links_.view.freezeDrawing(true);
     MoveSelectedRows(rows_, command, [this](std::size_t movedTo) {
         focused_ = movedTo;
-        s_.view.rowsChanged();
-        s_.view.ensureVisible(movedTo);
+        links_.view.rowsChanged();
+        links_.view.ensureVisible(movedTo);
     });
-    s_.view.rowsChanged();
-    s_.view.focusList();
-    s_.view.freezeDrawing(false);
+    links_.view.rowsChanged();
+    links_.view.focusList();
+    links_.view.freezeDrawing(false);
 }
 
-void LanguagesPage::cmd_deletelanguage_Click() {
-    s_.view.focusList();
+void LanguagesPage::deleteLanguage() {
+    links_.view.focusList();
     const std::optional<std::size_t> row = selectedRow();
     // Only a user language is deleted. A shipped language's row stands for data.dat, and
     // deleting its user value would silently drop the user's changes to it.
     if (!row || !rows_[*row].isUserLanguage()) return;
     const std::string name = rows_[*row].text;
-    if (!s_.messageBoxes.askYesNo(s_.view.dialogWindow(), kProgramTitle, DeleteQuestion(name))) {
+    if (!links_.messageBoxes.askYesNo(links_.view.dialogWindow(), kProgramTitle, DeleteQuestion(name))) {
         return;
     }
     // The user language goes at once; `Languages` keeps naming it until the next save,
     // which is harmless because a name without a body gets no row.
-    s_.store.remove(settings::kUserLanguagesScope, settings::kLanguagesSection, name);
-    if (!ReadUserLanguage(s_.store, name).empty()) {
+    links_.store.remove(settings::kUserLanguagesScope, settings::kLanguagesSection, name);
+    if (!ReadUserLanguage(links_.store, name).empty()) {
         // The store kept it: the row stays, as the language does.
         inform(DeleteRefusedMessage(name));
         return;
@@ -90,31 +90,31 @@ void LanguagesPage::cmd_deletelanguage_Click() {
         focused_ = next;
     }
     updateEditAndDelete(focused_);
-    s_.view.rowsChanged();
+    links_.view.rowsChanged();
 }
 
-void LanguagesPage::cmd_resetdefault_Click() {
-    s_.view.focusList();
-    if (!s_.messageBoxes.askYesNo(s_.view.dialogWindow(), kProgramTitle, kResetQuestion)) return;
+void LanguagesPage::resetToDefault() {
+    links_.view.focusList();
+    if (!links_.messageBoxes.askYesNo(links_.view.dialogWindow(), kProgramTitle, kResetQuestion)) return;
     // The rows are rebuilt from the store, so they show what the reset really did.
     std::vector<std::string> kept;
     reload(true, &kept);
     if (!kept.empty()) inform(ResetRefusedMessage(kept));
 }
 
-void LanguagesPage::cmd_addlanguage_Click() {
-    runEditor([this] { return s_.editor.addLanguage(); });
+void LanguagesPage::addLanguage() {
+    runEditor([this] { return links_.editor.addLanguage(); });
 }
 
-void LanguagesPage::cmd_editlanguage_Click() {
+void LanguagesPage::editLanguage() {
     const std::optional<std::size_t> row = selectedRow();
     if (!row) return;
     const std::string name = rows_[*row].text;
-    runEditor([this, &name] { return s_.editor.editLanguage(name); });
+    runEditor([this, &name] { return links_.editor.editLanguage(name); });
 }
 
 void LanguagesPage::inform(std::string_view text) {
-    s_.messageBoxes.inform(s_.view.dialogWindow(), kProgramTitle, text);
+    links_.messageBoxes.inform(links_.view.dialogWindow(), kProgramTitle, text);
 }
 
 void LanguagesPage::selectOnly(std::size_t row) {
@@ -132,20 +132,20 @@ void LanguagesPage::updateEditAndDelete(std::optional<std::size_t> clicked) {
 
 void LanguagesPage::runEditor(const std::function<std::string()>& showEditor) {
     const std::size_t remembered = selectedRow().value_or(0);
-    s_.view.focusList();
+    links_.view.focusList();
     const std::string edited = showEditor();
     // The editor's loop also ends when the program closes under it (a "close" from
     // another instance, Exit in the tray menu). The list's pending edits were never
     // confirmed then, and pressing Apply for them would write them.
-    if (!s_.apply.dialogOpen()) return;
+    if (!links_.apply.dialogOpen()) return;
 
     // The rows in view before the rebuild, so the list does not jump.
-    const std::size_t firstVisible = s_.view.rowNearTop().value_or(0);
-    std::optional<std::size_t> lastVisible = s_.view.rowNearBottom();
+    const std::size_t firstVisible = links_.view.rowNearTop().value_or(0);
+    std::optional<std::size_t> lastVisible = links_.view.rowNearBottom();
     if (!lastVisible && !rows_.empty()) lastVisible = rows_.size() - 1;
 
     // Pending list edits reach the store before the list is read back from it.
-    s_.apply.pressApply();
+    links_.apply.pressApply();
     reloadLanguagesList(false);
     if (rows_.empty()) return;
 
@@ -161,13 +161,13 @@ void LanguagesPage::runEditor(const std::function<std::string()>& showEditor) {
 
     for (const std::optional<std::size_t> row : {std::optional(firstVisible), lastVisible,
                                                  std::optional(target)}) {
-        if (row && *row <= lastRow) s_.view.ensureVisible(*row);
+        if (row && *row <= lastRow) links_.view.ensureVisible(*row);
     }
 
     rows_[target].selected = true;
     if (target != 0) rows_.front().selected = false;
     rowClick(target);
-    s_.view.rowsChanged();
+    links_.view.rowsChanged();
 }
 
 }  // namespace kz::options

@@ -13,7 +13,7 @@
 #include "options/language_moves.h"
 #include "options/language_list_reload.h"
 #include "options/language_row.h"
-#include "options/options_seams.h"
+#include "options/options_links.h"
 #include "platform/message_box.h"
 #include "settings/settings_store.h"
 
@@ -30,7 +30,7 @@ public:
     virtual bool dialogOpen() const = 0;
 };
 
-struct LanguagesPageServices {
+struct LanguagesPageLinks {
     SettingsStore& store;
     DataFolder dataFolder;
     platform::MessageBoxes& messageBoxes;
@@ -41,7 +41,7 @@ struct LanguagesPageServices {
 
 class LanguagesPage {
 public:
-    explicit LanguagesPage(LanguagesPageServices services) : s_(services) {}
+    explicit LanguagesPage(LanguagesPageLinks links) : links_(links) {}
 
     const std::vector<LanguageRow>& rows() const { return rows_; }
     // The row the commands act on (the list's focused row); none when nothing is selected.
@@ -62,14 +62,14 @@ public:
     // with Edit and Delete following it as after a click.
     void rowChecked(std::size_t row, bool checked);
 
-    void cmd_move_Click(MoveCommand command);
+    void pressMove(MoveCommand command);
     // Deletes the selected user language at once; a shipped language is never deleted.
     // A deletion or reset that the store refuses is reported, and the rows keep showing
     // what is stored.
-    void cmd_deletelanguage_Click();
-    void cmd_resetdefault_Click();
-    void cmd_addlanguage_Click();
-    void cmd_editlanguage_Click();
+    void deleteLanguage();
+    void resetToDefault();
+    void addLanguage();
+    void editLanguage();
 
 private:
     void reload(bool reset, std::vector<std::string>* keptChanges);
@@ -79,7 +79,7 @@ private:
     // Add and Edit: the editor, then Apply, the rebuilt list and the target row in view.
     void runEditor(const std::function<std::string()>& showEditor);
 
-    LanguagesPageServices s_;
+    LanguagesPageLinks links_;
     std::vector<LanguageRow> rows_;
     std::optional<std::size_t> focused_;
     bool editEnabled_ = false;

@@ -31,19 +31,19 @@ int TriggerIndexOf(std::string_view stored) {
 
 CheckBox BoxBesideLabel(CheckLabel label) {
     switch (label) {
-    case CheckLabel::Label2: return CheckBox::Check1;
-    case CheckLabel::Label15: return CheckBox::Check3;
-    case CheckLabel::Label16: return CheckBox::Check4;
-    case CheckLabel::Label18: return CheckBox::Check6;
-    case CheckLabel::Label17: return CheckBox::Check5;
-    case CheckLabel::Label14: return CheckBox::Check2;
+    case CheckLabel::AutoStart: return CheckBox::AutoStart;
+    case CheckLabel::ShowNumbers: return CheckBox::ShowNumbers;
+    case CheckLabel::RememberState: return CheckBox::RememberState;
+    case CheckLabel::DisplayUnicodeSymbol: return CheckBox::DisplayUnicodeSymbol;
+    case CheckLabel::AutoInsert: return CheckBox::AutoInsert;
+    case CheckLabel::DisableOtherKeys: return CheckBox::DisableOtherKeys;
     }
-    return CheckBox::Check1;
+    return CheckBox::AutoStart;
 }
 
-OptionsDialog::OptionsDialog(OptionsDialogServices services)
-    : s_(services),
-      languages_({s_.store, s_.dataFolder, s_.messageBoxes, s_.editor, s_.view, *this}) {}
+OptionsDialog::OptionsDialog(OptionsDialogLinks links)
+    : links_(links),
+      languages_({links_.store, links_.dataFolder, links_.messageBoxes, links_.editor, links_.view, *this}) {}
 
 std::string_view OptionsDialog::helpTopic() const {
     switch (tab_) {
@@ -55,51 +55,51 @@ std::string_view OptionsDialog::helpTopic() const {
     return "intro.htm";
 }
 
-void OptionsDialog::menu_options_Click() {
-    s_.host.setOptionsOpen(true);
+void OptionsDialog::open() {
+    links_.program.setOptionsOpen(true);
     // Nothing typed into the dialog may be intercepted.
-    s_.host.savePopupState();
-    s_.hooks.removeMouseHook();
-    s_.hooks.removeKeyboardHook();
+    links_.program.savePopupState();
+    links_.hooks.removeMouseHook();
+    links_.hooks.removeKeyboardHook();
 
     tab_ = OptionsTab::General;
     languages_.reloadLanguagesList(false);
     loadControls();
     applyEnabled_ = false;  // loading raised the change handlers
 
-    s_.view.showDialog();
+    links_.view.showDialog();
     open_ = true;
 }
 
 void OptionsDialog::closeDialog() {
     open_ = false;
-    s_.host.closeOptions();
+    links_.program.closeOptions();
 }
 
 void OptionsDialog::savesettings(int buttonIndex) {
     using namespace settings;
-    Write(s_.store, kLanguages, FormatLanguageOrder(languages_.rows()));
-    s_.host.rebuildKeyTable();
+    Write(links_.store, kLanguages, FormatLanguageOrder(languages_.rows()));
+    links_.program.rebuildKeyTable();
 
-    WriteFlag(s_.store, kAutoStart, checked(CheckBox::Check1));
+    WriteFlag(links_.store, kAutoStart, checked(CheckBox::AutoStart));
 
-    Write(s_.store, kTrigger, std::to_string(trigger_));
-    s_.running.trigger = static_cast<std::int16_t>(trigger_);
-    s_.host.clearRecentFunctionKey();
+    Write(links_.store, kTrigger, std::to_string(trigger_));
+    links_.running.trigger = static_cast<std::int16_t>(trigger_);
+    links_.program.clearRecentFunctionKey();
 
     const std::vector<std::string_view> refused = saveAdvancedPage();
-    WriteFlag(s_.store, kShowNumbers, checked(CheckBox::Check3));
-    s_.running.showNumbers = checked(CheckBox::Check3);
-    WriteFlag(s_.store, kRememberState, checked(CheckBox::Check4));
-    s_.running.rememberState = checked(CheckBox::Check4);
-    WriteFlag(s_.store, kAutoInsert, checked(CheckBox::Check5));
-    s_.running.autoInsert = checked(CheckBox::Check5);
-    WriteFlag(s_.store, kDisplayUnicodeSymbol, checked(CheckBox::Check6));
-    s_.running.displayUnicodeSymbol = checked(CheckBox::Check6);
+    WriteFlag(links_.store, kShowNumbers, checked(CheckBox::ShowNumbers));
+    links_.running.showNumbers = checked(CheckBox::ShowNumbers);
+    WriteFlag(links_.store, kRememberState, checked(CheckBox::RememberState));
+    links_.running.rememberState = checked(CheckBox::RememberState);
+    WriteFlag(links_.store, kAutoInsert, checked(CheckBox::AutoInsert));
+    links_.running.autoInsert = checked(CheckBox::AutoInsert);
+    WriteFlag(links_.store, kDisplayUnicodeSymbol, checked(CheckBox::DisplayUnicodeSymbol));
+    links_.running.displayUnicodeSymbol = checked(CheckBox::DisplayUnicodeSymbol);
 
     if (buttonIndex == kApplyButton) applyEnabled_ = false;
     if (!refused.empty()) {
-        s_.messageBoxes.inform(s_.view.dialogWindow(), kProgramTitle, SettingsRefusedMessage(refused));
+        links_.messageBoxes.inform(links_.view.dialogWindow(), kProgramTitle, SettingsRefusedMessage(refused));
     }
 }
 
@@ -111,62 +111,62 @@ std::vector<std::string_view> OptionsDialog::saveAdvancedPage() {
     using namespace settings;
     std::vector<std::string_view> refused;
     // Stored as typed; the running copy has the key-code notation expanded.
-    if (!WriteAndReadBack(s_.store, kDisableKeys, disableKeys_)) {
-        disableKeys_ = Read(s_.store, kDisableKeys);
+    if (!WriteAndReadBack(links_.store, kDisableKeys, disableKeys_)) {
+        disableKeys_ = Read(links_.store, kDisableKeys);
         refused.push_back(kDisableKeysName);
     }
-    s_.running.disableKeys = ExpandKeyCodes(disableKeys_, s_.dataFolder.codePage);
+    links_.running.disableKeys = ExpandKeyCodes(disableKeys_, links_.dataFolder.codePage);
 
-    if (!WriteAndReadBack(s_.store, kDisableOtherKeys, checked(CheckBox::Check2) ? kYes : kNo)) {
-        checks_[Slot(CheckBox::Check2)] = ReadFlag(s_.store, kDisableOtherKeys);
+    if (!WriteAndReadBack(links_.store, kDisableOtherKeys, checked(CheckBox::DisableOtherKeys) ? kYes : kNo)) {
+        checks_[Slot(CheckBox::DisableOtherKeys)] = ReadFlag(links_.store, kDisableOtherKeys);
         refused.push_back(kDisableOtherKeysName);
     }
-    s_.running.disableOtherKeys = checked(CheckBox::Check2);
+    links_.running.disableOtherKeys = checked(CheckBox::DisableOtherKeys);
     return refused;
 }
 
-void OptionsDialog::Check_Click(CheckBox box, bool value) {
+void OptionsDialog::boxClicked(CheckBox box, bool value) {
     if (!enabled(box)) return;
     setCheck(box, value);
 }
 
-void OptionsDialog::Label_Click(CheckLabel label) {
+void OptionsDialog::labelClicked(CheckLabel label) {
     const CheckBox box = BoxBesideLabel(label);
     if (!enabled(box)) return;  // a greyed label takes no clicks
     setCheck(box, !checked(box));
 }
 
-void OptionsDialog::Combo1_Click(int index) {
+void OptionsDialog::selectTrigger(int index) {
     if (index < 0 || index > kLastTrigger) return;
     trigger_ = index;
     enableApply();
     autoInsertEnabled_ = AllowsAutoInsert(index);
 }
 
-void OptionsDialog::Text5_Change(std::string_view text) {
+void OptionsDialog::disableKeysChanged(std::string_view text) {
     disableKeys_ = std::string(text);
     enableApply();
 }
 
-void OptionsDialog::cmd_Click(int index) {
+void OptionsDialog::pressButton(int index) {
     if (index == kOkButton || (index == kApplyButton && applyEnabled_)) savesettings(index);
     if (index == kOkButton || index == kCancelButton) closeDialog();
 }
 
-void OptionsDialog::Command3_Click() { s_.host.showHelp(helpTopic()); }
+void OptionsDialog::pressHelp() { links_.program.showHelp(helpTopic()); }
 
 void OptionsDialog::loadControls() {
     using namespace settings;
     // Each value goes through its control's change handler, as when the user sets it, so
     // the trigger rule follows the loaded trigger.
-    setCheck(CheckBox::Check1, ReadFlag(s_.store, kAutoStart));
-    Combo1_Click(TriggerIndexOf(Read(s_.store, kTrigger)));
-    Text5_Change(Read(s_.store, kDisableKeys));
-    setCheck(CheckBox::Check2, ReadFlag(s_.store, kDisableOtherKeys));
-    setCheck(CheckBox::Check3, ReadFlag(s_.store, kShowNumbers));
-    setCheck(CheckBox::Check4, ReadFlag(s_.store, kRememberState));
-    setCheck(CheckBox::Check5, ReadFlag(s_.store, kAutoInsert));
-    setCheck(CheckBox::Check6, ReadFlag(s_.store, kDisplayUnicodeSymbol));
+    setCheck(CheckBox::AutoStart, ReadFlag(links_.store, kAutoStart));
+    selectTrigger(TriggerIndexOf(Read(links_.store, kTrigger)));
+    disableKeysChanged(Read(links_.store, kDisableKeys));
+    setCheck(CheckBox::DisableOtherKeys, ReadFlag(links_.store, kDisableOtherKeys));
+    setCheck(CheckBox::ShowNumbers, ReadFlag(links_.store, kShowNumbers));
+    setCheck(CheckBox::RememberState, ReadFlag(links_.store, kRememberState));
+    setCheck(CheckBox::AutoInsert, ReadFlag(links_.store, kAutoInsert));
+    setCheck(CheckBox::DisplayUnicodeSymbol, ReadFlag(links_.store, kDisplayUnicodeSymbol));
 }
 
 void OptionsDialog::setCheck(CheckBox box, bool value) {

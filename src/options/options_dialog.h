@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "options/languages_page.h"
-#include "options/options_seams.h"
+#include "options/options_links.h"
 #include "platform/hooks.h"
 #include "platform/message_box.h"
 #include "settings/running_settings.h"
@@ -20,25 +20,24 @@ namespace kz::options {
 
 enum class OptionsTab { None = -1, General = 0, Languages = 1, Advanced = 2 };
 
-// `Check1` to `Check6`: AutoStart, DisableOtherKeys, ShowNumbers, RememberState,
-// AutoInsert, DisplayUnicodeSymbol.
-enum class CheckBox { Check1 = 1, Check2, Check3, Check4, Check5, Check6 };
+// The six check boxes, one per setting; their values number the boxes' control ids.
+enum class CheckBox { AutoStart = 1, DisableOtherKeys, ShowNumbers, RememberState, AutoInsert, DisplayUnicodeSymbol };
 
 // The labels that stand beside the check boxes; a click flips the box beside them.
-enum class CheckLabel { Label2, Label15, Label16, Label18, Label17, Label14 };
+enum class CheckLabel { AutoStart, ShowNumbers, RememberState, DisplayUnicodeSymbol, AutoInsert, DisableOtherKeys };
 CheckBox BoxBesideLabel(CheckLabel label);
 
-// Indexes of the `cmd` buttons.
+// Indexes of the OK, Cancel and Apply buttons.
 inline constexpr int kOkButton = 0;
 inline constexpr int kCancelButton = 1;
 inline constexpr int kApplyButton = 2;
 
-struct OptionsDialogServices {
+struct OptionsDialogLinks {
     SettingsStore& store;
     RunningSettings& running;
     platform::Hooks& hooks;
     platform::MessageBoxes& messageBoxes;
-    OptionsHost& host;
+    RunningProgram& program;
     OptionsView& view;
     DataFolder dataFolder;  // also gives the code page of the key-code notation
     LanguageEditor& editor;
@@ -46,7 +45,7 @@ struct OptionsDialogServices {
 
 class OptionsDialog final : private ApplyButton {
 public:
-    explicit OptionsDialog(OptionsDialogServices services);
+    explicit OptionsDialog(OptionsDialogLinks links);
     // The language page keeps a reference to the dialog's Apply button.
     OptionsDialog(const OptionsDialog&) = delete;
     OptionsDialog& operator=(const OptionsDialog&) = delete;
@@ -55,8 +54,8 @@ public:
     bool isOpen() const { return open_; }
     OptionsTab selectedTab() const { return tab_; }
     bool checked(CheckBox box) const { return checks_[Slot(box)]; }
-    // Only `Check5` (and its label `Label17`) is ever disabled: by a function-key trigger.
-    bool enabled(CheckBox box) const { return box != CheckBox::Check5 || autoInsertEnabled_; }
+    // Only automatic insertion (and its label) is ever disabled: by a function-key trigger.
+    bool enabled(CheckBox box) const { return box != CheckBox::AutoInsert || autoInsertEnabled_; }
     int triggerIndex() const { return trigger_; }
     const std::string& disableKeysText() const { return disableKeys_; }
     bool applyEnabled() const { return applyEnabled_; }
@@ -66,7 +65,7 @@ public:
     std::string_view helpTopic() const;
 
     // Opens the dialog, or reloads every control and selects General when it is open.
-    void menu_options_Click();
+    void open();
     // Hides the dialog and turns interception back on. The close box, OK and Cancel end
     // here; the program's own shutdown does not.
     void closeDialog();
@@ -76,27 +75,27 @@ public:
     void savesettings(int buttonIndex);
 
     // The user's actions.
-    void TabStrip1_Click(OptionsTab tab) { tab_ = tab; }
-    void Check_Click(CheckBox box, bool checked);
-    void Label_Click(CheckLabel label);
-    void Combo1_Click(int index);
-    void Text5_Change(std::string_view text);
-    void cmd_Click(int index);
-    void Command3_Click();
-    void closeBoxClicked() { cmd_Click(kCancelButton); }
+    void selectTab(OptionsTab tab) { tab_ = tab; }
+    void boxClicked(CheckBox box, bool checked);
+    void labelClicked(CheckLabel label);
+    void selectTrigger(int index);
+    void disableKeysChanged(std::string_view text);
+    void pressButton(int index);
+    void pressHelp();
+    void closeBoxClicked() { pressButton(kCancelButton); }
 
 private:
     static std::size_t Slot(CheckBox box) { return static_cast<std::size_t>(box) - 1; }
 
     void enableApply() override { applyEnabled_ = true; }
-    void pressApply() override { cmd_Click(kApplyButton); }
-    bool dialogOpen() const override { return open_ && !s_.host.programEnding(); }
+    void pressApply() override { pressButton(kApplyButton); }
+    bool dialogOpen() const override { return open_ && !links_.program.programEnding(); }
 
     void loadControls();
     void setCheck(CheckBox box, bool checked);
     std::vector<std::string_view> saveAdvancedPage();
 
-    OptionsDialogServices s_;
+    OptionsDialogLinks links_;
     LanguagesPage languages_;
     bool open_ = false;
     OptionsTab tab_ = OptionsTab::General;

@@ -10,7 +10,7 @@ namespace kz::options {
 
 inline constexpr std::string_view kProgramTitle = "Kelvra Zavora";
 
-// `Combo1`: the position of an entry is the trigger number stored in `Trigger`.
+// The trigger list: the position of an entry is the trigger number stored in `Trigger`.
 inline constexpr std::array<std::string_view, 17> kTriggerEntries{
     "Alt Gr (Right Alt)", "Ctrl + Alt", "F10",        "F11",        "F12",
     "Ctrl + F1",          "Ctrl + F2",  "Ctrl + F3",  "Ctrl + F4",  "Ctrl + F5",

@@ -88,7 +88,7 @@ public:
     virtual Rgb systemColor(SystemColor which) const = 0;
 
     int scale(int twips) const { return TwipsToPixels(twips, dpi()); }
-    // A length the design gives in pixels at 96 dpi.
+    // A length given in pixels at 96 dpi.
     int scaleBasePixels(int pixels) const { return BasePixelsToPixels(pixels, dpi()); }
 };
 

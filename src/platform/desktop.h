@@ -1,6 +1,6 @@
 #pragma once
 // The windows of the desktop as the program sees them: its own main window (`Form1`:
-// caption, hidden command box `Text1`, timer, show/hide, topmost, icon), lookups of the
+// caption, hidden command box, timer, show/hide, topmost, icon), lookups of the
 // main windows of every instance, and the two ways commands travel between instances.
 //
 // Every instance registers its main windows under the same class, kMainWindowClass, and
@@ -58,7 +58,7 @@ public:
     // Outer width of the window (the Options dialog's layout sets 6240).
     virtual void setOuterWidthTwips(int twips) = 0;
 
-    // The command box `Text1`: a real text box of class kCommandBoxClass whose handle is
+    // The command box: a real text box of class kCommandBoxClass whose handle is
     // what other instances write to. A disabled box ignores text sent to it from outside.
     virtual WindowHandle commandBox() const = 0;
     virtual std::string commandText() const = 0;
@@ -66,7 +66,7 @@ public:
     virtual void setCommandBoxEnabled(bool enabled) = 0;
     virtual bool commandBoxEnabled() const = 0;
 
-    // `Timer1`: a repeating timer; starting it again restarts it with the new interval.
+    // The instance timer: a repeating timer; starting it again restarts it with the new interval.
     virtual void startTimer(unsigned intervalMs) = 0;
     virtual void stopTimer() = 0;
 

@@ -1,6 +1,6 @@
 #pragma once
 // The running process: where it lives, how it was started, starting another instance,
-// ending, and letting pending window messages run (`DoEvents`).
+// ending, and letting pending window messages run.
 #include <functional>
 #include <string>
 #include <string_view>
@@ -25,7 +25,7 @@ public:
     // it closes the process's windows and returns, so callers return straight after it.
     virtual void end() = 0;
     virtual bool ended() const = 0;
-    // Runs the window messages that are waiting (VB's DoEvents): command texts, timers,
+    // Runs the window messages that are waiting: command texts, timers,
     // posted work. Handlers of this process may run inside it.
     virtual void processPendingMessages() = 0;
     // Runs `work` at a later turn of the message loop, after the current event handler

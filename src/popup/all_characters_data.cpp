@@ -67,7 +67,7 @@ std::vector<std::string> BuildLanguageList(std::string_view order, std::string_v
     return names;
 }
 
-AllCharactersData LoadAllCharactersData(SettingsStore& store, const std::filesystem::path& folder,
+AllCharactersData LoadAllCharactersData(SettingsStore& store, const std::string& folder,
                                         const platform::CodePage& codePage) {
     AllCharactersData data;
     data.types = ReadCharacterTypes(ReadTextFile(data_files::In(folder, data_files::kGroups), codePage));

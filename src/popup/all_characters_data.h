@@ -1,9 +1,8 @@
 #pragma once
 // What the all-characters screen loads each time it opens: the character type names of
 // groups.dat, the text of data.dat, and every known language in the user's order.
-#include <filesystem>
-#include <functional>
 #include <string>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -39,7 +38,7 @@ struct AllCharactersData {
 };
 
 // Reads the data files in `folder` and the settings. Missing files give empty lists.
-AllCharactersData LoadAllCharactersData(SettingsStore& store, const std::filesystem::path& folder,
+AllCharactersData LoadAllCharactersData(SettingsStore& store, const std::string& folder,
                                         const platform::CodePage& codePage);
 
 }  // namespace kz

@@ -1,6 +1,6 @@
 #pragma once
 // Where the controls of the all-characters screen sit, in twips from the popup window's
-// top left corner (the container `Pic_List` is at 360, 1320 and holds them all).
+// top left corner (the panel that holds them is at 360, 1320).
 #include <array>
 
 #include "popup/popup_render_layout.h"

@@ -50,7 +50,7 @@ int FindInList(const std::vector<std::string>& list, std::string_view text) {
 }
 
 AllCharacters::AllCharacters(Links links) : links_(std::move(links)) {
-    // The design values of the two bars.
+    // The starting values of the two bars.
     charactersBar_.setMax(10);
     charactersBar_.setLargeChange(kCharacterListRows);
     topBar_.setMax(5);
@@ -105,8 +105,8 @@ void AllCharacters::LoadState() {
     long code = 0;
     if (links_.settings.rememberState) {
         option = StoredNumber(links_.store, settings::kOptionSel);
-        typeName = settings::Read(links_.store, settings::kList1Sel);
-        languageName = settings::Read(links_.store, settings::kList2Sel);
+        typeName = settings::Read(links_.store, settings::kSelectedType);
+        languageName = settings::Read(links_.store, settings::kSelectedLanguage);
         code = StoredNumber(links_.store, settings::kCharSel);
     }
     option_ = option == 1 ? 1 : 0;
@@ -135,10 +135,11 @@ void AllCharacters::SaveState() {
     settings::Write(links_.store, settings::kOptionSel, option_ == 0 ? "0" : "1");
     // A value the screen cannot name (an empty list) keeps what was stored.
     if (groupSel_ >= 0 && groupSel_ < static_cast<int>(types_.names.size())) {
-        settings::Write(links_.store, settings::kList1Sel, types_.names[static_cast<std::size_t>(groupSel_)]);
+        settings::Write(links_.store, settings::kSelectedType, types_.names[static_cast<std::size_t>(groupSel_)]);
     }
     if (languageSel_ >= 0 && languageSel_ < static_cast<int>(languageNames_.size())) {
-        settings::Write(links_.store, settings::kList2Sel, languageNames_[static_cast<std::size_t>(languageSel_)]);
+        settings::Write(links_.store, settings::kSelectedLanguage,
+                        languageNames_[static_cast<std::size_t>(languageSel_)]);
     }
     if (gridSel_ >= 0 && gridSel_ < static_cast<int>(gridChars_.size())) {
         const auto& record = links_.characters.records()[static_cast<std::size_t>(gridChars_[static_cast<std::size_t>(gridSel_)])];
@@ -228,7 +229,7 @@ void AllCharacters::setTopBarFor(int selection) {
     BringIntoView(topBar_, selection, kTopRowsBelowTop);
 }
 
-void AllCharacters::Option1_MouseDown(int index) {
+void AllCharacters::optionMouseDown(int index) {
     option_ = index == 1 ? 1 : 0;
     links_.view.captionsChanged();
     fillCharacters();
@@ -287,12 +288,12 @@ void AllCharacters::topListMouseDown(int yTwips) {
     fillCharacters();
 }
 
-void AllCharacters::ScrollbarPlus1_MouseMove(int button, int, int, int yTwips) {
+void AllCharacters::charactersBarMouseMove(int button, int, int, int yTwips) {
     links_.popup.setFocusList(2);
     dragThumb(charactersBar_, button, yTwips);
 }
 
-void AllCharacters::ScrollbarPlus2_MouseMove(int button, int, int, int yTwips) {
+void AllCharacters::topBarMouseMove(int button, int, int, int yTwips) {
     links_.popup.setFocusList(1);
     dragThumb(topBar_, button, yTwips);
 }

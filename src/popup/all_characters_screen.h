@@ -1,7 +1,7 @@
 #pragma once
 // The all-characters screen: the popup in mode 2. On top, the list of character types or
-// of languages (`Picture2` with `ScrollbarPlus2`, five rows); below, the characters of the
-// chosen type or language (`Picture1` with `ScrollbarPlus1`, seven rows). The screen
+// of languages (five rows, with its scroll bar); below, the characters of the
+// chosen type or language (seven rows, with its scroll bar). The screen
 // reloads its data at each opening, restores its selections when `RememberState` is on,
 // takes the navigation keys and the mouse, and finds characters by name while the user
 // types letters.
@@ -80,7 +80,7 @@ public:
     void doCharactersList_types();
     void doCharactersList_languages();
     // 0 character types, 1 languages; the top list gets the keys.
-    void Option1_MouseDown(int index);
+    void optionMouseDown(int index);
     // Down, Up, Page Down and Page Up in the characters list and in the top list.
     void charactersListKeyDown(int keyCode, int shift);
     void topListKeyDown(int keyCode, int shift);
@@ -94,8 +94,8 @@ public:
     void topListMouseDown(int yTwips);
     // The pointer moved over a scroll bar: that bar's list gets the keys, and with the left
     // button down (bit 1 of `button`) the thumb follows the pointer.
-    void ScrollbarPlus1_MouseMove(int button, int shift, int xTwips, int yTwips);
-    void ScrollbarPlus2_MouseMove(int button, int shift, int xTwips, int yTwips);
+    void charactersBarMouseMove(int button, int shift, int xTwips, int yTwips);
+    void topBarMouseMove(int button, int shift, int xTwips, int yTwips);
 
     // --- State, for the window and the tests.
     int optionIndex() const { return option_; }
@@ -108,16 +108,15 @@ public:
     int listKey() const { return listKey_; }
     const std::string& dataText() const { return dataText_; }
     const std::string& searchText() const { return searchText_; }
-    // `ScrollbarPlus1` beside the characters list, `ScrollbarPlus2` beside the top list. The
-    // window sets their window handles and heights and reports the user's scrolling with
-    // scrollTo.
+    // The scroll bars beside the characters list and beside the top list. The window sets
+    // their window handles and heights and reports the user's scrolling with scrollTo.
     ScrollBarModel& charactersBar() { return charactersBar_; }
     ScrollBarModel& topBar() { return topBar_; }
     const ScrollBarModel& charactersBar() const { return charactersBar_; }
     const ScrollBarModel& topBar() const { return topBar_; }
 
-    // The captions of `Option1`(index), of `Label2` above the top list and of `Label3`
-    // above the characters list (the search text while there is one).
+    // The captions of option button `index`, of the top list and of the characters list
+    // (the search text while there is one).
     static std::string_view optionCaption(int index);
     std::string topCaption() const;
     std::string charactersCaption() const;

@@ -1,5 +1,5 @@
 #pragma once
-// `frm_list`: the popup that offers the characters of one key (mode 1) or every character
+// The popup that offers the characters of one key (mode 1) or every character
 // (mode 2, the all-characters screen). This is its model: the public fields the key
 // handler reads and writes, the candidate list with its selection and scrolling, the
 // layout and placement, the keys it takes, and the automatic insert. The window that

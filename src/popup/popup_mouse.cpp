@@ -79,45 +79,45 @@ void PopupMouse::onWindowMessage(std::uint32_t message, int buttons, int xPixels
 void PopupMouse::mouseDown(PopupControl control, int buttons, int xTwips, int yTwips) {
     const bool keyPopup = popup_.mode() == 1;
     switch (control) {
-        case PopupControl::Rows: if (keyPopup) pic1_MouseDown(yTwips); break;
-        case PopupControl::ArrowUp: if (keyPopup) scroll_MouseDown(0); break;
-        case PopupControl::ArrowDown: if (keyPopup) scroll_MouseDown(1); break;
-        case PopupControl::CaseLower: Label8_MouseDown(0); break;
-        case PopupControl::CaseUpper: Label8_MouseDown(1); break;
+        case PopupControl::Rows: if (keyPopup) rowsMouseDown(yTwips); break;
+        case PopupControl::ArrowUp: if (keyPopup) arrowMouseDown(0); break;
+        case PopupControl::ArrowDown: if (keyPopup) arrowMouseDown(1); break;
+        case PopupControl::CaseLower: caseLabelMouseDown(0); break;
+        case PopupControl::CaseUpper: caseLabelMouseDown(1); break;
         default: break;
     }
     if (keyPopup || screen_ == nullptr) return;
     switch (control) {
-        case PopupControl::OptionTypes: screen_->Option1_MouseDown(0); break;
-        case PopupControl::OptionLanguages: screen_->Option1_MouseDown(1); break;
+        case PopupControl::OptionTypes: screen_->optionMouseDown(0); break;
+        case PopupControl::OptionLanguages: screen_->optionMouseDown(1); break;
         case PopupControl::CharacterList: screen_->charactersListMouseDown(yTwips); break;
         case PopupControl::TopList: screen_->topListMouseDown(yTwips); break;
-        case PopupControl::CharactersBar: screen_->ScrollbarPlus1_MouseMove(buttons, 0, xTwips, yTwips); break;
-        case PopupControl::TopBar: screen_->ScrollbarPlus2_MouseMove(buttons, 0, xTwips, yTwips); break;
+        case PopupControl::CharactersBar: screen_->charactersBarMouseMove(buttons, 0, xTwips, yTwips); break;
+        case PopupControl::TopBar: screen_->topBarMouseMove(buttons, 0, xTwips, yTwips); break;
         default: break;
     }
 }
 
 void PopupMouse::doubleClick(PopupControl control) {
-    if (control == PopupControl::Rows && popup_.mode() == 1) pic1_DblClick();
+    if (control == PopupControl::Rows && popup_.mode() == 1) rowsDoubleClick();
     if (control == PopupControl::CharacterList && popup_.mode() == 2) charactersListDoubleClick();
 }
 
 void PopupMouse::mouseMove(PopupControl control, int buttons, int xTwips, int yTwips) {
     if (popup_.mode() != 2 || screen_ == nullptr) return;
-    if (control == PopupControl::CharactersBar) screen_->ScrollbarPlus1_MouseMove(buttons, 0, xTwips, yTwips);
-    if (control == PopupControl::TopBar) screen_->ScrollbarPlus2_MouseMove(buttons, 0, xTwips, yTwips);
+    if (control == PopupControl::CharactersBar) screen_->charactersBarMouseMove(buttons, 0, xTwips, yTwips);
+    if (control == PopupControl::TopBar) screen_->topBarMouseMove(buttons, 0, xTwips, yTwips);
 }
 
-void PopupMouse::pic1_MouseDown(int yTwips) {
+void PopupMouse::rowsMouseDown(int yTwips) {
     popup_.makeselected(popup_.topRow() + yTwips / kRowHeightTwips);
 }
 
-void PopupMouse::pic1_DblClick() { typeSelected(); }
+void PopupMouse::rowsDoubleClick() { typeSelected(); }
 
 // The down arrow shows the next candidate and keeps the selection in view (selecting the
 // first visible one when nothing was selected); the up arrow the reverse.
-void PopupMouse::scroll_MouseDown(int index) {
+void PopupMouse::arrowMouseDown(int index) {
     if (index == 1) {
         if (!popup_.downArrowActive()) return;
         popup_.setTopRow(popup_.topRow() + 1);
@@ -132,7 +132,7 @@ void PopupMouse::scroll_MouseDown(int index) {
     }
 }
 
-void PopupMouse::Label8_MouseDown(int index) { popup_.makeselected_case(index); }
+void PopupMouse::caseLabelMouseDown(int index) { popup_.makeselected_case(index); }
 
 // The press before the double click gave the characters list the keys.
 void PopupMouse::charactersListDoubleClick() { typeSelected(); }

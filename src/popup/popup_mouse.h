@@ -69,11 +69,11 @@ public:
     void onWindowMessage(std::uint32_t message, int buttons, int xPixels, int yPixels);
 
     // The handlers, by control and event.
-    void pic1_MouseDown(int yTwips);
-    void pic1_DblClick();
+    void rowsMouseDown(int yTwips);
+    void rowsDoubleClick();
     // The arrows of the key popup: 0 up, 1 down; an inactive arrow does nothing.
-    void scroll_MouseDown(int index);
-    void Label8_MouseDown(int index);
+    void arrowMouseDown(int index);
+    void caseLabelMouseDown(int index);
     void charactersListDoubleClick();
 
 private:

@@ -26,7 +26,7 @@ void PaintPopup(platform::Canvas& canvas, const PopupDrawState& state);
 // canvas's pixels).
 void DrawUnicodeBadge(platform::Canvas& canvas, int discLeft, int originY, int discTop);
 
-// `redraw`: the rows of the key popup into the canvas's current area (`pic1`), `width` ×
+// `redraw`: the rows of the key popup into the canvas's current area, `width` ×
 // `height` pixels: cleared, the selection bar, then per row the character, its number
 // label and, for a character outside the system code page, the "U" badge.
 void DrawRows(platform::Canvas& canvas, const PopupDrawState& state, int width, int height);

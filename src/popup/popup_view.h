@@ -20,7 +20,7 @@ public:
     // Shown without activation; hidden. Called when the width crosses 0.
     virtual void show() = 0;
     virtual void hide() = 0;
-    // NOTOPMOST then TOPMOST, no move, no size, no activation.
+    // Above the other topmost windows, no move, no size, no activation.
     virtual void setTopmost() = 0;
 };
 

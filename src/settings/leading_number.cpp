@@ -1,7 +1,6 @@
 #include "settings/leading_number.h"
 
-#include <charconv>
-#include <limits>
+#include <cstdlib>
 #include <string>
 
 namespace kz {
@@ -34,15 +33,11 @@ double LeadingNumber(std::string_view text) {
         number += c;
     }
     if (!digitSeen) return 0.0;
-    double value = 0.0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    // A number too long for a double is "out of range": treat it as infinitely large so
-    // that callers with a range check reject it instead of reading 0.
-    if (result.ec == std::errc::result_out_of_range) {
-        constexpr double kHuge = std::numeric_limits<double>::infinity();
-        return number.front() == '-' ? -kHuge : kHuge;
-    }
-    return value;
+    // The C library's conversion: correctly rounded like the C++ one, which would add a
+    // second floating-point parser to the program. The program keeps the "C" locale, whose
+    // decimal separator is the point. A number too long for a double comes back infinitely
+    // large, so callers with a range check reject it instead of reading 0.
+    return std::strtod(number.c_str(), nullptr);
 }
 
 }  // namespace kz

@@ -41,8 +41,8 @@ inline constexpr Setting kLanguages{kMainSection, "Languages", Scope::PerUser, "
 // installer_languages.h).
 inline constexpr Setting kSetupLanguages{kMainSection, "SetupLanguages", Scope::MachineWide, ""};
 inline constexpr Setting kOptionSel{kAllCharactersSection, "OptionSel", Scope::PerUser, "0"};
-inline constexpr Setting kList1Sel{kAllCharactersSection, "List1Sel", Scope::PerUser, "0"};
-inline constexpr Setting kList2Sel{kAllCharactersSection, "List2Sel", Scope::PerUser, "0"};
+inline constexpr Setting kSelectedType{kAllCharactersSection, "List1Sel", Scope::PerUser, "0"};
+inline constexpr Setting kSelectedLanguage{kAllCharactersSection, "List2Sel", Scope::PerUser, "0"};
 inline constexpr Setting kCharSel{kAllCharactersSection, "CharSel", Scope::PerUser, "0"};
 inline constexpr Setting kCommHwds{kMainSection, "CommHwds", Scope::MachineWide, ""};
 inline constexpr Setting kTutorial{kInfoSection, "Tutorial", Scope::MachineWide, "0"};

@@ -17,7 +17,7 @@ public:
     virtual void loadLanguages() = 0;
     // Expands the [[code]] key-code notation of the disable-keys text (ExpandKeyCodes).
     virtual std::string expandKeyCodes(std::string_view text) = 0;
-    // Loads the popup `frm_list` with width 0 (hidden), visible and topmost.
+    // Loads the popup with width 0 (hidden), visible and topmost.
     virtual void loadPopupHidden() = 0;
     virtual void processPendingMessages() = 0;
     virtual void installKeyboardHook() = 0;

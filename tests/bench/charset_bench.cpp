@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <string>
 
 #include "charset/character_file.h"
 #include "charset/data_files.h"
@@ -21,7 +22,7 @@ public:
     std::string layoutName() const override { return "00000809"; }
 };
 
-const std::filesystem::path kFolder = ZAVORA_DATA_DIR;
+const std::string kFolder = ZAVORA_DATA_DIR;
 
 void BM_BuildKeyTableAllLanguages(benchmark::State& state) {
     sim::Windows1252CodePage codePage;

@@ -22,15 +22,21 @@ from harness.xserver import XServer
 from harness.zavora import Zavora
 
 REPO = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
-TOOL_PROGRAMS = ("probe.exe", "target.exe", "wizard.exe")
+TOOL_PROGRAMS = ("probe.exe", "target.exe", "wizard.exe", "bare.exe")
 # Programs a test may leave running; ended before the next test.
-TEST_PROGRAMS = ("target.exe", "wizard.exe", "notepad.exe", "wordpad.exe")
+TEST_PROGRAMS = ("target.exe", "wizard.exe", "bare.exe", "notepad.exe", "wordpad.exe")
 
 
 def pytest_addoption(parser):
     parser.addoption("--zavora-build", default=os.environ.get("ZAVORA_WIN_BUILD",
                                                              os.path.join(REPO, "build", "windows")))
     parser.addoption("--artifacts", default=os.environ.get("ZAVORA_E2E_ARTIFACTS"))
+
+
+def pytest_terminal_summary(terminalreporter, config):
+    # Figures that scenarios measured (the benchmark), shown after the results.
+    for line in getattr(config, "zavora_figures", []):
+        terminalreporter.write_line(line)
 
 
 @pytest.hookimpl(tryfirst=True, hookwrapper=True)

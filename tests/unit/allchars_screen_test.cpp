@@ -132,8 +132,8 @@ TEST_F(AllCharsScreenTest, ClosingStoresWhereTheScreenWasLeft) {
     for (int i = 0; i < 4; ++i) tap(vk::kDown);  // its fifth character, ú
     tap(vk::kEscape);
     EXPECT_EQ(rig.storedState(settings::kOptionSel), "1");
-    EXPECT_EQ(rig.storedState(settings::kList1Sel), "with acute");
-    EXPECT_EQ(rig.storedState(settings::kList2Sel), "Spanish");
+    EXPECT_EQ(rig.storedState(settings::kSelectedType), "with acute");
+    EXPECT_EQ(rig.storedState(settings::kSelectedLanguage), "Spanish");
     EXPECT_EQ(rig.storedState(settings::kCharSel), "250");
 }
 
@@ -181,7 +181,7 @@ TEST_F(AllCharsScreenTest, MissingGroupsFileOpensWithEmptyListsAndKeepsTheStored
     tap(vk::kReturn);  // an empty list: the screen closes and types nothing
     EXPECT_FALSE(rig.popup.shown());
     EXPECT_EQ(rig.input.typed(), u"");
-    EXPECT_EQ(rig.storedState(settings::kList1Sel), "with grave");
+    EXPECT_EQ(rig.storedState(settings::kSelectedType), "with grave");
 }
 
 TEST_F(AllCharsScreenTest, RefillingAScrolledCharactersListLeavesTheKeysInTheTopList) {

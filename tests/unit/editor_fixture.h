@@ -68,7 +68,7 @@ protected:
 
     // Opens the editor as the Options dialog does ("Add Language" when `name` is empty).
     editor::EditorModel& open(std::string_view name = {}, std::string layout = "00000809") {
-        editor = std::make_unique<editor::EditorModel>(editor::EditorContext{
+        editor = std::make_unique<editor::EditorModel>(editor::EditorLinks{
             store, codePage, characters, folder, std::move(layout), messages, view});
         if (!name.empty()) editor->LoadLanguage(name, true);
         return *editor;

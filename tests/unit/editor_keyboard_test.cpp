@@ -34,16 +34,16 @@ TEST(EditorKeyboardLayout, TheLayoutDecidesHashBackslashAndThreeShiftedSymbols) 
 TEST_F(EditorTest, KeysWithCharactersShowArialBlackAndSymbolsAlsoBold) {
     auto& e = open();
     EXPECT_EQ(e.keys()[kKeyOpenBracket].fontName(), "Arial");
-    e.cmd_keyb_Click(kKeyOpenBracket);
-    e.cmd_swap_Click(0);
+    e.selectKey(kKeyOpenBracket);
+    e.pressAddRemove(0);
     EXPECT_EQ(e.keys()[kKeyOpenBracket].fontName(), "Arial Black");
     EXPECT_TRUE(e.keys()[kKeyOpenBracket].bold);
-    e.cmd_keyb_Click(kKeyE);
-    e.cmd_swap_Click(0);
+    e.selectKey(kKeyE);
+    e.pressAddRemove(0);
     EXPECT_EQ(e.keys()[kKeyE].fontName(), "Arial Black");
     EXPECT_FALSE(e.keys()[kKeyE].bold);
-    e.cmd_keyb_Click(kKeyOpenBracket);
-    e.cmd_swap_Click(1);
+    e.selectKey(kKeyOpenBracket);
+    e.pressAddRemove(1);
     EXPECT_EQ(e.keys()[kKeyOpenBracket].fontName(), "Arial");
     EXPECT_FALSE(e.keys()[kKeyOpenBracket].bold);
     EXPECT_FALSE(editor::IsBoldSymbol("#"));
@@ -53,9 +53,9 @@ TEST_F(EditorTest, KeysWithCharactersShowArialBlackAndSymbolsAlsoBold) {
 
 TEST_F(EditorTest, ShiftOnALetterSelectsTheShiftedOneAndDisablesLetters) {
     auto& e = open();
-    e.cmd_keyb_Click(kKeyE);
-    e.cmd_swap_Click(0);  // é on e
-    e.Command1_Click();
+    e.selectKey(kKeyE);
+    e.pressAddRemove(0);  // é on e
+    e.toggleShift();
     EXPECT_TRUE(e.shiftOn());
     EXPECT_EQ(e.selectedKey(), kKey1);
     EXPECT_EQ(e.keys()[kKey1].caption, "!");
@@ -64,25 +64,25 @@ TEST_F(EditorTest, ShiftOnALetterSelectsTheShiftedOneAndDisablesLetters) {
     EXPECT_TRUE(e.keys()[kKey1].enabled);
     // A disabled letter still shows that it has characters: letters share one list.
     EXPECT_EQ(e.keys()[kKeyE].fontName(), "Arial Black");
-    e.Command1_Click();
+    e.toggleShift();
     EXPECT_TRUE(e.keys()[kKeyE].enabled);
     EXPECT_EQ(e.keys()[kKey1].caption, "1");
 }
 
 TEST_F(EditorTest, EveryShiftedSymbolHasAListOfItsOwn) {
     auto& e = open();
-    e.cmd_keyb_Click(kKey2);
-    e.cmd_swap_Click(0);  // á on "2"
-    e.Command1_Click();
-    e.cmd_keyb_Click(kKey2);  // now '"'
+    e.selectKey(kKey2);
+    e.pressAddRemove(0);  // á on "2"
+    e.toggleShift();
+    e.selectKey(kKey2);  // now '"'
     EXPECT_TRUE(e.selectedKeyList().empty());
     EXPECT_EQ(e.keys()[kKey2].fontName(), "Arial");
-    e.List1_Click(1);
-    e.cmd_swap_Click(0);  // à on '"'
+    e.selectType(1);
+    e.pressAddRemove(0);  // à on '"'
     EXPECT_EQ(e.selectedKeyCode(), '"');
     EXPECT_EQ(e.keys()[kKey2].fontName(), "Arial Black");
     EXPECT_TRUE(e.keys()[kKey2].bold);  // '"' is one of the bold symbols, "2" is not
-    e.Command1_Click();
+    e.toggleShift();
     EXPECT_EQ(e.selectedKey(), kKey2);  // a symbol key stays selected
     EXPECT_EQ(e.selectedKeyList(), CandidateList{0x00E1});
     EXPECT_FALSE(e.keys()[kKey2].bold);

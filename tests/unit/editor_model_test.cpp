@@ -17,20 +17,20 @@ TEST_F(EditorTest, AUserValueComesBeforeTheBuiltInBodyButResetStaysPossible) {
 
 TEST_F(EditorTest, BodyRoundTripKeepsOrderAndACharacterWithoutARecord) {
     auto& e = open("French");
-    e.cmd_keyb_Click(kKeyC);
+    e.selectKey(kKeyC);
     ASSERT_EQ(e.rightList().entries().size(), 1u);
     EXPECT_FALSE(e.rightList().entries()[0].record);  // ç has no record, yet it is listed
     EXPECT_EQ(e.drawnCode(e.rightList().entries()[0]), 0x00E7);
 
-    e.cmd_keyb_Click(kKeyE);
-    e.Picture1_MouseDown(2 * 400);  // í
-    e.cmd_swap_Click(0);            // after é
+    e.selectKey(kKeyE);
+    e.leftListMouseDown(2 * 400);  // í
+    e.pressAddRemove(0);           // after é
     EXPECT_EQ(e.rightList().selection(), 1u);
-    e.cmd_move_Click(1);  // í below è
-    e.cmd_keyb_Click(kKeyU);
-    e.Picture1_MouseDown(4 * 400 + 5);  // ú
-    e.cmd_swap_Click(0);
-    EXPECT_TRUE(e.cmd_Click(0));
+    e.pressMove(1);  // í below è
+    e.selectKey(kKeyU);
+    e.leftListMouseDown(4 * 400 + 5);  // ú
+    e.pressAddRemove(0);
+    EXPECT_TRUE(e.pressButton(0));
 
     const std::string body = "a 00E0;;c 00E7;;e 00E900E800ED;;u 00FA";
     EXPECT_EQ(stored("French"), body);
@@ -38,7 +38,7 @@ TEST_F(EditorTest, BodyRoundTripKeepsOrderAndACharacterWithoutARecord) {
 
     auto& again = open("French");
     EXPECT_EQ(again.keyLists().body(AnsiTable(codePage)), body);
-    again.cmd_keyb_Click(kKeyE);
+    again.selectKey(kKeyE);
     EXPECT_EQ(again.selectedKeyList(), (CandidateList{0x00E9, 0x00E8, 0x00ED}));
 }
 
@@ -55,40 +55,40 @@ TEST_F(EditorTest, AMalformedStoredLanguageLoadsWhatCanBeRead) {
 TEST_F(EditorTest, AnUpperCaseCharacterIsKeptButShownByItsRecord) {
     storeLanguage("Caps", "e 00C9");
     auto& e = open("Caps");
-    e.cmd_keyb_Click(kKeyE);
+    e.selectKey(kKeyE);
     const auto& entry = e.rightList().entries().at(0);
     EXPECT_EQ(entry.code, 0x00C9);
     EXPECT_EQ(e.drawnCode(entry), 0x00E9);
     EXPECT_EQ(e.recordOf(entry)->name, "e with acute");
-    e.Picture1_MouseDown(400);
-    e.cmd_swap_Click(0);  // é is not É: it is added
+    e.leftListMouseDown(400);
+    e.pressAddRemove(0);  // é is not É: it is added
     EXPECT_EQ(e.selectedKeyList(), (CandidateList{0x00C9, 0x00E9}));
 }
 
 TEST_F(EditorTest, AddingACharacterTheKeyHasShowsTheDuplicateMessage) {
     auto& e = open("French");
-    e.cmd_keyb_Click(kKeyE);
-    e.Picture1_MouseDown(400);  // é
-    e.cmd_swap_Click(0);
+    e.selectKey(kKeyE);
+    e.leftListMouseDown(400);  // é
+    e.pressAddRemove(0);
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].text, editor::kDuplicateCharacter);
     EXPECT_EQ(messages.shown()[0].title, "Kelvra Zavora");
     EXPECT_EQ(messages.shown()[0].owner, RecordingEditorView::kWindow);
     EXPECT_EQ(messages.shown()[0].kind, sim::ShownMessageBox::Kind::Information);
     EXPECT_EQ(e.selectedKeyList(), (CandidateList{0x00E9, 0x00E8}));
-    e.cmd_keyb_Click(kKeyA);  // another key may have it
-    e.cmd_swap_Click(0);
+    e.selectKey(kKeyA);  // another key may have it
+    e.pressAddRemove(0);
     EXPECT_EQ(e.selectedKeyList(), (CandidateList{0x00E0, 0x00E9}));
     EXPECT_EQ(messages.shown().size(), 1u);
 }
 
 TEST_F(EditorTest, AddFromAnEmptyTypeAndRemoveFromAnEmptyKeyChangeNothing) {
     auto& e = open();
-    e.List1_Click(2);
+    e.selectType(2);
     EXPECT_TRUE(e.leftList().entries().empty());
-    e.cmd_swap_Click(0);
-    e.cmd_swap_Click(1);
-    for (int move = 0; move < 4; ++move) e.cmd_move_Click(move);
+    e.pressAddRemove(0);
+    e.pressAddRemove(1);
+    for (int move = 0; move < 4; ++move) e.pressMove(move);
     EXPECT_TRUE(e.keyLists().empty());
     EXPECT_TRUE(e.rightList().entries().empty());
     EXPECT_EQ(e.rightList().selection(), 0u);
@@ -99,59 +99,59 @@ TEST_F(EditorTest, AddFromAnEmptyTypeAndRemoveFromAnEmptyKeyChangeNothing) {
 // click adds or removes and leaves the focus on the list clicked.
 TEST_F(EditorTest, ButtonsAndDoubleClicksWorkOnTheSelectedUnit) {
     auto& e = open();
-    e.cmd_keyb_Click(kKeyA);
+    e.selectKey(kKeyA);
     for (int row = 0; row < 3; ++row) {  // á é í, each after the one before
-        e.Picture1_MouseDown(row * 400);
-        e.cmd_swap_Click(0);
+        e.leftListMouseDown(row * 400);
+        e.pressAddRemove(0);
     }
     const std::pair<int, CandidateList> moves[] = {
         {2, {0x00ED, 0x00E1, 0x00E9}}, {1, {0x00E1, 0x00ED, 0x00E9}},
         {3, {0x00E1, 0x00E9, 0x00ED}}, {0, {0x00E1, 0x00ED, 0x00E9}}};
     for (const auto& [button, list] : moves) {
-        e.cmd_move_Click(button);
+        e.pressMove(button);
         EXPECT_EQ(e.selectedKeyList(), list) << "button " << button;
     }
-    e.cmd_swap_Click(1);
+    e.pressAddRemove(1);
     EXPECT_EQ(e.selectedKeyList(), (CandidateList{0x00E1, 0x00E9}));
-    e.Picture2_MouseDown(0);
-    e.Picture2_DblClick();
+    e.rightListMouseDown(0);
+    e.rightListDoubleClick();
     EXPECT_EQ(e.selectedKeyList(), CandidateList{0x00E9});
     EXPECT_EQ(view.focus.back(), "right");
-    e.Picture1_MouseDown(0);
-    e.Picture1_DblClick();
+    e.leftListMouseDown(0);
+    e.leftListDoubleClick();
     EXPECT_EQ(e.selectedKeyList(), (CandidateList{0x00E9, 0x00E1}));
     EXPECT_EQ(view.focus.back(), "left");
 }
 
 TEST_F(EditorTest, ClickingAKeyShowsItsListFromTheTop) {
     auto& e = open();
-    e.cmd_keyb_Click(kKeyE);
+    e.selectKey(kKeyE);
     for (int row = 0; row < 6; ++row) {
-        e.Picture1_MouseDown(row * 400);
-        e.cmd_swap_Click(0);
+        e.leftListMouseDown(row * 400);
+        e.pressAddRemove(0);
     }
-    e.List1_Click(1);
-    e.Picture1_DblClick();
-    e.Picture1_KeyDown(editor::ListKey::Down);
-    e.Picture1_DblClick();  // eight characters: the right list can scroll one row
+    e.selectType(1);
+    e.leftListDoubleClick();
+    e.leftListKey(editor::ListKey::Down);
+    e.leftListDoubleClick();  // eight characters: the right list can scroll one row
     EXPECT_EQ(e.rightList().scrollMaximum(), 1);
-    e.VScroll2_Change(1);
-    e.Picture2_KeyDown(editor::ListKey::Up);
+    e.rightScrollChanged(1);
+    e.rightListKey(editor::ListKey::Up);
     EXPECT_EQ(e.rightList().selection(), 6u);
-    e.cmd_keyb_Click(kKeyA);
-    e.cmd_keyb_Click(kKeyE);
+    e.selectKey(kKeyA);
+    e.selectKey(kKeyE);
     EXPECT_EQ(e.rightList().selection(), 0u);
     EXPECT_EQ(e.rightList().scrollValue(), 0);
 }
 
 TEST_F(EditorTest, TheWheelScrollsOnlyTheFocusedList) {
     auto& e = open();
-    e.cmd_keyb_Click(kKeyE);
+    e.selectKey(kKeyE);
     for (int type = 0; type < 2; ++type) {
-        e.List1_Click(type);
+        e.selectType(type);
         for (std::size_t row = 0; row < e.leftList().entries().size(); ++row) {
-            e.Picture1_MouseDown(static_cast<int>(row) * 400);
-            e.cmd_swap_Click(0);
+            e.leftListMouseDown(static_cast<int>(row) * 400);
+            e.pressAddRemove(0);
         }
     }
     ASSERT_EQ(e.rightList().scrollMaximum(), 1);
@@ -167,10 +167,10 @@ TEST_F(EditorTest, TheWheelScrollsOnlyTheFocusedList) {
 
 TEST_F(EditorTest, ChoosingTheSameTypeAgainKeepsTheLeftSelection) {
     auto& e = open();
-    e.Picture1_MouseDown(3 * 400);
-    e.List1_Click(0);
+    e.leftListMouseDown(3 * 400);
+    e.selectType(0);
     EXPECT_EQ(e.leftList().selection(), 3u);
-    e.List1_Click(1);
+    e.selectType(1);
     EXPECT_EQ(e.leftList().selection(), 0u);
     EXPECT_EQ(e.selectedType(), 1);
 }

@@ -12,9 +12,9 @@ protected:
     // A new language with é on the key e.
     editor::EditorModel& newLanguageWithE() {
         auto& e = open();
-        e.cmd_keyb_Click(kKeyE);
-        e.Picture1_MouseDown(400);
-        e.cmd_swap_Click(0);
+        e.selectKey(kKeyE);
+        e.leftListMouseDown(400);
+        e.pressAddRemove(0);
         return e;
     }
 };
@@ -27,9 +27,9 @@ TEST_F(EditorSaveTest, TheNameIsCheckedInOrderBeforeAnythingIsWritten) {
         {"", editor::kNameEmpty},
     };
     for (const auto& [name, message] : cases) {
-        e.Text3_Change(name);
+        e.nameChanged(name);
         view.focus.clear();
-        EXPECT_FALSE(e.cmd_Click(0)) << name;
+        EXPECT_FALSE(e.pressButton(0)) << name;
         ASSERT_FALSE(messages.shown().empty());
         EXPECT_EQ(messages.shown().back().text, message) << name;
         EXPECT_EQ(messages.shown().back().title, "Kelvra Zavora");
@@ -43,9 +43,9 @@ TEST_F(EditorSaveTest, TheNameIsCheckedInOrderBeforeAnythingIsWritten) {
 TEST_F(EditorSaveTest, AnEmptyLanguageIsRefusedAndTheStoredOneIsUntouched) {
     storeLanguage("Mine", "e 00E9");
     auto& e = open("Mine");
-    e.cmd_keyb_Click(kKeyE);
-    e.cmd_swap_Click(1);
-    EXPECT_FALSE(e.cmd_Click(2));
+    e.selectKey(kKeyE);
+    e.pressAddRemove(1);
+    EXPECT_FALSE(e.pressButton(2));
     EXPECT_EQ(shownTexts(), std::vector<std::string>{std::string(editor::kNoCharacters)});
     EXPECT_EQ(stored("Mine"), "e 00E9");
     EXPECT_EQ(e.editedLanguageName(), "");
@@ -54,9 +54,9 @@ TEST_F(EditorSaveTest, AnEmptyLanguageIsRefusedAndTheStoredOneIsUntouched) {
 TEST_F(EditorSaveTest, ANameTakenInAnyLetterCaseAsksBeforeReplacing) {
     storeLanguage("Swiss", "a 00E4");
     auto& e = newLanguageWithE();
-    e.Text3_Change("SWISS");
+    e.nameChanged("SWISS");
     view.focus.clear();
-    EXPECT_FALSE(e.cmd_Click(0));  // no answer queued: "No"
+    EXPECT_FALSE(e.pressButton(0));  // no answer queued: "No"
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].kind, Kind::Question);
     EXPECT_EQ(messages.shown()[0].text, editor::kReplaceQuestion);
@@ -64,7 +64,7 @@ TEST_F(EditorSaveTest, ANameTakenInAnyLetterCaseAsksBeforeReplacing) {
     EXPECT_EQ(stored("Swiss"), "a 00E4");
 
     messages.queueAnswer(true);
-    EXPECT_TRUE(e.cmd_Click(0));
+    EXPECT_TRUE(e.pressButton(0));
     EXPECT_EQ(stored("Swiss"), "e 00E9");
     EXPECT_EQ(e.editedLanguageName(), "SWISS");
 }
@@ -75,10 +75,10 @@ TEST_F(EditorSaveTest, OnlyAWholeBuiltInNameIsTakenAndSavingStoresAUserValueOfIt
     const std::pair<const char*, bool> names[] = {{"breton", true}, {"Ton", false}, {"Fren", false}};
     for (const auto& [name, taken] : names) {
         auto& e = newLanguageWithE();
-        e.Text3_Change(name);
+        e.nameChanged(name);
         const std::size_t shown = messages.shown().size();
         if (taken) messages.queueAnswer(true);
-        EXPECT_TRUE(e.cmd_Click(0)) << name;
+        EXPECT_TRUE(e.pressButton(0)) << name;
         EXPECT_EQ(messages.shown().size(), shown + (taken ? 1 : 0)) << name;
         EXPECT_EQ(stored(name), "e 00E9");
         EXPECT_EQ(open(name).resetEnabled(), taken) << name;
@@ -87,14 +87,14 @@ TEST_F(EditorSaveTest, OnlyAWholeBuiltInNameIsTakenAndSavingStoresAUserValueOfIt
 
 TEST_F(EditorSaveTest, TheOwnNameIsNotAskedAboutUnlessOnlyItsCaseChanged) {
     auto& e = open("French");
-    EXPECT_FALSE(e.cmd_Click(2));  // Apply keeps the window open
+    EXPECT_FALSE(e.pressButton(2));  // Apply keeps the window open
     EXPECT_TRUE(messages.shown().empty());
     EXPECT_EQ(stored("French"), "a 00E0;;c 00E7;;e 00E900E8");
 
-    e.Text3_Change("FRENCH");
+    e.nameChanged("FRENCH");
     EXPECT_FALSE(e.resetEnabled());
     messages.queueAnswer(true);
-    EXPECT_TRUE(e.cmd_Click(0));
+    EXPECT_TRUE(e.pressButton(0));
     EXPECT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(e.loadedName(), "French");  // only the case differs: the loaded name stays
     EXPECT_EQ(e.editedLanguageName(), "FRENCH");
@@ -104,8 +104,8 @@ TEST_F(EditorSaveTest, SavingUnderANewNameLeavesTheOldValueAndDisablesReset) {
     storeLanguage("French", "e 00E9");
     auto& e = open("French");
     EXPECT_TRUE(e.resetEnabled());
-    e.Text3_Change("Frankish");
-    EXPECT_FALSE(e.cmd_Click(2));
+    e.nameChanged("Frankish");
+    EXPECT_FALSE(e.pressButton(2));
     EXPECT_EQ(e.loadedName(), "Frankish");
     EXPECT_FALSE(e.resetEnabled());
     EXPECT_EQ(stored("Frankish"), "e 00E9");
@@ -115,8 +115,8 @@ TEST_F(EditorSaveTest, SavingUnderANewNameLeavesTheOldValueAndDisablesReset) {
 
 TEST_F(EditorSaveTest, CancelWritesNothing) {
     auto& e = newLanguageWithE();
-    e.Text3_Change("Mine");
-    EXPECT_TRUE(e.cmd_Click(1));
+    e.nameChanged("Mine");
+    EXPECT_TRUE(e.pressButton(1));
     EXPECT_EQ(stored("Mine"), "<none>");
     EXPECT_EQ(e.editedLanguageName(), "");
 }
@@ -124,14 +124,14 @@ TEST_F(EditorSaveTest, CancelWritesNothing) {
 TEST_F(EditorSaveTest, ResetDeletesTheStoredChangesAtOnceEvenWhenCancelled) {
     storeLanguage("French", "u 00FA");
     auto& e = open("French");
-    e.cmd_keyb_Click(kKeyU);
-    e.cmd_reset_Click();
+    e.selectKey(kKeyU);
+    e.resetLanguage();
     EXPECT_EQ(stored("French"), "<none>");
     EXPECT_EQ(e.keyLists().body(AnsiTable(codePage)), "a 00E0;;c 00E7;;e 00E900E8");
     EXPECT_EQ(e.selectedKey(), kKeyU);
     EXPECT_TRUE(e.rightList().entries().empty());
     EXPECT_EQ(e.keys()[kKeyU].fontName(), "Arial");
-    EXPECT_TRUE(e.cmd_Click(1));
+    EXPECT_TRUE(e.pressButton(1));
     EXPECT_EQ(stored("French"), "<none>");
     EXPECT_TRUE(messages.shown().empty());
 }
@@ -139,10 +139,10 @@ TEST_F(EditorSaveTest, ResetDeletesTheStoredChangesAtOnceEvenWhenCancelled) {
 TEST_F(EditorSaveTest, ARefusedResetSaysSoAndKeepsTheEdits) {
     storeLanguage("French", "u 00FA");
     auto& e = open("French");
-    e.cmd_keyb_Click(kKeyA);
-    e.cmd_swap_Click(0);
+    e.selectKey(kKeyA);
+    e.pressAddRemove(0);
     registry.setWritable(platform::Scope::MachineWide, false);
-    e.cmd_reset_Click();
+    e.resetLanguage();
     EXPECT_EQ(shownTexts(), std::vector<std::string>{editor::ResetRefusedMessage("French")});
     EXPECT_EQ(stored("French"), "u 00FA");
     EXPECT_EQ(e.keyLists().body(AnsiTable(codePage)), "a 00E1;;u 00FA");
@@ -155,10 +155,10 @@ TEST_F(EditorSaveTest, ASaveTheStoreDropsIsReportedAndTheEditorKeepsEverything) 
     const std::pair<const char*, const char*> cases[] = {{"Mine", "<none>"}, {"Old", "a 00E1"}};
     for (const auto& [name, before] : cases) {
         auto& e = newLanguageWithE();
-        e.Text3_Change(name);
+        e.nameChanged(name);
         registry.setWritable(platform::Scope::MachineWide, false);
         if (before != std::string("<none>")) messages.queueAnswer(true);  // replace it
-        EXPECT_FALSE(e.cmd_Click(0)) << name;
+        EXPECT_FALSE(e.pressButton(0)) << name;
         EXPECT_EQ(messages.shown().back().kind, Kind::Information);
         EXPECT_EQ(messages.shown().back().text, editor::SaveRefusedMessage(name));
         EXPECT_NE(messages.shown().back().text.find(std::string("\"") + name + "\" could not be saved"),
@@ -168,7 +168,7 @@ TEST_F(EditorSaveTest, ASaveTheStoreDropsIsReportedAndTheEditorKeepsEverything) 
         EXPECT_EQ(e.keyLists().body(AnsiTable(codePage)), "e 00E9");
 
         registry.setWritable(platform::Scope::MachineWide, true);
-        EXPECT_TRUE(e.cmd_Click(0));
+        EXPECT_TRUE(e.pressButton(0));
         EXPECT_EQ(stored(name), "e 00E9");
         EXPECT_EQ(e.editedLanguageName(), name);
     }

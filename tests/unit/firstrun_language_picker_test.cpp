@@ -26,7 +26,7 @@ protected:
     }
     LanguagePicker& picker() {
         if (!picker_) {
-            picker_.emplace(firstrun::LanguagePickerServices{
+            picker_.emplace(firstrun::LanguagePickerLinks{
                 .store = store, .dataFolder = {files.path(), codePage}, .messageBoxes = boxes,
                 .windows = windows, .view = view});
             picker_->loadList();
@@ -59,16 +59,16 @@ TEST_F(LanguagePickerTest, NextWritesTheRowsInOrderWithTheClearedOnesMarked) {
          [](LanguagesPage& list) { for (std::size_t i = 0; i < 4; ++i) list.rowChecked(i, false); },
          "!French;!German;!Spanish;!Czech"},
         {"Move Up on the first row",
-         [&](LanguagesPage& list) { select(list, 0); list.cmd_move_Click(MoveCommand::Up); },
+         [&](LanguagesPage& list) { select(list, 0); list.pressMove(MoveCommand::Up); },
          "French;German;!Spanish;Czech"},
         {"Move Down on the last row",
-         [&](LanguagesPage& list) { select(list, 3); list.cmd_move_Click(MoveCommand::Down); },
+         [&](LanguagesPage& list) { select(list, 3); list.pressMove(MoveCommand::Down); },
          "French;German;!Spanish;Czech"},
         {"a ticked box selects its row alone for the next move",
          [&](LanguagesPage& list) {
              select(list, 3);
              list.rowChecked(2, true);
-             list.cmd_move_Click(MoveCommand::Top);
+             list.pressMove(MoveCommand::Top);
          },
          "Spanish;French;German;Czech"},
     };

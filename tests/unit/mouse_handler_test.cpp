@@ -309,11 +309,11 @@ TEST_F(MouseHandlerTest, ThumbPositionsBeyondEitherEndLeaveTheValue) {
     rig.open();
     rig.screen.charactersBar().setValue(1);
     const int height = rig.screen.charactersBar().heightPixels();
-    rig.screen.ScrollbarPlus1_MouseMove(1, 0, 0, 2 * 15);  // in the upper arrow button
+    rig.screen.charactersBarMouseMove(1, 0, 0, 2 * 15);  // in the upper arrow button
     EXPECT_EQ(rig.screen.charactersBar().value(), 1);
-    rig.screen.ScrollbarPlus1_MouseMove(1, 0, 0, (height - 2) * 15);
+    rig.screen.charactersBarMouseMove(1, 0, 0, (height - 2) * 15);
     EXPECT_EQ(rig.screen.charactersBar().value(), 1);
-    rig.screen.ScrollbarPlus1_MouseMove(0, 0, 0, height / 2 * 15);  // no button: no drag
+    rig.screen.charactersBarMouseMove(0, 0, 0, height / 2 * 15);  // no button: no drag
     EXPECT_EQ(rig.screen.charactersBar().value(), 1);
 }
 

@@ -43,9 +43,9 @@ public:
 };
 
 // Records the calls into the rest of the program, with the store as it was at that moment.
-class RecordingHost final : public options::OptionsHost {
+class RecordingProgram final : public options::RunningProgram {
 public:
-    explicit RecordingHost(std::function<StoredValues()> snapshot) : snapshot_(std::move(snapshot)) {}
+    explicit RecordingProgram(std::function<StoredValues()> snapshot) : snapshot_(std::move(snapshot)) {}
 
     void setOptionsOpen(bool open) override { optionsOpen = open; }
     void savePopupState() override { calls.push_back("savePopupState"); }
@@ -126,12 +126,12 @@ protected:
     // Built on first use, so a test can arrange files and store first.
     options::OptionsDialog& dialog() {
         if (!dialog_) {
-            dialog_.emplace(options::OptionsDialogServices{
+            dialog_.emplace(options::OptionsDialogLinks{
                 .store = store,
                 .running = running,
                 .hooks = input,
                 .messageBoxes = boxes,
-                .host = host,
+                .program = program,
                 .view = view,
                 .dataFolder = {files.path(), codePage},
                 .editor = editor,
@@ -206,7 +206,7 @@ protected:
     sim::SimInput input;
     PassingKeySink keySink;
     sim::ScriptedMessageBoxes boxes;
-    RecordingHost host{[this] { return snapshot(); }};
+    RecordingProgram program{[this] { return snapshot(); }};
     RecordingView view;
     ScriptedEditor editor{store};
 

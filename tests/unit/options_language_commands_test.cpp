@@ -14,7 +14,7 @@ protected:
     void SetUp() override {
         addUserLanguage("Klingon", "k 0138");
         addUserLanguage("Vulcan", "v 0176");
-        dialog().menu_options_Click();
+        dialog().open();
         // French, German, !Spanish, Czech, Klingon, Vulcan
     }
 };
@@ -47,7 +47,7 @@ TEST_F(LanguageCommands, DeleteNeverTouchesAShippedLanguage) {
     clickRow(4);
     page().rowChecked(0, true);
     boxes.queueAnswer(true);
-    page().cmd_deletelanguage_Click();
+    page().deleteLanguage();
     EXPECT_TRUE(boxes.shown().empty());
     EXPECT_EQ(userLanguage("French"), "e 00EA");
     EXPECT_EQ(page().rows().size(), 6u);
@@ -55,10 +55,10 @@ TEST_F(LanguageCommands, DeleteNeverTouchesAShippedLanguage) {
 
 TEST_F(LanguageCommands, DeleteAsksFirstThenRemovesTheUserLanguageAtOnce) {
     setLanguages("Vulcan;Klingon;Czech");
-    dialog().menu_options_Click();
+    dialog().open();
     clickRow(1);
     const StoredValues before = snapshot();
-    page().cmd_deletelanguage_Click();  // no answer queued: "No"
+    page().deleteLanguage();  // no answer queued: "No"
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].kind, Kind::Question);
     EXPECT_EQ(boxes.shown()[0].text, "Are you sure you want to delete the language \"Klingon\"?");
@@ -66,7 +66,7 @@ TEST_F(LanguageCommands, DeleteAsksFirstThenRemovesTheUserLanguageAtOnce) {
     EXPECT_EQ(snapshot(), before);
 
     boxes.queueAnswer(true);
-    page().cmd_deletelanguage_Click();
+    page().deleteLanguage();
     EXPECT_FALSE(userLanguage("Klingon").has_value());
     EXPECT_EQ(languages(), "Vulcan;Klingon;Czech") << "the order is written by OK or Apply only";
     EXPECT_FALSE(dialog().applyEnabled());
@@ -74,27 +74,27 @@ TEST_F(LanguageCommands, DeleteAsksFirstThenRemovesTheUserLanguageAtOnce) {
     EXPECT_THAT(rowSummary(), ElementsAre("Vulcan(user)*", "Czech", "French", "German", "!Spanish"));
     EXPECT_TRUE(page().deleteEnabled());
     boxes.queueAnswer(true);
-    page().cmd_deletelanguage_Click();  // the first row: the new first row is selected
+    page().deleteLanguage();  // the first row: the new first row is selected
     EXPECT_EQ(rowSummary().front(), "Czech*");
     EXPECT_FALSE(page().deleteEnabled());
 
     // The stale names in the order are dropped by the next save.
-    dialog().cmd_Click(options::kOkButton);
+    dialog().pressButton(options::kOkButton);
     EXPECT_EQ(languages(), "Czech;French;German;!Spanish");
 }
 
 TEST_F(LanguageCommands, DeletingTheLastRowLeavesNothingSelected) {
     std::filesystem::remove(files.path() / "data.dat");
     registry.remove(Scope::MachineWide, "Software\\Kelvra\\Zavora\\Languages", "Vulcan");
-    dialog().menu_options_Click();
+    dialog().open();
     ASSERT_THAT(rowNames(), ElementsAre("Klingon"));
     boxes.queueAnswer(true);
-    page().cmd_deletelanguage_Click();
+    page().deleteLanguage();
     EXPECT_TRUE(page().rows().empty());
     EXPECT_FALSE(page().selectedRow().has_value());
     EXPECT_FALSE(page().deleteEnabled());
     boxes.queueAnswer(true);
-    page().cmd_deletelanguage_Click();  // nothing left to ask about
+    page().deleteLanguage();  // nothing left to ask about
     EXPECT_EQ(boxes.shown().size(), 1u);
 }
 
@@ -103,7 +103,7 @@ TEST_F(LanguageCommands, ARefusedDeletionOrResetIsReportedAndTheRowsShowWhatIsSt
     registry.setWritable(Scope::MachineWide, false);
     clickRow(4);
     boxes.queueAnswer(true);
-    page().cmd_deletelanguage_Click();
+    page().deleteLanguage();
     ASSERT_EQ(boxes.shown().size(), 2u);
     EXPECT_EQ(boxes.shown()[1].kind, Kind::Information);
     EXPECT_NE(boxes.shown()[1].text.find("\"Klingon\" could not be deleted"), std::string::npos);
@@ -112,7 +112,7 @@ TEST_F(LanguageCommands, ARefusedDeletionOrResetIsReportedAndTheRowsShowWhatIsSt
     EXPECT_TRUE(page().deleteEnabled());
 
     boxes.queueAnswer(true);
-    page().cmd_resetdefault_Click();
+    page().resetToDefault();
     ASSERT_EQ(boxes.shown().size(), 4u);
     EXPECT_EQ(boxes.shown()[3].text, options::ResetRefusedMessage({"French"}));
     EXPECT_NE(boxes.shown()[3].text.find("\"French\" could not be removed"), std::string::npos);
@@ -126,12 +126,12 @@ TEST_F(LanguageCommands, RestoreDefaultsAsksFirstAndWritesOnlyOnYes) {
     page().rowChecked(0, false);
     const StoredValues before = snapshot();
     boxes.queueAnswer(false);
-    page().cmd_resetdefault_Click();
+    page().resetToDefault();
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(rowSummary().front(), "!French*");
 
     boxes.queueAnswer(true);
-    page().cmd_resetdefault_Click();
+    page().resetToDefault();
     ASSERT_EQ(boxes.shown().size(), 2u);
     EXPECT_EQ(boxes.shown()[1].title, "Kelvra Zavora");
     EXPECT_EQ(boxes.shown()[1].text, "Are you sure you want to reset your language settings?");
@@ -146,13 +146,13 @@ TEST_F(LanguageCommands, AddSavesPendingEditsFirstThenSelectsTheNewLanguage) {
     view.top = 0;
     view.bottom = 3;
     view.calls.clear();
-    page().cmd_addlanguage_Click();
+    page().addLanguage();
 
     EXPECT_THAT(editor.calls, ElementsAre("add"));
     // Apply ran before the rebuild: the pending edit reached the store and the key table.
     EXPECT_EQ(languages(), "French;!German;!Spanish;Czech;Klingon;Vulcan");
     EXPECT_FALSE(dialog().applyEnabled());
-    EXPECT_THAT(host.calls, ::testing::Contains("rebuildKeyTable"));
+    EXPECT_THAT(program.calls, ::testing::Contains("rebuildKeyTable"));
     EXPECT_THAT(rowSummary(), ElementsAre("French", "!German", "!Spanish", "Czech",
                                           "Klingon(user)", "Vulcan(user)", "Romulan(user)*"));
     EXPECT_THAT(view.calls, ElementsAre("focus", "visible 0", "visible 3", "visible 6"));
@@ -162,14 +162,14 @@ TEST_F(LanguageCommands, AddSavesPendingEditsFirstThenSelectsTheNewLanguage) {
 TEST_F(LanguageCommands, AddWithoutPendingEditsWritesNothingBeforeTheRebuild) {
     const std::string languagesBefore = languages();
     editor.nameToSave = "Romulan";
-    page().cmd_addlanguage_Click();
+    page().addLanguage();
     EXPECT_EQ(languages(), languagesBefore);
-    EXPECT_THAT(host.calls, ::testing::Not(::testing::Contains("rebuildKeyTable")));
+    EXPECT_THAT(program.calls, ::testing::Not(::testing::Contains("rebuildKeyTable")));
     EXPECT_EQ(rowSummary().back(), "Romulan(user)*");
 
     // A name that exists in another case selects the existing row; no row is added.
     editor.nameToSave = "GERMAN";
-    page().cmd_addlanguage_Click();
+    page().addLanguage();
     EXPECT_EQ(page().rows().size(), 7u);
     EXPECT_EQ(rowSummary()[1], "German*");
     EXPECT_EQ(page().selectedRow(), 1u);
@@ -180,26 +180,26 @@ TEST_F(LanguageCommands, AddWithoutPendingEditsWritesNothingBeforeTheRebuild) {
 // were never confirmed then.
 TEST_F(LanguageCommands, NothingIsWrittenWhenTheDialogOrTheProgramEndsUnderTheEditor) {
     const std::function<void()> endings[] = {
-        [&] { host.ending = true; },  // "/close", a newer instance, Exit in the tray menu
+        [&] { program.ending = true; },  // "/close", a newer instance, Exit in the tray menu
         [&] { dialog().closeDialog(); },
     };
     for (const auto& ending : endings) {
-        dialog().menu_options_Click();
-        host.ending = false;
+        dialog().open();
+        program.ending = false;
         page().rowChecked(1, false);
         const StoredValues before = snapshot();
-        host.calls.clear();
+        program.calls.clear();
         editor.whileOpen = ending;
-        page().cmd_addlanguage_Click();
+        page().addLanguage();
         EXPECT_EQ(snapshot(), before);
-        EXPECT_THAT(host.calls, ::testing::Not(::testing::Contains("rebuildKeyTable")));
+        EXPECT_THAT(program.calls, ::testing::Not(::testing::Contains("rebuildKeyTable")));
     }
 }
 
 TEST_F(LanguageCommands, EditLoadsTheSelectedLanguageAndSelectsItUnderItsSavedName) {
     clickRow(3);
     view.calls.clear();
-    page().cmd_editlanguage_Click();  // the editor saves nothing
+    page().editLanguage();  // the editor saves nothing
     EXPECT_THAT(editor.calls, ElementsAre("edit Czech"));
     EXPECT_EQ(page().selectedRow(), 3u);
     EXPECT_FALSE(page().rows()[0].selected);
@@ -208,7 +208,7 @@ TEST_F(LanguageCommands, EditLoadsTheSelectedLanguageAndSelectsItUnderItsSavedNa
 
     clickRow(5);
     editor.nameToSave = "Vulcan Classic";
-    page().cmd_editlanguage_Click();
+    page().editLanguage();
     EXPECT_EQ(rowSummary().back(), "Vulcan Classic(user)*");
     EXPECT_EQ(page().selectedRow(), 6u);
 }
@@ -222,7 +222,7 @@ TEST_F(LanguageCommands, AfterTheEditorTheRememberedRowIsKeptWithinTheList) {
     };
     view.bottom = 5;
     view.calls.clear();
-    page().cmd_editlanguage_Click();
+    page().editLanguage();
     EXPECT_THAT(rowNames(), ElementsAre("French", "German", "Spanish", "Czech"));
     EXPECT_EQ(page().selectedRow(), 3u);
     EXPECT_THAT(view.calls, ElementsAre("focus", "visible 0", "visible 3", "visible 3"));

@@ -71,12 +71,12 @@ TEST(LanguageMoves, MovedRowsKeepTheirCheckAndTagAndReportWhereTheyWent) {
 class LanguagePageMoves : public OptionsTest {};
 
 TEST_F(LanguagePageMoves, MoveEnablesApplyFreezesDrawingAndShowsEachMovedRow) {
-    dialog().menu_options_Click();
+    dialog().open();
     view.calls.clear();
     clickRow(2);
     ctrlClickRow(3);
     ASSERT_FALSE(dialog().applyEnabled());
-    page().cmd_move_Click(MoveCommand::Up);
+    page().pressMove(MoveCommand::Up);
     EXPECT_TRUE(dialog().applyEnabled());
     EXPECT_THAT(rowSummary(), ElementsAre("French", "!Spanish*", "Czech*", "German"));
     EXPECT_THAT(view.calls,
@@ -84,18 +84,18 @@ TEST_F(LanguagePageMoves, MoveEnablesApplyFreezesDrawingAndShowsEachMovedRow) {
 }
 
 TEST_F(LanguagePageMoves, AMoveIsWrittenOnlyByOkOrApply) {
-    dialog().menu_options_Click();
+    dialog().open();
     const StoredValues before = snapshot();
     clickRow(3);
-    page().cmd_move_Click(MoveCommand::Top);
+    page().pressMove(MoveCommand::Top);
     EXPECT_EQ(snapshot(), before);
-    dialog().cmd_Click(options::kCancelButton);
+    dialog().pressButton(options::kCancelButton);
     EXPECT_EQ(snapshot(), before);
 
-    dialog().menu_options_Click();
+    dialog().open();
     clickRow(3);
-    page().cmd_move_Click(MoveCommand::Top);
-    dialog().cmd_Click(options::kOkButton);
+    page().pressMove(MoveCommand::Top);
+    dialog().pressButton(options::kOkButton);
     EXPECT_EQ(languages(), "Czech;French;German;!Spanish");
 }
 

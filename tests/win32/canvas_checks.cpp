@@ -112,7 +112,7 @@ CHECK_CASE(KeyPopupRowsLandOnTheirRows) {
         GdiCanvas canvas(surface.dc.get(), 96, fonts);
         kz::PaintPopup(canvas, state);
     }
-    // pic1 starts at (16, 106); rows are 41 pixels high; characters are centred.
+    // The rows' area starts at (16, 106); rows are 41 pixels high; characters are centred.
     CHECK(surface.inked(40, 106, 105, 147));   // é in row 0
     CHECK(surface.inked(40, 147, 105, 188));   // è in row 1
     CHECK(!surface.inked(40, 192, 105, 270));  // rows 2 and 3 stay empty

@@ -3,6 +3,7 @@
 #include "platform/win32/dialog_keys.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/version_info.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/window_binding.h"
 
 namespace kz::win32 {
@@ -21,9 +22,9 @@ constexpr TwipsBox kCloseBox{3480, 1740, 1095, 375};
 std::wstring DetailsText(const AboutFacts& facts) {
     std::wstring version = OwnVersionText();
     if (version.empty()) version = L"unknown";
-    return L"Version " + version + L"\r\n" + std::to_wstring(facts.languages) +
+    return L"Version " + version + L"\r\n" + Widen(std::to_string(facts.languages)) +
            (facts.languages == 1 ? L" language" : L" languages") + L" in use\r\n" +
-           std::to_wstring(facts.characters) + (facts.characters == 1 ? L" character" : L" characters") +
+           Widen(std::to_string(facts.characters)) + (facts.characters == 1 ? L" character" : L" characters") +
            L" known";
 }
 
@@ -130,13 +131,10 @@ LRESULT AboutBox::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NEXTDLGCTL:
         MoveDialogFocus(window_, wParam, lParam);
         return 0;
-    case WM_DPICHANGED: {
-        const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+        MoveToSuggestedPlace(window_, lParam);
         layout(HIWORD(wParam));
         return 0;
-    }
     default:
         return DefWindowProcW(window_, message, wParam, lParam);
     }

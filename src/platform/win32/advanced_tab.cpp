@@ -11,9 +11,9 @@ namespace {
 using options::CheckBox;
 using options::CheckLabel;
 
-constexpr int kText5Id = 400;
-constexpr int kCheck2Id = 102;
-constexpr int kLabel14Id = 401;
+constexpr int kDisableKeysId = 400;
+constexpr int kDisableOtherKeysId = 102;
+constexpr int kDisableOtherKeysLabelId = 401;
 
 std::wstring TextOf(HWND control) {
     const int length = GetWindowTextLengthW(control);
@@ -40,17 +40,17 @@ AdvancedTab::AdvancedTab(HWND dialog, FontCache& fonts, options::OptionsDialog& 
                .style = SS_NOPREFIX, .box = {120, 1440, 5295, 495}, .id = -1, .fitText = true,
                .growTwips = 90});
     keys_ = page_.add({.windowClass = L"EDIT", .style = ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP,
-                       .exStyle = WS_EX_CLIENTEDGE, .box = {120, 2040, 5295, 285}, .id = kText5Id});
+                       .exStyle = WS_EX_CLIENTEDGE, .box = {120, 2040, 5295, 285}, .id = kDisableKeysId});
     box_ = page_.add({.windowClass = L"BUTTON", .style = BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP,
-                      .box = {120, 2820, 255, 255}, .id = kCheck2Id});
+                      .box = {120, 2820, 255, 255}, .id = kDisableOtherKeysId});
     page_.add({.text = L"Don't intercept keystroke when there are no characters associated with "
                        L"a key.",
-               .style = SS_NOTIFY | WS_GROUP, .box = {480, 2760, 4935, 495}, .id = kLabel14Id, .fitText = true,
-               .growTwips = 300});
+               .style = SS_NOTIFY | WS_GROUP, .box = {480, 2760, 4935, 495}, .id = kDisableOtherKeysLabelId,
+               .fitText = true, .growTwips = 300});
 }
 
 void AdvancedTab::sync() {
-    SendMessageW(box_, BM_SETCHECK, model_.checked(CheckBox::Check2) ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(box_, BM_SETCHECK, model_.checked(CheckBox::DisableOtherKeys) ? BST_CHECKED : BST_UNCHECKED, 0);
     const std::wstring wanted = Widen(model_.disableKeysText());
     if (TextOf(keys_) != wanted) {
         syncing_ = true;
@@ -60,13 +60,13 @@ void AdvancedTab::sync() {
 }
 
 void AdvancedTab::onCommand(int id, int code, HWND control) {
-    if (id == kText5Id && code == EN_CHANGE) {
+    if (id == kDisableKeysId && code == EN_CHANGE) {
         if (syncing_) return;
-        model_.Text5_Change(Narrow(TextOf(control)));
-    } else if (id == kCheck2Id && code == BN_CLICKED) {
-        model_.Check_Click(CheckBox::Check2, SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
-    } else if (id == kLabel14Id && code == STN_CLICKED) {
-        model_.Label_Click(CheckLabel::Label14);
+        model_.disableKeysChanged(Narrow(TextOf(control)));
+    } else if (id == kDisableOtherKeysId && code == BN_CLICKED) {
+        model_.boxClicked(CheckBox::DisableOtherKeys, SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
+    } else if (id == kDisableOtherKeysLabelId && code == STN_CLICKED) {
+        model_.labelClicked(CheckLabel::DisableOtherKeys);
     } else {
         return;
     }

@@ -18,7 +18,7 @@ namespace kz::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"KelvraZavoraAllCharacters";
-// `Pic_List` in the popup window, twips.
+// The panel in the popup window, twips.
 constexpr TwipsBox kPanelBox{360, 1320, 3735, 5245};
 constexpr platform::Rgb kFrameColor{128, 128, 128};
 
@@ -103,7 +103,10 @@ void AllCharactersPanel::setVisible(bool visible) {
         if (topPress_) topPress_->reset();
         if (charactersPress_) charactersPress_->reset();
     }
-    ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
+    // Every key popup asks the hidden panel to stay hidden; that must cost nothing.
+    // Its own flag, not IsWindowVisible: a child of the hidden popup never counts as visible.
+    const bool flagged = (GetWindowLongW(window_, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (flagged != visible) ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
 }
 
 RECT AllCharactersPanel::local(const TwipsBox& box) const {

@@ -1,9 +1,9 @@
 #pragma once
-// The all-characters screen on Windows: `Pic_List`, a white child of the popup that holds
+// The all-characters screen on Windows: a white child of the popup that holds
 // the screen's controls. The option buttons "Character Types" / "Languages" and the two
-// captions are standard controls; the type/language list (`Picture2`) and the characters
-// list (`Picture1`) are drawn here through the popup's canvas and font cache; each list
-// has a standard scroll bar beside it (`ScrollbarPlus2`, `ScrollbarPlus1`).
+// captions are standard controls; the type/language list and the characters
+// list are drawn here through the popup's canvas and font cache; each list
+// has a standard scroll bar beside it.
 //
 // Mouse messages reach the panel and its controls from the mouse hook (posted, so the
 // application keeps the focus); the panel hands them to the popup's mouse handlers in

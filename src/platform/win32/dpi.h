@@ -34,4 +34,12 @@ int SystemMetricForDpi(int index, int dpi);
 inline RECT ToRect(const platform::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 inline platform::Rect FromRect(const RECT& r) { return platform::Rect{r.left, r.top, r.right, r.bottom}; }
 
+// A dialog whose size follows its own layout takes only the place that WM_DPICHANGED
+// suggests; the layout for the new DPI then gives the size.
+inline void MoveToSuggestedPlace(HWND window, LPARAM suggestedRect) {
+    const auto& suggested = *reinterpret_cast<const RECT*>(suggestedRect);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace kz::win32

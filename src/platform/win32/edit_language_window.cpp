@@ -26,13 +26,13 @@ constexpr int kClientWidth = 9375;
 constexpr int kClientHeight = 6015;
 
 enum ControlId : int {
-    kLabel1 = 100, kLabel2, kLabel3, kLabel4,
-    kList1 = 110, kText3,
+    kTypesCaption = 100, kCharactersCaption, kNameCaption, kKeyCaption,
+    kTypeList = 110, kNameBox,
     kSwapAdd = 120, kSwapRemove,
     kMoveUp = 130, kMoveDown, kMoveToTop, kMoveToBottom,
     kReset = 140,
     kOk = 150, kApply = 152,  // Cancel is IDCANCEL, so Escape presses it
-    kPicture1 = 160, kPicture2,
+    kLeftList = 160, kRightList,
     kFirstKey = 1000,
 };
 
@@ -50,14 +50,14 @@ constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE;
 
 // In tab order.
 constexpr std::array<ControlDesign, 16> kControls{{
-    {kLabel3, L"STATIC", editor::kNameLabel, kLabel, 0, {4680, 165, 1335, 255}},
-    {kText3, L"EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, {6120, 120, 3075, 285}},
+    {kNameCaption, L"STATIC", editor::kNameLabel, kLabel, 0, {4680, 165, 1335, 255}},
+    {kNameBox, L"EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, {6120, 120, 3075, 285}},
     // Reaching on to the Shift key's right edge, so no face cuts the sentence short.
-    {kLabel4, L"STATIC", editor::kKeyLabel, kLabel, 0, {4680, 600, 4575, 255}},
-    {kLabel1, L"STATIC", editor::kTypesLabel, kLabel, 0, {120, 120, 1695, 255}},
-    {kList1, L"LISTBOX", "", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE,
+    {kKeyCaption, L"STATIC", editor::kKeyLabel, kLabel, 0, {4680, 600, 4575, 255}},
+    {kTypesCaption, L"STATIC", editor::kTypesLabel, kLabel, 0, {120, 120, 1695, 255}},
+    {kTypeList, L"LISTBOX", "", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE,
      {120, 420, 3615, 1425}},
-    {kLabel2, L"STATIC", editor::kCharactersLabel, kLabel, 0, {120, 2040, 1695, 255}},
+    {kCharactersCaption, L"STATIC", editor::kCharactersLabel, kLabel, 0, {120, 2040, 1695, 255}},
     {kSwapAdd, L"BUTTON", editor::kAddCaption, kButton, 0, {3840, 3360, 735, 615}},
     {kSwapRemove, L"BUTTON", editor::kRemoveCaption, kButton, 0, {3840, 4320, 735, 615}},
     {kMoveToTop, L"BUTTON", editor::kMoveToTopCaption, kButton, 0, {8400, 2700, 855, 615}},
@@ -70,10 +70,10 @@ constexpr std::array<ControlDesign, 16> kControls{{
     {kApply, L"BUTTON", editor::kApplyCaption, kButton, 0, {8160, 5520, 1095, 375}},
 }};
 
-constexpr TwipsBox kPicture1Box{150, 2430, 3315, 2835};
-constexpr TwipsBox kScroll1Box{3480, 2430, 255, 2835};
-constexpr TwipsBox kPicture2Box{4710, 2430, 3315, 2835};
-constexpr TwipsBox kScroll2Box{8040, 2430, 255, 2835};
+constexpr TwipsBox kLeftListBox{150, 2430, 3315, 2835};
+constexpr TwipsBox kLeftScrollBox{3480, 2430, 255, 2835};
+constexpr TwipsBox kRightListBox{4710, 2430, 3315, 2835};
+constexpr TwipsBox kRightScrollBox{8040, 2430, 255, 2835};
 
 // The window size for a client area at `dpi`, with the frame metrics of that DPI where
 // the system can tell them.
@@ -168,12 +168,12 @@ void EditLanguageWindow::createControls() {
                                                           .exStyle = design.exStyle,
                                                           .box = design.box,
                                                           .id = design.id});
-        if (design.id == kList1) typeList_ = control;
-        if (design.id == kText3) nameBox_ = control;
+        if (design.id == kTypeList) typeList_ = control;
+        if (design.id == kNameBox) nameBox_ = control;
         if (design.id == kReset) reset_ = control;
-        if (design.id == kLabel2) {  // the lists follow their caption in the tab order
-            left_ = makeList(kPicture1, editor::ListSide::Left);
-            right_ = makeList(kPicture2, editor::ListSide::Right);
+        if (design.id == kCharactersCaption) {  // the lists follow their caption in the tab order
+            left_ = makeList(kLeftList, editor::ListSide::Left);
+            right_ = makeList(kRightList, editor::ListSide::Right);
         }
     }
     keyboard_ = std::make_unique<EditorKeyboard>(window_, kFirstKey, fonts_);
@@ -191,16 +191,16 @@ std::unique_ptr<EditorCharList> EditLanguageWindow::makeList(int id, editor::Lis
     };
     EditorCharListEvents events{
         .mouseDown = [onModel, left](int y) {
-            onModel([&](editor::EditorModel& m) { left ? m.Picture1_MouseDown(y) : m.Picture2_MouseDown(y); });
+            onModel([&](editor::EditorModel& m) { left ? m.leftListMouseDown(y) : m.rightListMouseDown(y); });
         },
         .doubleClick = [onModel, left] {
-            onModel([&](editor::EditorModel& m) { left ? m.Picture1_DblClick() : m.Picture2_DblClick(); });
+            onModel([&](editor::EditorModel& m) { left ? m.leftListDoubleClick() : m.rightListDoubleClick(); });
         },
         .keyDown = [onModel, left](editor::ListKey key) {
-            onModel([&](editor::EditorModel& m) { left ? m.Picture1_KeyDown(key) : m.Picture2_KeyDown(key); });
+            onModel([&](editor::EditorModel& m) { left ? m.leftListKey(key) : m.rightListKey(key); });
         },
         .scrolled = [onModel, left](int value) {
-            onModel([&](editor::EditorModel& m) { left ? m.VScroll1_Change(value) : m.VScroll2_Change(value); });
+            onModel([&](editor::EditorModel& m) { left ? m.leftScrollChanged(value) : m.rightScrollChanged(value); });
         },
         // The left bar hands the focus on to its list; the right one keeps it and its
         // list is drawn again.
@@ -311,16 +311,16 @@ LRESULT EditLanguageWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void EditLanguageWindow::onCommand(int id, int code) {
     if (model_ == nullptr) return;
-    if (id == kText3) {
+    if (id == kNameBox) {
         if (code == EN_CHANGE && !settingName_) {
-            model_->Text3_Change(Narrow(TextOf(nameBox_)));
+            model_->nameChanged(Narrow(TextOf(nameBox_)));
             refresh();
         }
         return;
     }
-    if (id == kList1) {
+    if (id == kTypeList) {
         if (code == LBN_SELCHANGE) {
-            model_->List1_Click(static_cast<int>(SendMessageW(typeList_, LB_GETCURSEL, 0, 0)));
+            model_->selectType(static_cast<int>(SendMessageW(typeList_, LB_GETCURSEL, 0, 0)));
             refresh();
         }
         return;
@@ -330,18 +330,18 @@ void EditLanguageWindow::onCommand(int id, int code) {
 
 void EditLanguageWindow::onButton(int id) {
     if (const auto key = keyboard_->keyOf(id)) {
-        model_->cmd_keyb_Click(*key);
+        model_->selectKey(*key);
     } else if (keyboard_->isShift(id)) {
-        model_->Command1_Click();
+        model_->toggleShift();
     } else if (id == kSwapAdd || id == kSwapRemove) {
-        model_->cmd_swap_Click(id - kSwapAdd);
+        model_->pressAddRemove(id - kSwapAdd);
     } else if (id >= kMoveUp && id <= kMoveToBottom) {
-        model_->cmd_move_Click(id - kMoveUp);
+        model_->pressMove(id - kMoveUp);
     } else if (id == kReset) {
-        model_->cmd_reset_Click();
+        model_->resetLanguage();
     } else if (id == kOk || id == IDCANCEL || id == kApply) {
         const int index = id == kOk ? 0 : id == IDCANCEL ? 1 : 2;
-        if (model_->cmd_Click(index)) close();
+        if (model_->pressButton(index)) close();
     } else {
         return;  // IDOK from Enter: the window has no default button
     }
@@ -363,8 +363,10 @@ bool EditLanguageWindow::belongs(HWND window) const {
 
 void EditLanguageWindow::layout() {
     controls_.apply(dpi_);
-    left_->place(ToRect(platform::PixelsOf(kPicture1Box, dpi_)), ToRect(platform::PixelsOf(kScroll1Box, dpi_)), dpi_);
-    right_->place(ToRect(platform::PixelsOf(kPicture2Box, dpi_)), ToRect(platform::PixelsOf(kScroll2Box, dpi_)), dpi_);
+    left_->place(ToRect(platform::PixelsOf(kLeftListBox, dpi_)), ToRect(platform::PixelsOf(kLeftScrollBox, dpi_)),
+                 dpi_);
+    right_->place(ToRect(platform::PixelsOf(kRightListBox, dpi_)), ToRect(platform::PixelsOf(kRightScrollBox, dpi_)),
+                  dpi_);
     if (model_ != nullptr) keyboard_->show(model_->keys(), dpi_);
     InvalidateRect(window_, nullptr, TRUE);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// `frm_editlanguage`, captioned "Edit Language": the language editor's window on Windows,
+// The window captioned "Edit Language": the language editor's window on Windows,
 // modal over the Options dialog. Its controls are real ones where the window has them
 // (labels, the type list, the name box, push buttons, scroll bars); the on-screen
 // keyboard and the two character lists have their own files. Every user action runs the
@@ -12,7 +12,7 @@
 
 #include "charset/character_table.h"
 #include "editor/editor_model.h"
-#include "editor/editor_seams.h"
+#include "editor/editor_links.h"
 #include "platform/win32/control_layout.h"
 #include "platform/win32/editor_char_list.h"
 #include "platform/win32/editor_keyboard_buttons.h"
@@ -69,7 +69,7 @@ private:
     HWND window_ = nullptr;
     int dpi_ = 96;
     FontCache& fonts_;
-    // The window's own captions in the keys' face, whose width the design's boxes fit.
+    // The window's own captions in the keys' face, whose width the caption boxes fit.
     ControlLayout controls_{fonts_, platform::pointFont(8.25, "Arial", false)};
     editor::EditorModel* model_ = nullptr;
     bool closed_ = false;
@@ -79,12 +79,12 @@ private:
     platform::TwipsBox shownKeyFrame_{};
     bool shownShift_ = false;
 
-    HWND typeList_ = nullptr;  // List1
-    HWND nameBox_ = nullptr;   // Text3
-    HWND reset_ = nullptr;     // cmd_reset
+    HWND typeList_ = nullptr;
+    HWND nameBox_ = nullptr;
+    HWND reset_ = nullptr;
     std::unique_ptr<EditorKeyboard> keyboard_;
-    std::unique_ptr<EditorCharList> left_;   // Picture1, VScroll1
-    std::unique_ptr<EditorCharList> right_;  // Picture2, VScroll2
+    std::unique_ptr<EditorCharList> left_;
+    std::unique_ptr<EditorCharList> right_;
 };
 
 }  // namespace kz::win32

@@ -65,7 +65,7 @@ bool EditorCharList::hasFocus() const {
 
 void EditorCharList::place(const RECT& list, const RECT& bar, int dpi) {
     dpi_ = dpi;
-    // The border lies outside the design's rectangle, so seven rows fill the inside.
+    // The border lies outside the list's rectangle, so seven rows fill the inside.
     if (window_ != nullptr) {
         MoveWindow(window_, list.left - 1, list.top - 1, list.right - list.left + 2, list.bottom - list.top + 2, TRUE);
     }

@@ -1,9 +1,8 @@
 #pragma once
-// One of the language editor's two drawn lists (`Picture1` with `VScroll1`, `Picture2` with
-// `VScroll2`): a focusable child window painted through a double buffer like the
-// all-characters screen's characters list, and a standard scroll bar beside it. It shows
-// a CharacterList of the editor model and reports the user's mouse, keys and scrolling
-// to the owner, which runs the model's handler and calls sync() afterwards.
+// One of the language editor's two drawn lists: a focusable child window painted through a
+// double buffer like the all-characters screen's characters list, and a standard scroll bar
+// beside it. It shows a CharacterList of the editor model and reports the user's mouse,
+// keys and scrolling to the owner, which runs the model's handler and calls sync() afterwards.
 #include <windows.h>
 
 #include <functional>

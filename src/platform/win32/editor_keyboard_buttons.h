@@ -1,6 +1,6 @@
 #pragma once
-// The language editor's on-screen keyboard on Windows: the 47 key buttons `cmd_keyb` and
-// the Shift button `Command1` as real push buttons, showing the model's KeyButtons
+// The language editor's on-screen keyboard on Windows: the 47 key buttons and
+// the Shift button as real push buttons, showing the model's KeyButtons
 // (captions, place, enabled, visible, "Arial" or "Arial Black"), and the two frames that
 // mark the selected key and the shift state, painted by the parent around the buttons.
 #include <windows.h>

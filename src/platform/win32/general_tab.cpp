@@ -16,7 +16,7 @@ using options::CheckLabel;
 constexpr int kComboId = 300;
 constexpr int BoxId(CheckBox box) { return 100 + static_cast<int>(box); }
 constexpr int LabelId(CheckLabel label) { return 200 + static_cast<int>(label); }
-constexpr int kLabel18Id = LabelId(CheckLabel::Label18);
+constexpr int kDisplayUnicodeSymbolLabelId = LabelId(CheckLabel::DisplayUnicodeSymbol);
 
 constexpr int kBoxSize = 255;
 // The separators between the groups, in page twips.
@@ -34,25 +34,25 @@ struct Row {
     int room;  // twips free below the label, down to the next separator
 };
 constexpr std::array<Row, 4> kRows{{
-    {CheckBox::Check3, 120, 1860, CheckLabel::Label15,
+    {CheckBox::ShowNumbers, 120, 1860, CheckLabel::ShowNumbers,
      L"Allow characters to be selected from the list by pressing a number key (uncheck this "
      L"option to hide the numbers on the character list screen)",
      {480, 1800, 5055, 405}, 150},
-    {CheckBox::Check4, 120, 2700, CheckLabel::Label16,
+    {CheckBox::RememberState, 120, 2700, CheckLabel::RememberState,
      L"Remember the state (selected character type or language, etc) of the \"All "
      L"Characters\" selection screen.",
      {480, 2640, 5055, 405}, 150},
-    {CheckBox::Check6, 120, 3540, CheckLabel::Label18,
+    {CheckBox::DisplayUnicodeSymbol, 120, 3540, CheckLabel::DisplayUnicodeSymbol,
      L"Show         symbol when a character is not supported by all programs.",
      {480, 3570, 4935, 285}, 180},
-    {CheckBox::Check5, 120, 4380, CheckLabel::Label17,
+    {CheckBox::AutoInsert, 120, 4380, CheckLabel::AutoInsert,
      L"Automatically insert character if there is only one character available for the key "
      L"pressed.",
      {480, 4320, 4935, 405}, 400},
 }};
 
-// The badge's example stands in the gap that Label18 leaves after "Show": a disc whose
-// top left corner lies at (65, 236) page pixels at 96 dpi.
+// The badge's example stands in the gap that the Unicode symbol's label leaves after
+// "Show": a disc whose top left corner lies at (65, 236) page pixels at 96 dpi.
 void DrawBadge(HDC dc, POINT pageOrigin, int dpi, FontCache& fonts) {
     GdiCanvas canvas(dc, dpi, fonts);
     canvas.setArea(platform::Rect{-pageOrigin.x, -pageOrigin.y, 1 << 14, 1 << 14});
@@ -72,7 +72,7 @@ void GeneralTab::create() {
     // box, the arrow keys move among the four boxes below the list. The labels come last,
     // each starting a group of its own, so no arrow key ever lands on one.
     const auto addBox = [this](CheckBox box, int left, int top) {
-        const DWORD group = box == CheckBox::Check1 || box == CheckBox::Check3 ? WS_GROUP : 0;
+        const DWORD group = box == CheckBox::AutoStart || box == CheckBox::ShowNumbers ? WS_GROUP : 0;
         boxes_[static_cast<std::size_t>(box) - 1] =
             page_.add({.windowClass = L"BUTTON", .style = BS_AUTOCHECKBOX | WS_TABSTOP | group,
                        .box = {left, top, kBoxSize, kBoxSize}, .id = BoxId(box)});
@@ -83,7 +83,7 @@ void GeneralTab::create() {
                           .box = box, .id = LabelId(label), .fitText = true, .growTwips = room});
     };
 
-    addBox(CheckBox::Check1, 120, 240);
+    addBox(CheckBox::AutoStart, 120, 240);
     page_.add({.windowClass = L"STATIC", .text = L"Trigger Key:", .style = WS_GROUP,
                .box = {120, 1005, 975, 255}, .id = -1});
     // A drop-down list's height includes its open list: room for every entry.
@@ -95,13 +95,13 @@ void GeneralTab::create() {
     }
     for (const Row& row : kRows) addBox(row.box, row.boxLeft, row.boxTop);
 
-    addLabel(CheckLabel::Label2, L"Automatically load Kelvra Zavora when the computer starts up",
+    addLabel(CheckLabel::AutoStart, L"Automatically load Kelvra Zavora when the computer starts up",
              {480, 270, 4575, 255}, SS_LEFT, 150);
     for (const Row& row : kRows) {
-        // Label18 draws its own text, so the badge can show through the gap in it.
-        const DWORD style = row.label == CheckLabel::Label18 ? SS_OWNERDRAW : SS_LEFT;
+        // The Unicode symbol's label draws its own text, so the badge shows through its gap.
+        const DWORD style = row.label == CheckLabel::DisplayUnicodeSymbol ? SS_OWNERDRAW : SS_LEFT;
         HWND label = addLabel(row.label, row.text, row.labelBox, style, row.room);
-        if (row.label == CheckLabel::Label17) autoInsertLabel_ = label;
+        if (row.label == CheckLabel::AutoInsert) autoInsertLabel_ = label;
     }
 }
 
@@ -112,7 +112,7 @@ void GeneralTab::sync() {
         SendMessageW(control, BM_SETCHECK, model_.checked(box) ? BST_CHECKED : BST_UNCHECKED, 0);
         EnableWindow(control, model_.enabled(box));
     }
-    EnableWindow(autoInsertLabel_, model_.enabled(CheckBox::Check5));
+    EnableWindow(autoInsertLabel_, model_.enabled(CheckBox::AutoInsert));
     if (SendMessageW(combo_, CB_GETCURSEL, 0, 0) != model_.triggerIndex()) {
         SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(model_.triggerIndex()), 0);
     }
@@ -121,12 +121,12 @@ void GeneralTab::sync() {
 void GeneralTab::onCommand(int id, int code, HWND control) {
     if (id == kComboId) {
         if (code != CBN_SELCHANGE) return;
-        model_.Combo1_Click(static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0)));
+        model_.selectTrigger(static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0)));
     } else if (id > 100 && id <= 106 && code == BN_CLICKED) {
-        model_.Check_Click(static_cast<CheckBox>(id - 100),
+        model_.boxClicked(static_cast<CheckBox>(id - 100),
                            SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
-    } else if (id >= 200 && id <= LabelId(CheckLabel::Label14) && code == STN_CLICKED) {
-        model_.Label_Click(static_cast<CheckLabel>(id - 200));
+    } else if (id >= 200 && id <= LabelId(CheckLabel::DisableOtherKeys) && code == STN_CLICKED) {
+        model_.labelClicked(static_cast<CheckLabel>(id - 200));
     } else {
         return;
     }
@@ -134,7 +134,7 @@ void GeneralTab::onCommand(int id, int code, HWND control) {
 }
 
 void GeneralTab::onDrawItem(const DRAWITEMSTRUCT& item) {
-    if (static_cast<int>(item.CtlID) != kLabel18Id) return;
+    if (static_cast<int>(item.CtlID) != kDisplayUnicodeSymbolLabelId) return;
     HDC dc = item.hDC;
     RECT r = item.rcItem;
     // The page's own background under the text (the tab body's texture where themed).
@@ -166,7 +166,8 @@ void GeneralTab::onPaint(HDC dc, int dpi) {
         canvas.drawLine({platform::TwipsToPixels(kLineLeft, dpi), y},
                         {platform::TwipsToPixels(kLineRight, dpi), y}, lineColor);
     }
-    // The disc reaches a little above Label18, whose drawing covers the rest of it.
+    // The disc reaches a little above the Unicode symbol's label, whose drawing covers the
+    // rest of it.
     DrawBadge(dc, POINT{0, 0}, dpi, fonts_);
 }
 

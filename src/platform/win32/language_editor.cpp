@@ -1,6 +1,5 @@
 #include "platform/win32/language_editor.h"
 
-#include <filesystem>
 #include <memory>
 
 #include "charset/character_file.h"
@@ -10,6 +9,7 @@
 #include "platform/win32/keyboard.h"
 
 namespace kz::win32 {
+
 std::string Win32LanguageEditor::addLanguage() { return run(nullptr); }
 
 std::string Win32LanguageEditor::editLanguage(std::string_view name) {
@@ -20,7 +20,7 @@ std::string Win32LanguageEditor::editLanguage(std::string_view name) {
 std::string Win32LanguageEditor::run(const std::string* name) {
     // Read afresh at each opening, like the type list, so the editor shows the data files
     // as they are now.
-    const std::filesystem::path folder = platform::PathFromUtf8(links_.applicationFolder);
+    const std::string& folder = links_.applicationFolder;
     auto characters = std::make_unique<CharacterTable>();
     LoadCharacterTable(*characters, folder, links_.codePage);
     const Win32Keyboard keyboard;
@@ -30,7 +30,7 @@ std::string Win32LanguageEditor::run(const std::string* name) {
                                                       .owner = links_.owner ? links_.owner() : nullptr,
                                                       .characters = characters.get(),
                                                       .displayUnicodeSymbol = links_.settings.displayUnicodeSymbol});
-    editor::EditorModel model(editor::EditorContext{.store = links_.store,
+    editor::EditorModel model(editor::EditorLinks{.store = links_.store,
                                                     .codePage = links_.codePage,
                                                     .characters = *characters,
                                                     .folder = folder,

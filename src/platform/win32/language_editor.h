@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "options/options_seams.h"
+#include "options/options_links.h"
 #include "platform/code_page.h"
 #include "platform/win32/font_cache.h"
 #include "platform/win32/message_box.h"

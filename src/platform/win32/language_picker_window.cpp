@@ -39,7 +39,7 @@ constexpr int kButtonTop = 5040;
 constexpr int kButtonWidth = 1125;
 constexpr int kButtonHeight = 345;
 
-// `Command1` index 0 to 2 and `cmd_move` index 0 to 3. Escape's IDCANCEL is not among
+// Back, Next and Cancel, then the four moves. Escape's IDCANCEL is not among
 // them: "Cancel" cannot be pressed here, so Escape does nothing either.
 constexpr int kBackId = 801;
 constexpr int kNextId = 802;
@@ -56,7 +56,7 @@ constexpr wchar_t kSubheading[] =
 LanguagePickerWindow::LanguagePickerWindow(const LanguagePickerLinks& links)
     : instance_(links.instance),
       model_({.store = links.store,
-              .dataFolder = {platform::PathFromUtf8(links.applicationFolder), links.codePage},
+              .dataFolder = {links.applicationFolder, links.codePage},
               .messageBoxes = messageBoxes_,
               .windows = otherWindows_,
               .view = *this}),
@@ -210,7 +210,7 @@ LRESULT CALLBACK LanguagePickerWindow::WindowProc(HWND window, UINT message, WPA
 
 void LanguagePickerWindow::onCommand(int id) {
     if (id >= kMoveId && id <= MoveId(MoveCommand::Bottom)) {
-        model_.list().cmd_move_Click(static_cast<MoveCommand>(id - kMoveId));
+        model_.list().pressMove(static_cast<MoveCommand>(id - kMoveId));
         return;
     }
     // Every button of the row finishes the page; "< Back" and "Cancel" are never enabled.
@@ -256,13 +256,10 @@ LRESULT LanguagePickerWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NEXTDLGCTL:
         MoveDialogFocus(window_, wParam, lParam);
         return 0;
-    case WM_DPICHANGED: {
-        const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+        MoveToSuggestedPlace(window_, lParam);
         layout(HIWORD(wParam));
         return 0;
-    }
     case WM_CLOSE:  // the close box: nothing is written
         DestroyWindow(window_);
         return 0;

@@ -9,7 +9,7 @@ constexpr int kResetId = 601;
 constexpr int kAddId = 602;
 constexpr int kEditId = 603;
 constexpr int kDeleteId = 604;
-constexpr int kMoveId = 610;  // + the index of `cmd_move`
+constexpr int kMoveId = 610;  // + the index of the move button
 constexpr int MoveId(MoveCommand command) { return kMoveId + static_cast<int>(command); }
 
 constexpr TwipsBox kListBox{120, 840, 3735, 4695};
@@ -57,13 +57,13 @@ void LanguagesTab::onCommand(int id, int code, HWND) {
     if (code != BN_CLICKED) return;
     options::LanguagesPage& languages = model_.languagesPage();
     switch (id) {
-    case kResetId: languages.cmd_resetdefault_Click(); break;
-    case kAddId: languages.cmd_addlanguage_Click(); break;
-    case kEditId: languages.cmd_editlanguage_Click(); break;
-    case kDeleteId: languages.cmd_deletelanguage_Click(); break;
+    case kResetId: languages.resetToDefault(); break;
+    case kAddId: languages.addLanguage(); break;
+    case kEditId: languages.editLanguage(); break;
+    case kDeleteId: languages.deleteLanguage(); break;
     default:
         if (id < kMoveId || id > MoveId(MoveCommand::Bottom)) return;
-        languages.cmd_move_Click(static_cast<MoveCommand>(id - kMoveId));
+        languages.pressMove(static_cast<MoveCommand>(id - kMoveId));
         break;
     }
     edited_();

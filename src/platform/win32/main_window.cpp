@@ -10,7 +10,7 @@ namespace {
 constexpr UINT kDestroyLater = WM_APP + 1;
 constexpr UINT kRunLater = WM_APP + 2;
 constexpr UINT_PTR kTimerId = 1;
-constexpr int kText1Id = 101;
+constexpr int kCommandBoxId = 101;
 
 WNDPROC g_editProc = nullptr;  // the system EDIT procedure our command box class builds on
 
@@ -65,7 +65,7 @@ Win32MainWindow::Win32MainWindow(HINSTANCE instance, platform::MainWindowListene
                            L"Text1", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
                            scale.toPixelsX(6840), scale.toPixelsY(6360), scale.toPixelsX(855),
                            scale.toPixelsY(375), hwnd_,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kText1Id)), instance, nullptr);
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCommandBoxId)), instance, nullptr);
     sessionNotices(true);
 }
 
@@ -106,7 +106,7 @@ LRESULT CALLBACK Win32MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wPa
 LRESULT Win32MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
-            if (LOWORD(wParam) == kText1Id && HIWORD(wParam) == EN_CHANGE && live()) {
+            if (LOWORD(wParam) == kCommandBoxId && HIWORD(wParam) == EN_CHANGE && live()) {
                 listener_.onCommandTextChanged();
                 return 0;
             }

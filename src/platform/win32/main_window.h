@@ -1,6 +1,6 @@
 #pragma once
 // `Form1`: the main window of every instance, of class "KelvraZavoraMain", with its
-// command box `Text1`, a real EDIT superclassed as "KelvraZavoraText" so that other
+// command box, a real EDIT superclassed as "KelvraZavoraText" so that other
 // instances (and the cleaning of `CommHwds`) can recognise it by class.
 #include <windows.h>
 

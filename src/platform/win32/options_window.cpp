@@ -12,8 +12,8 @@ namespace {
 
 using options::OptionsTab;
 
-constexpr int kHelpId = IDHELP;          // `Command3`
-constexpr int kApplyId = 0x3021;         // `cmd` index 2; OK and Cancel are IDOK and IDCANCEL
+constexpr int kHelpId = IDHELP;
+constexpr int kApplyId = 0x3021;         // Apply; OK and Cancel are IDOK and IDCANCEL
 constexpr int kTabId = 700;
 
 constexpr int kOuterWidth = 6240;
@@ -233,10 +233,10 @@ bool OptionsWindow::onDialogKey(const MSG& key) {
 bool OptionsWindow::onCommand(int id, int code) {
     if (code != BN_CLICKED) return false;
     switch (id) {
-    case IDOK: model_->cmd_Click(options::kOkButton); break;
-    case IDCANCEL: model_->cmd_Click(options::kCancelButton); break;
-    case kApplyId: model_->cmd_Click(options::kApplyButton); break;
-    case kHelpId: model_->Command3_Click(); break;
+    case IDOK: model_->pressButton(options::kOkButton); break;
+    case IDCANCEL: model_->pressButton(options::kCancelButton); break;
+    case kApplyId: model_->pressButton(options::kApplyButton); break;
+    case kHelpId: model_->pressHelp(); break;
     default: return false;
     }
     syncControls();
@@ -245,7 +245,7 @@ bool OptionsWindow::onCommand(int id, int code) {
 
 void OptionsWindow::onTabChanged() {
     const auto selected = static_cast<int>(SendMessageW(tab_, TCM_GETCURSEL, 0, 0));
-    model_->TabStrip1_Click(selected < 0 ? OptionsTab::None : static_cast<OptionsTab>(selected));
+    model_->selectTab(selected < 0 ? OptionsTab::None : static_cast<OptionsTab>(selected));
     showSelectedPage();
     if (model_->selectedTab() == OptionsTab::Languages) {
         languages_->list().focus();

@@ -106,18 +106,26 @@ void PopupWindow::place(const PopupBounds& bounds) {
     heightTwips_ = bounds.heightTwips;
     // The DPI the model placed it at, so that the mouse hook measures what is drawn.
     dpi_ = bounds.dpi;
-    applySize(bounds.pixels.left, bounds.pixels.top);
+    left_ = bounds.pixels.left;
+    top_ = bounds.pixels.top;
+    // A hidden window is only remembered: show() moves, sizes, raises and shows it in
+    // one call, which keeps the way from the key to the first frame short.
+    if (IsWindowVisible(window_)) applySize(left_, top_);
 }
 
 void PopupWindow::applySize(int left, int top) {
-    const int width = platform::TwipsToPixels(widthTwips_, dpi_);
-    const int height = platform::TwipsToPixels(heightTwips_, dpi_);
-    SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | kNoActivation);
+    SetWindowPos(window_, nullptr, left, top, pixelWidth(), pixelHeight(), SWP_NOZORDER | kNoActivation);
     redraw();
 }
 
+int PopupWindow::pixelWidth() const { return platform::TwipsToPixels(widthTwips_, dpi_); }
+int PopupWindow::pixelHeight() const { return platform::TwipsToPixels(heightTwips_, dpi_); }
+
 void PopupWindow::show() {
-    if (window_ != nullptr) ShowWindow(window_, SW_SHOWNOACTIVATE);
+    if (window_ == nullptr) return;
+    // On top of the other topmost windows, never activated: the focus stays where the
+    // user types.
+    SetWindowPos(window_, HWND_TOPMOST, left_, top_, pixelWidth(), pixelHeight(), SWP_SHOWWINDOW | kNoActivation);
 }
 
 void PopupWindow::hide() {
@@ -125,7 +133,9 @@ void PopupWindow::hide() {
 }
 
 void PopupWindow::setTopmost() {
-    if (window_ == nullptr) return;
+    // A hidden popup is raised by show(); a shown one is brought back above windows
+    // that became topmost after it.
+    if (window_ == nullptr || !IsWindowVisible(window_)) return;
     constexpr UINT flags = SWP_NOMOVE | SWP_NOSIZE | kNoActivation;
     SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
     SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, flags);
@@ -139,7 +149,9 @@ void PopupWindow::onDpiChanged(int dpi, const RECT& suggested) {
     }
     dpi_ = dpi > 0 ? dpi : dpi_;
     // The fonts for the new DPI come from the cache; the size comes from our twips.
-    applySize(suggested.left, suggested.top);
+    left_ = suggested.left;
+    top_ = suggested.top;
+    applySize(left_, top_);
 }
 
 }  // namespace kz::win32

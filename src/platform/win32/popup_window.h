@@ -1,5 +1,5 @@
 #pragma once
-// The popup `frm_list` on Windows: a top-level window that never takes the focus
+// The key popup on Windows: a top-level window that never takes the focus
 // (WS_POPUP, tool window, no activation, topmost), painted through a double buffer from
 // the model's draw state at the DPI of the monitor it shows on.
 #include <windows.h>
@@ -67,11 +67,15 @@ private:
     void onDpiChanged(int dpi, const RECT& suggested);
     void onScrollBar(HWND bar, WPARAM wParam);
     void applySize(int left, int top);
+    int pixelWidth() const;
+    int pixelHeight() const;
 
     HWND window_ = nullptr;
     int dpi_ = 96;
     int widthTwips_ = 0;
     int heightTwips_ = 0;
+    int left_ = 0;  // the last place, in pixels
+    int top_ = 0;
     FontCache& fonts_;
     StateSource source_;
     std::function<void()> onClose_;

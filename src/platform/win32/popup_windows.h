@@ -37,9 +37,11 @@ private:
         window_.layoutChanged();
         panel_.setVisible(allCharacters());
     }
+    // The panel is laid out only for the all-characters screen: a key popup never shows
+    // it, and its controls, fonts and scroll bars would cost the key popup its first frame.
     void place(const PopupBounds& bounds) override {
         window_.place(bounds);
-        panel_.layout();
+        if (allCharacters()) panel_.layout();
     }
     void show() override {
         panel_.setVisible(allCharacters());

@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
+
+#include "platform/win32/wide_text.h"
 
 namespace kz::win32 {
 
@@ -21,9 +24,9 @@ std::wstring OwnVersionText() {
         fixed == nullptr || fixedSize < sizeof(VS_FIXEDFILEINFO)) {
         return {};
     }
-    return std::to_wstring(HIWORD(fixed->dwProductVersionMS)) + L"." +
-           std::to_wstring(LOWORD(fixed->dwProductVersionMS)) + L"." +
-           std::to_wstring(HIWORD(fixed->dwProductVersionLS));
+    return Widen(std::to_string(HIWORD(fixed->dwProductVersionMS))) + L"." +
+           Widen(std::to_string(LOWORD(fixed->dwProductVersionMS))) + L"." +
+           Widen(std::to_string(HIWORD(fixed->dwProductVersionLS)));
 }
 
 }  // namespace kz::win32

@@ -1,7 +1,7 @@
 #pragma once
 // What the Options dialog's logic asks of the rest of the program and of the window that
-// shows it. The running program wires OptionsHost to the key handler, the popup, the key
-// table and help; the Win32 dialog implements OptionsView; tests use recording fakes.
+// shows it. The program implements RunningProgram with its key handler, popup, key table
+// and help; the Win32 dialog implements OptionsView; tests use recording fakes.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -11,9 +11,9 @@
 
 namespace kz::options {
 
-class OptionsHost {
+class RunningProgram {
 public:
-    virtual ~OptionsHost() = default;
+    virtual ~RunningProgram() = default;
     // The options-open flag that the key handler consults first.
     virtual void setOptionsOpen(bool open) = 0;
     // The popup keeps the all-characters screen's selections before the hooks go.

@@ -1,7 +1,6 @@
 #pragma once
 // What the language editor's model needs from the program and from the window that shows
 // it. The Win32 window implements EditorView; tests use a recording fake.
-#include <filesystem>
 #include <string>
 
 #include "charset/character_table.h"
@@ -25,11 +24,11 @@ public:
     virtual void focusList(ListSide side) = 0;
 };
 
-struct EditorContext {
+struct EditorLinks {
     SettingsStore& store;                // the user languages are written here
     const platform::CodePage& codePage;  // the system ANSI code page
     const CharacterTable& characters;    // the process's character table, already loaded
-    std::filesystem::path folder;        // the application folder with the data files
+    std::string folder;                  // the application folder with the data files (UTF-8)
     std::string layoutName;              // the active keyboard layout, e.g. "00000409"
     platform::MessageBoxes& messages;
     EditorView& view;
