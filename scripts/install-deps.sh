@@ -7,12 +7,12 @@ PACKAGES=(
   # Linux build, unit tests, benchmarks, fuzzing
   cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
   # Windows cross build
-  mingw-w64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  mingw-w64 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64
   # Wine (64-bit only) and what its X11 driver uses for fonts and rendering
   wine wine64 fonts-wine fonts-liberation libfreetype6 libfontconfig1 libxrender1 libxrandr2
   libxcursor1 libxi6 libxinerama1 libxcomposite1 libxfixes3 libxxf86vm1 libgnutls30 libdbus-1-3
   # End-to-end tests: virtual X server, keys and mouse, screenshots
-  xvfb xdotool x11-utils imagemagick python3 python3-xlib python3-pytest
+  xvfb imagemagick python3 python3-xlib python3-pytest
   # Setup program
   nsis
   # Data generator

@@ -179,7 +179,26 @@ void Program::openOptions() {
 void Program::unloadOtherForms() { links_.windows.unloadOtherWindows(); }
 
 void Program::showTutorial() {
-    // The tutorial window is not part of the program yet: the item opens nothing.
+    // From the message loop: at start-up the instance has just registered its command box,
+    // and the service, started a moment before, asks that box for its text; building and
+    // activating a window first would keep the instance from answering.
+    links_.process.post([this] { openTutorialWindow(); });
+}
+
+void Program::openTutorialWindow() {
+    links_.windows.showTutorial(TutorialHost{
+        .store = links_.store,
+        .link = tutorial_,
+        .popup = [this] { return popupOutline(); },
+        .showHelp = [this](std::string_view topic) { links_.windows.showHelp(topic); }});
+}
+
+PopupOutline Program::popupOutline() const {
+    if (!popup_) return {};
+    const PopupList& popup = popup_->popup();
+    const PopupBounds& b = popup.bounds();
+    return PopupOutline{.keyPopup = popup.mode() == 1,
+                        .bounds = {b.leftTwips, b.topTwips, b.widthTwips, b.heightTwips}};
 }
 
 void Program::showAbout() { links_.windows.showAbout(aboutFacts()); }

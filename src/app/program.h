@@ -74,6 +74,8 @@ public:
     // Removes the hooks and destroys the popup for good.
     void unloadPopup() override;
     void unloadOtherForms() override;
+    // The tray's "Tutorial" and "/tutorial" at start-up.
+    void showTutorial() override;
     void showSetup() override { links_.windows.showLanguagePicker(); }
 
     // What the program holds, for the simulated desktop's tests.
@@ -93,7 +95,6 @@ private:
     void checkServiceLater();
 
     // TrayActions
-    void showTutorial() override;
     void showAbout() override;
     void showHelp(std::string_view topic) override;  // also options::RunningProgram
     void exitProgram() override;
@@ -106,6 +107,8 @@ private:
     void clearRecentFunctionKey() override;
 
     AboutFacts aboutFacts();
+    void openTutorialWindow();
+    PopupOutline popupOutline() const;
     options::DataFolder dataFolder() const;
 
     Links links_;

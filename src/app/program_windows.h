@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/tray_menu.h"
+#include "firstrun/tutorial_steps.h"
 #include "options/options_dialog.h"
 #include "options/options_links.h"
 #include "platform/desktop.h"
@@ -59,6 +60,9 @@ public:
     virtual void showAbout(const AboutFacts& facts) = 0;
     // Opens the help file at "html\" followed by `topic`.
     virtual void showHelp(std::string_view topic) = 0;
+    // Opens the tutorial window, or brings the open one forward. The window builds its
+    // steps on `host` and stands in host.link while it is open.
+    virtual void showTutorial(const TutorialHost& host) = 0;
     // Every window other than the main window and the popup goes (the exit sequence).
     virtual void unloadOtherWindows() = 0;
     // "/setup": the first-run language picker, the process's only window; the process

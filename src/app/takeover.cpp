@@ -42,10 +42,10 @@ bool Instance::startingOther() const {
 }
 
 // The second channel. It reaches instances whose box is missing from `CommHwds` (a lost
-// write, a machine-wide list the user may not write). The original program used a DDE
-// poke here; we hand the text to every other main window of our class with WM_COPYDATA
-// (see the desktop backend), which needs no DDE server, works across processes on every
-// Windows version and under Wine, and is synchronous like the poke was. The receiver
+// write, a machine-wide list the user may not write). The text goes to every other main
+// window of our class with WM_COPYDATA (see the desktop backend): it needs no server,
+// works across processes on every Windows version and under Wine, and is synchronous,
+// so the sender knows whether anyone took it. The receiver
 // puts the text into its command box only when the box is enabled, so the rules of the
 // change handler apply unchanged. False when no instance took it: the loop then stops.
 bool Instance::pokeCommand(std::string_view command) {

@@ -5,54 +5,25 @@
 
 #include "../unit/input_test_rig.h"  // the same simulated desktop as the unit tests
 #include "charset/character_file.h"
-#include "platform/sim/code_page.h"
-#include "platform/sim/sim_registry.h"
-#include "popup/all_characters_screen.h"
 
 namespace kz::testing {
 namespace {
 
-class QuietListsView final : public AllCharactersView {
-public:
-    void redrawTopList() override {}
-    void redrawList() override {}
-    void captionsChanged() override {}
-};
-
-// The screen on the shipped data files, with a popup to open it in.
+// The program's own screen on the shipped data files, in the popup's all-characters mode.
 struct ShippedScreen {
-    ShippedScreen()
-        : ansi(codePage),
-          screen(AllCharacters::Links{store, input.settings, input.characters, ansi,
-                                      [this] { return LoadAllCharactersData(store, ZAVORA_DATA_DIR, codePage); },
-                                      popup, lists}),
-          popup(PopupList::Links{.settings = input.settings,
-                                 .characters = input.characters,
-                                 .keyboard = input.sim,
-                                 .input = input.sim,
-                                 .gesture = input.gesture,
-                                 .tutorial = input.tutorial,
-                                 .view = input.view,
-                                 .screen = input.screen,
-                                 .allCharacters = &screen}) {
-        LoadCharacterTable(input.characters, ZAVORA_DATA_DIR, codePage);
-        popup.setMode(2);
+    ShippedScreen() {
+        input.world.setApplicationFolder(ZAVORA_DATA_DIR);
+        LoadCharacterTable(input.characters, ZAVORA_DATA_DIR, input.codePage);
+        input.popup.setMode(2);
     }
-
     InputRig input;
-    sim::Windows1252CodePage codePage;
-    AnsiTable ansi;
-    sim::SimRegistry registry;
-    SettingsStore store{registry};
-    QuietListsView lists;
-    AllCharacters screen;
-    PopupList popup;
+    AllCharacters& screen = input.program.popup()->screen();
 };
 
 void BM_OpenAllCharactersScreen(benchmark::State& state) {
     ShippedScreen s;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(s.popup.DefaultWidth());
+        benchmark::DoNotOptimize(s.input.popup.DefaultWidth());
     }
     state.counters["languages"] = static_cast<double>(s.screen.languageNames().size());
     state.counters["types"] = static_cast<double>(s.screen.groupNames().size());
@@ -96,7 +67,7 @@ BENCHMARK(BM_WorstHookCallback)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->
 // runs the search over every name of the table.
 void BM_SearchKeystroke(benchmark::State& state) {
     ShippedScreen s;
-    s.popup.DefaultWidth();
+    s.input.popup.DefaultWidth();
     s.screen.searchKey('E', 'e');
     s.screen.searchKey(vk::kSpace, ' ');
     const std::size_t capacity = s.screen.gridChars().capacity();

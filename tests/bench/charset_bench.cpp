@@ -9,18 +9,11 @@
 #include "charset/key_table_builder.h"
 #include "charset/language_order.h"
 #include "platform/sim/code_page.h"
+#include "platform/sim/sim_input.h"
 #include "platform/sim/sim_registry.h"
 
 namespace kz {
 namespace {
-
-class UkKeyboard final : public platform::Keyboard {
-public:
-    bool asyncKeyDown(int) const override { return false; }
-    std::int16_t keyState(int) const override { return 0; }
-    platform::AsciiTranslation toAscii(int, bool) override { return {}; }
-    std::string layoutName() const override { return "00000809"; }
-};
 
 const std::string kFolder = ZAVORA_DATA_DIR;
 
@@ -28,7 +21,7 @@ void BM_BuildKeyTableAllLanguages(benchmark::State& state) {
     sim::Windows1252CodePage codePage;
     sim::SimRegistry registry;
     SettingsStore store(registry);
-    UkKeyboard keyboard;
+    sim::SimInput keyboard(sim::UkLayout());
     std::string everything;
     std::size_t languages = 0;
     for (const auto& entry : ParseLanguageOrder(ReadDefaultOrder(kFolder, codePage))) {

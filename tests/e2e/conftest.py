@@ -1,19 +1,15 @@
 """Fixtures of the end-to-end suite. One Xvfb and one Wine prefix serve the whole run;
 every test starts from a desktop without our programs and without Kelvra settings.
-
-Options (or environment variables):
-  --zavora-build DIR  (ZAVORA_WIN_BUILD)     the Windows build folder: zavora.exe, the
-                                              data files, e2e-tools/probe.exe and target.exe
-  --artifacts DIR     (ZAVORA_E2E_ARTIFACTS) screenshots and logs; default DIR/e2e-artifacts
-"""
+Options: --zavora-build=DIR (ZAVORA_WIN_BUILD) and --artifacts=DIR (ZAVORA_E2E_ARTIFACTS),
+see README.md."""
 import os
 import re
 import shutil
+import subprocess
 import tempfile
 
 import pytest
 
-from harness import screenshot
 from harness.keyboard import Keyboard, Mouse
 from harness.prefix import WinePrefix
 from harness.probe import Probe
@@ -21,16 +17,19 @@ from harness.target import Target
 from harness.xserver import XServer
 from harness.zavora import Zavora
 
-REPO = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
-TOOL_PROGRAMS = ("probe.exe", "target.exe", "wizard.exe", "bare.exe")
-# Programs a test may leave running; ended before the next test.
-TEST_PROGRAMS = ("target.exe", "wizard.exe", "bare.exe", "notepad.exe", "wordpad.exe")
-
 
 def pytest_addoption(parser):
-    parser.addoption("--zavora-build", default=os.environ.get("ZAVORA_WIN_BUILD",
-                                                             os.path.join(REPO, "build", "windows")))
+    parser.addoption("--zavora-build", default=os.environ.get(
+        "ZAVORA_WIN_BUILD", os.path.join(os.path.dirname(__file__), "..", "..", "build", "windows")))
     parser.addoption("--artifacts", default=os.environ.get("ZAVORA_E2E_ARTIFACTS"))
+
+
+def paths(config):
+    """The build folder and the artifacts folder of the run."""
+    build = os.path.abspath(config.getoption("--zavora-build"))
+    artifacts = os.path.abspath(config.getoption("--artifacts") or os.path.join(build, "e2e-artifacts"))
+    os.makedirs(artifacts, exist_ok=True)
+    return build, artifacts
 
 
 def pytest_terminal_summary(terminalreporter, config):
@@ -42,64 +41,27 @@ def pytest_terminal_summary(terminalreporter, config):
 @pytest.hookimpl(tryfirst=True, hookwrapper=True)
 def pytest_runtest_makereport(item, call):
     # Lets the fixtures see whether the test failed, to keep a screenshot of it.
-    outcome = yield
-    report = outcome.get_result()
+    report = (yield).get_result()
     setattr(item, "report_" + report.when, report)
 
 
-class Desktop:
-    """Everything a scenario drives: the display, the prefix, the probe, keys and mouse."""
+class Machine:
+    """A private Xvfb with a fresh Wine prefix on it, our tools in C:\\e2e-tools."""
 
-    def __init__(self, build_dir, artifacts):
+    def __init__(self, build_dir, log_dir, tools):
         self.build_dir = build_dir
-        self.artifacts = artifacts
         self.tmp = tempfile.mkdtemp(prefix="zavora-e2e-")
         self.xserver = XServer()
         self.display = self.xserver.start()
-        self.prefix = WinePrefix(os.path.join(self.tmp, "prefix"), self.display,
-                                 os.path.join(artifacts, "logs"))
+        self.prefix = WinePrefix(os.path.join(self.tmp, "prefix"), self.display, log_dir)
         self.prefix.create()
-        tools = self.prefix.drive_c("e2e-tools")
-        os.makedirs(tools)
-        for name in TOOL_PROGRAMS:
-            shutil.copy2(os.path.join(build_dir, "e2e-tools", name), tools)
+        os.makedirs(self.prefix.drive_c("e2e-tools"))
+        for name in tools:
+            shutil.copy2(os.path.join(build_dir, "e2e-tools", name), self.prefix.drive_c("e2e-tools"))
         self.probe = Probe(self.prefix, "C:\\e2e-tools\\probe.exe")
-        self.keyboard = Keyboard(self.display)
-        self.mouse = Mouse(self.display)
-        self.zavora = Zavora(self.prefix, self.probe, build_dir)
-
-    def screenshot(self, name):
-        """Saves the virtual desktop as <artifacts>/<name>.png and returns the path."""
-        safe = re.sub(r"[^A-Za-z0-9_.-]+", "_", name)
-        return screenshot.take(self.display, os.path.join(self.artifacts, safe + ".png"))
-
-    def target(self, caption="Zavora E2E Target", position=(100, 100)):
-        """Starts target.exe (480 x 320 pixels, top left at `position`) and returns it
-        with its edit box focused."""
-        log = os.path.join(self.tmp, f"target-{len(os.listdir(self.tmp))}.log")
-        return Target(self.prefix, self.probe, "C:\\e2e-tools\\target.exe", log, caption,
-                      position).start()
-
-    def release_keys(self):
-        """Lets go of every key a failed test may have left down."""
-        keymap = self.keyboard.display.query_keymap()
-        for code in range(8, 256):
-            if keymap[code // 8] & (1 << (code % 8)):
-                self.keyboard.up(code)
-
-    def clean(self):
-        self.release_keys()
-        # The pointer rests in a corner where no test window appears: under Wine a window
-        # that shows beneath the pointer makes X report the whole keymap again, and
-        # Wine then takes keys that are held as pressed anew.
-        self.mouse.move(5, 5)
-        for name in TEST_PROGRAMS:
-            self.probe.kill_all(name)
-        self.zavora.reset()
 
     def close(self):
         try:
-            self.keyboard.close()
             self.probe.close()
         finally:
             self.prefix.shutdown()
@@ -107,13 +69,48 @@ class Desktop:
             shutil.rmtree(self.tmp, ignore_errors=True)
 
 
+class Desktop(Machine):
+    """Everything a scenario drives: the display, the prefix, the probe, keys and mouse."""
+
+    def __init__(self, build_dir, artifacts):
+        tools = ("probe.exe", "target.exe", "wizard.exe", "bare.exe")
+        super().__init__(build_dir, os.path.join(artifacts, "logs"), tools)
+        self.artifacts = artifacts
+        self.keyboard = Keyboard(self.display)
+        self.mouse = Mouse(self.keyboard)
+        self.zavora = Zavora(self.prefix, self.probe, build_dir)
+
+    def screenshot(self, name):
+        """Saves the virtual desktop as <artifacts>/<name>.png and returns the path."""
+        path = os.path.join(self.artifacts, re.sub(r"[^\w.-]+", "_", name) + ".png")
+        # Debian's ImageMagick: /usr/local/bin may hold another `import`.
+        subprocess.run(["/usr/bin/import", "-display", self.display, "-window", "root", path], check=True, timeout=30)
+        return path
+
+    def target(self, caption="Zavora E2E Target", position=(100, 100)):
+        """Starts target.exe (480 x 320 pixels, top left at `position`) and returns it
+        with its edit box focused and the pointer out of its way: under Wine a window shown
+        beneath the pointer makes X report the whole keymap, and Wine then takes held keys
+        as pressed anew (a swallowed trigger included)."""
+        target = Target(self.prefix, self.probe, os.path.join(self.tmp, f"target-{len(os.listdir(self.tmp))}.log"),
+                        caption, position)
+        self.mouse.move(5, 5)
+        return target
+
+    def clean(self):
+        """Lets go of every key a failed test may have left down, ends the test programs
+        and zavora.exe, and deletes the program's settings."""
+        for code in self.keyboard.pressed():
+            self.keyboard.up(code)
+        self.mouse.move(5, 5)  # in a corner where no test window appears
+        for name in ("target.exe", "wizard.exe", "bare.exe"):  # what a test may leave running
+            self.probe.kill_all(name)
+        self.zavora.reset()
+
+
 @pytest.fixture(scope="session")
 def desktop(request):
-    build_dir = os.path.abspath(request.config.getoption("--zavora-build"))
-    artifacts = os.path.abspath(request.config.getoption("--artifacts")
-                                or os.path.join(build_dir, "e2e-artifacts"))
-    os.makedirs(artifacts, exist_ok=True)
-    session = Desktop(build_dir, artifacts)
+    session = Desktop(*paths(request.config))
     yield session
     session.close()
 
@@ -136,20 +133,12 @@ def zavora(env):
     return env.zavora
 
 
-def _at_dpi(env, dpi):
-    env.prefix.set_dpi(dpi)
-    yield env
-    env.clean()
-    env.prefix.set_dpi(96)
-
-
 @pytest.fixture
-def dpi144(env):
-    """The desktop at 144 dpi for one test, 96 again afterwards."""
-    yield from _at_dpi(env, 144)
-
-
-@pytest.fixture
-def dpi192(env):
-    """The desktop at 192 dpi for one test, 96 again afterwards."""
-    yield from _at_dpi(env, 192)
+def dpi(env, request):
+    """The screen at the DPI the test is parametrized with (indirect), 96 again afterwards."""
+    if request.param != 96:
+        env.prefix.set_dpi(request.param)
+    yield request.param
+    if request.param != 96:
+        env.clean()
+        env.prefix.set_dpi(96)

@@ -1,6 +1,6 @@
 """The all-characters screen end to end: Alt Gr + space opens it over our target window,
-which keeps the focus throughout; the keys, the mouse (through the low-level mouse hook)
-and the search by name choose a character, and the target receives exactly that one.
+which keeps the focus throughout; the keys and the mouse (through the low-level mouse
+hook) choose a character, and the target receives exactly that one.
 
 The screen lists the shipped data: the first character type is "with acute", whose
 characters start á, é, í, ó, ú (the type's records in characters.dat order)."""
@@ -8,13 +8,13 @@ import pytest
 
 from harness.waiting import wait_until
 
+import options_ui as ui
 import popup_ui as pu
 
-PANEL_CLASS = "KelvraZavoraAllCharacters"
-I_ACUTE = "\u00ed"
 SBM_GETPOS = 0x00E1
-TWIPS_PER_PIXEL = 15  # the suite runs at 96 dpi
-CHARACTER_LIST = (360 + 30, 1320 + 2310)  # window twips, left and top; rows 400 twips high
+# The characters list's left and top in twips (the suite runs at 96 dpi: 15 to the
+# pixel); its rows are 400 twips high.
+LIST_LEFT, LIST_TOP = 360 + 30, 1320 + 2310
 
 
 @pytest.fixture
@@ -25,53 +25,37 @@ def target(env, zavora):
 def screen_shown(env):
     """The popup in the all-characters screen's size, with its panel visible."""
     window = pu.popup(env)
-    if not (window and window.visible and window.width == 4335 // TWIPS_PER_PIXEL):
-        return None
-    return window if [c for c in env.probe.children(window.hwnd) if c.cls == PANEL_CLASS and c.visible] else None
+    return (window if window and window.visible and window.width == 4335 // 15 and
+            ui.controls(env, "KelvraZavoraAllCharacters", window=window, visible=True) else None)
 
 
 def open_screen(env):
-    env.keyboard.right_alt_down()
-    env.keyboard.tap("space")
-    env.keyboard.right_alt_up()
+    with env.keyboard.hold("altgr"):
+        env.keyboard.tap("space")
     return wait_until(lambda: screen_shown(env), 10, what="the all-characters screen")
 
 
-def controls(env, window, cls):
-    return [c for c in env.probe.children(window.hwnd) if c.cls.lower() == cls.lower()]
-
-
 def scroll_position(env, window):
-    """The position of the taller scroll bar, the characters list's."""
-    bar = max(controls(env, window, "ScrollBar"), key=lambda b: b.height)
-    return env.probe.send(bar.hwnd, SBM_GETPOS)["result"], bar
+    """The position of the taller scroll bar, the characters list's, and the bar."""
+    bar = max(ui.controls(env, "ScrollBar", window=window), key=lambda b: b.height)
+    return env.probe.send(bar.hwnd, SBM_GETPOS), bar
 
 
 def character_row(window, row):
     """The screen point in the middle of a visible row of the characters list."""
-    left = window.rect[0] + CHARACTER_LIST[0] // TWIPS_PER_PIXEL
-    top = window.rect[1] + (CHARACTER_LIST[1] + 400 * row + 200) // TWIPS_PER_PIXEL
-    return left + 100, top
-
-
-def typed_and_closed(env, target, text):
-    pu.wait_popup(env, visible=False)
-    pu.assert_typed_alone(target, text)
+    return window.rect[0] + LIST_LEFT // 15 + 100, window.rect[1] + (LIST_TOP + 400 * row + 200) // 15
 
 
 def test_trigger_and_space_open_the_screen_and_the_arrows_and_enter_type(env, target):
     window = open_screen(env)
     assert target.has_focus()
-    assert [c.text for c in controls(env, window, "Button")] == ["Character Types", "Languages"]
-    env.keyboard.tap("Down")
-    env.keyboard.tap("Return")
-    typed_and_closed(env, target, pu.E_ACUTE)
+    assert [c.text for c in ui.controls(env, "Button", window=window)] == ["Character Types", "Languages"]
+    pu.pick(env, target, pu.E_ACUTE, "Down", "Return")
 
 
 def test_double_click_on_a_row_types_it_and_the_target_keeps_the_focus(env, target):
-    window = open_screen(env)
-    env.mouse.double_click(*character_row(window, 2))
-    typed_and_closed(env, target, I_ACUTE)
+    env.mouse.double_click(*character_row(open_screen(env), 2))
+    pu.pick(env, target, "\u00ed")
 
 
 def test_the_wheel_the_thumb_and_the_arrows_scroll_the_characters_list(env, target):
@@ -110,24 +94,3 @@ def test_a_click_outside_closes_the_screen_and_reaches_the_target(env, target):
     env.keyboard.tap("w")  # the click placed the caret: the application received it
     wait_until(lambda: target.text() == "wxyz", 10, what="w typed where the click put the caret")
     assert target.has_focus()
-
-
-def test_a_search_by_name_lists_the_matches_and_enter_types_the_first(env, target):
-    window = open_screen(env)
-    env.keyboard.tap("Down", "Down")  # away from the first character
-    env.keyboard.tap("e", "space", "a", "c")
-    wait_until(lambda: "Search: e ac" in [c.text for c in controls(env, window, "Static")], 10,
-               what="the search caption")
-    print("screenshot:", env.screenshot("all-characters-search"))
-    env.keyboard.tap("Return")
-    typed_and_closed(env, target, pu.E_ACUTE)
-
-
-def test_a_double_click_in_the_key_popup_types_that_candidate(env, target):
-    window = pu.open_with(env, "altgr")
-    pu.release(env, "altgr")
-    # The rows start 1590 twips down, 615 twips each; the second is è.
-    x = window.rect[0] + (240 + 1695 // 2) // TWIPS_PER_PIXEL
-    y = window.rect[1] + (1590 + 615 + 307) // TWIPS_PER_PIXEL
-    env.mouse.double_click(x, y)
-    typed_and_closed(env, target, pu.E_GRAVE)

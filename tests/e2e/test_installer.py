@@ -5,31 +5,25 @@ but the user's settings."""
 import os
 import re
 import shutil
-import tempfile
 
 import pytest
 
-from harness.prefix import WinePrefix
-from harness.probe import Probe
+from conftest import Machine, paths
 from harness.waiting import wait_until
-from harness.xserver import XServer
 from harness.zavora import EXE, MACHINE_KEY, MAIN_CLASS, OPTIONS, SERVICE
 
 SETUP = "kelvra-zavora-setup.exe"
-CAPTION = "Setup - Kelvra Zavora"  # the first-run picker finds the wizard by it
 FOLDER = ("Program Files", "Kelvra Zavora")
 FILES = {EXE, "characters.dat", "groups.dat", "data.dat", "order.dat", "uninstall.exe"}
 SHORTCUT = ("ProgramData", "Microsoft", "Windows", "Start Menu", "Programs", "Kelvra Zavora.lnk")
 RUN_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Run"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\KelvraZavora"
-# What a standard user needs to save languages and Options: read, set values, add subkeys.
-USERS_NEED = 0x0001 | 0x0002 | 0x0004
-# What must stay with the administrators: re-securing or taking over the key.
-ADMIN_ONLY = 0x40000 | 0x80000
-SDDL_RIGHTS = {"KA": 0xF003F, "KR": 0x20019, "KW": 0x20006, "KX": 0x20019, "GA": 0x10000000,
-               "GR": 0x80000000, "GW": 0x40000000, "GX": 0x20000000, "RC": 0x20000,
-               "SD": 0x10000, "WD": 0x40000, "WO": 0x80000, "CC": 0x1, "DC": 0x2, "LC": 0x4,
-               "SW": 0x8, "RP": 0x10, "WP": 0x20, "DT": 0x40, "LO": 0x80, "CR": 0x100}
+# What a standard user needs to save languages and Options (read, set values, add
+# subkeys), and what must stay with the administrators (re-securing, taking over the key).
+USERS_NEED, ADMIN_ONLY = 0x1 | 0x2 | 0x4, 0x40000 | 0x80000
+SDDL_RIGHTS = {"KA": 0xF003F, "KR": 0x20019, "KW": 0x20006, "KX": 0x20019, "GA": 0x10000000, "GR": 0x80000000,
+               "GW": 0x40000000, "GX": 0x20000000, "RC": 0x20000, "SD": 0x10000, "WD": 0x40000, "WO": 0x80000,
+               "CC": 0x1, "DC": 0x2, "LC": 0x4, "SW": 0x8, "RP": 0x10, "WP": 0x20, "DT": 0x40, "LO": 0x80, "CR": 0x100}
 
 
 def users_rights(sddl):
@@ -45,55 +39,42 @@ def users_rights(sddl):
 
 @pytest.fixture(scope="module")
 def machine(request):
-    """A fresh prefix on its own X server, with the probe and the setup program in it."""
-    build = os.path.abspath(request.config.getoption("--zavora-build"))
-    artifacts = os.path.abspath(request.config.getoption("--artifacts")
-                                or os.path.join(build, "e2e-artifacts"))
-    tmp = tempfile.mkdtemp(prefix="zavora-setup-")
-    xserver = XServer()
-    prefix = WinePrefix(os.path.join(tmp, "prefix"), xserver.start(),
-                        os.path.join(artifacts, "logs", "installer"))
-    try:
-        prefix.create()
-        os.makedirs(prefix.drive_c("e2e-tools"))
-        shutil.copy2(os.path.join(build, "e2e-tools", "probe.exe"), prefix.drive_c("e2e-tools"))
-        shutil.copy2(os.path.join(build, SETUP), prefix.drive_c())
-        prefix.probe = Probe(prefix, "C:\\e2e-tools\\probe.exe")
-        prefix.help_built = os.path.exists(os.path.join(build, "zavorahelp.chm"))
-        yield prefix
-    finally:
-        prefix.shutdown()
-        xserver.stop()
-        shutil.rmtree(tmp, ignore_errors=True)
+    """A prefix of its own, with the probe and the setup program in it."""
+    build, artifacts = paths(request.config)
+    machine = Machine(build, os.path.join(artifacts, "logs", "installer"), ("probe.exe",))
+    shutil.copy2(os.path.join(build, SETUP), machine.prefix.drive_c())
+    yield machine
+    machine.close()
 
 
 def installed_files(machine):
-    folder = machine.drive_c(*FOLDER)
+    folder = machine.prefix.drive_c(*FOLDER)
     return set(os.listdir(folder)) if os.path.isdir(folder) else set()
 
 
 def running(machine, caption=None):
-    return [w for w in machine.probe.find(cls=MAIN_CLASS) if caption is None or w.text == caption]
+    return machine.probe.find(cls=MAIN_CLASS, text=caption)
 
 
 def test_the_wizard_carries_the_caption_the_language_picker_looks_for(machine):
-    machine.start(["C:\\" + SETUP], "setup-wizard")
+    machine.prefix.start(["C:\\" + SETUP], "setup-wizard")
     try:
-        wait_until(lambda: machine.probe.find(cls="#32770", text=CAPTION, visible=True), 60,
-                   what=f"a wizard dialog captioned {CAPTION!r}")
+        wait_until(lambda: machine.probe.find(cls="#32770", text="Setup - Kelvra Zavora", visible=True), 60,
+                   what="the wizard dialog")
     finally:
         machine.probe.kill_all(SETUP)
     assert not installed_files(machine)
 
 
 def test_silent_install_then_silent_uninstall(machine):
-    assert machine.run(["C:\\" + SETUP, "/S"], timeout=120).returncode == 0
-    assert installed_files(machine) == FILES | ({"zavorahelp.chm"} if machine.help_built else set())
-    assert os.path.isfile(machine.drive_c(*SHORTCUT))
+    assert machine.prefix.run(["C:\\" + SETUP, "/S"], timeout=120).returncode == 0
+    help_built = os.path.exists(os.path.join(machine.build_dir, "zavorahelp.chm"))
+    assert installed_files(machine) == FILES | ({"zavorahelp.chm"} if help_built else set())
+    assert os.path.isfile(machine.prefix.drive_c(*SHORTCUT))
     probe = machine.probe
     folder = "C:\\" + "\\".join(FOLDER)
     assert probe.reg_get(RUN_KEY, "Kelvra Zavora") == f'"{folder}\\{EXE}" /service'
-    version = probe.call("exeinfo", f"{folder}\\{EXE}")["version"]
+    version = probe.exe_info(f"{folder}\\{EXE}")["version"]
     entry = {name: probe.reg_get(UNINSTALL_KEY, name) for name in
              ("DisplayName", "DisplayVersion", "Publisher", "DisplayIcon", "UninstallString",
               "QuietUninstallString")}
@@ -104,7 +85,7 @@ def test_silent_install_then_silent_uninstall(machine):
 
     # The shared settings key and the subkeys the program writes are open to Users.
     for key in (MACHINE_KEY, MACHINE_KEY + r"\Languages", MACHINE_KEY + r"\Info"):
-        rights = users_rights(probe.call("regsddl", key)["sddl"])
+        rights = users_rights(probe.reg_sddl(key))
         assert rights & USERS_NEED == USERS_NEED and not rights & ADMIN_ONLY, (key, hex(rights))
     probe.reg_set(MACHINE_KEY + r"\Languages", "Mine", "e 00E9")
 
@@ -114,17 +95,15 @@ def test_silent_install_then_silent_uninstall(machine):
 
     # Uninstalling waits for every process of the program to end, also one that no command
     # ends (a waiting instance lives 9.9 s): the file of a running program cannot go.
-    machine.start([folder + "\\" + EXE, "/wait99"], "waiting")
+    machine.prefix.start([folder + "\\" + EXE, "/wait99"], "waiting")
     wait_until(lambda: running(machine, "waiting"), 30, what="the waiting instance")
-    machine.start([folder + "\\uninstall.exe", "/S"], "uninstall")
+    machine.prefix.start([folder + "\\uninstall.exe", "/S"], "uninstall")
     wait_until(lambda: not installed_files(machine) and not probe.processes(EXE), 60,
                what="the program folder removed and no zavora.exe left")
     wait_until(lambda: probe.reg_get(UNINSTALL_KEY, "DisplayName") is None, 30,
                what="the uninstall entry removed")
-    assert not os.path.exists(machine.drive_c(*FOLDER))
-    assert not os.path.exists(machine.drive_c(*SHORTCUT))
-    assert probe.reg_get(RUN_KEY, "Kelvra Zavora") is None
-    assert not running(machine)
+    assert not any(os.path.exists(machine.prefix.drive_c(*path)) for path in (FOLDER, SHORTCUT))
+    assert probe.reg_get(RUN_KEY, "Kelvra Zavora") is None and not running(machine)
     # A silent uninstall keeps what the user made; the command boxes of ended instances go.
     assert probe.reg_get(MACHINE_KEY + r"\Languages", "Mine") == "e 00E9"
     assert probe.reg_get(MACHINE_KEY, "CommHwds") is None

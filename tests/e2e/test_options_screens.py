@@ -3,34 +3,26 @@ twips, so at 144 dpi the window and its controls are 1.5 times their size at 96 
 The three pages are kept as screenshots (options-<page>-<dpi>dpi.png) at both."""
 import pytest
 
-
 import options_ui as ui
 from options_ui import twips
 
-PAGES = ("general", "languages", "advanced")
+
+def span(start, length, dpi):
+    """Pixels of a length placed at `start` twips: its edges are converted each."""
+    return twips(start + length, dpi) - twips(start, dpi)
 
 
-def show_pages(env, zavora, dpi):
+@pytest.mark.parametrize("dpi", [96, 144], indirect=True)
+def test_pages_scale_with_the_screen_dpi(env, zavora, dpi):
     ui.start(env, zavora)
-    window = ui.open_options(env)
-    assert window.width == twips(6240, dpi)
-    c = ui.controls(env)
+    assert ui.open_options(env).width == twips(6240, dpi)
     for caption, left in (("Help", 120), ("OK", 2520), ("Cancel", 3720), ("Apply", 4920)):
-        button = c.button(caption)
-        assert button.width == twips(left + 1095, dpi) - twips(left, dpi)
-        assert button.height == twips(6360 + 375, dpi) - twips(6360, dpi)
-    assert c.list_view().width == twips(120 + 3735, dpi) - twips(120, dpi)
-    for n, page in enumerate(PAGES):
-        if n:
-            ui.next_page(env)
-        shown = ui.controls(env).visible_page()
-        assert (shown.width, shown.height) == (twips(240 + 5655, dpi) - twips(240, dpi),
-                                               twips(480 + 5655, dpi) - twips(480, dpi))
-        print(f"{page} page at {dpi} dpi:", env.screenshot(f"options-{page}-{dpi}dpi"))
+        button = ui.button(env, caption)
+        assert (button.width, button.height) == (span(left, 1095, dpi), span(6360, 375, dpi))
+    assert ui.one(env, "SysListView32").width == span(120, 3735, dpi)
+    for n, name in enumerate(("general", "languages", "advanced")):
+        page = ui.next_page(env) if n else ui.page(env)
+        assert (page.width, page.height) == (span(240, 5655, dpi), span(480, 5655, dpi))
+        print(f"{name} page at {dpi} dpi:", env.screenshot(f"options-{name}-{dpi}dpi"))
     env.keyboard.tap("Escape")
     ui.wait_closed(env)
-
-
-@pytest.mark.parametrize("dpi", [96, 144])
-def test_pages_scale_with_the_screen_dpi(env, zavora, dpi, request):
-    show_pages(request.getfixturevalue("dpi144") if dpi == 144 else env, zavora, dpi)

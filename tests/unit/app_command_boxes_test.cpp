@@ -45,7 +45,7 @@ TEST_F(CommandBoxesTest, CleaningDropsClosedForeignBusyAndNonNumberEntries) {
     const auto busy = box("close");
     const auto kept2 = box();
     setList(std::to_string(kept1) + ";" + std::to_string(closed) + ";" + std::to_string(foreign) +
-            ";abc;;" + std::to_string(busy) + "; 12;" + std::to_string(kept2));
+            ";abc;;" + std::to_string(busy) + "; " + std::to_string(kept2) + ";" + std::to_string(kept2));
     boxes.clean();
     EXPECT_EQ(list(), std::to_string(kept1) + ";" + std::to_string(kept2));
     world.removeWindow(kept1);
@@ -106,8 +106,9 @@ TEST(CommandBoxReceiver, TheListNamesTheLiveCommandBoxesOfEveryInstance) {
     std::stringstream list(m.commHwds());
     for (std::string entry; std::getline(list, entry, ';');) listed.insert(entry);
     EXPECT_EQ(listed, boxes);
-    EXPECT_TRUE(m.run("/close").ended());
+    EXPECT_TRUE(m.run("/CLOSE").ended());
     for (const std::string& handle : listed) EXPECT_EQ(m.world.window(std::stoull(handle)), nullptr);
+    EXPECT_TRUE(m.world.runningProcesses().empty());
 }
 
 }  // namespace

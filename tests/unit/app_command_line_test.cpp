@@ -6,36 +6,35 @@
 namespace kz::app {
 namespace {
 
-TEST(ReadSwitches, ContainsSwitchesMatchAnywhereInAnyCase) {
-    const auto s = ReadSwitches("foo /SETUP /service");
-    EXPECT_TRUE(s.setup);
-    EXPECT_TRUE(s.service);
-    EXPECT_TRUE(ReadSwitches("/Uninstall now").uninstall);
-    EXPECT_TRUE(ReadSwitches("x/INSTALL").install);
-    EXPECT_FALSE(ReadSwitches("").install);
+// "/setup", "/service", "/install" and "/uninstall" match anywhere in any case; "/close",
+// "/tutorial", "/options" and "/grantusers" must be the whole line.
+TEST(ReadSwitches, SomeSwitchesMatchAnywhereOthersMustBeTheWholeLine) {
+    struct Case { const char* line; bool StartupSwitches::*flag; bool set; };
+    const Case cases[] = {
+        {"foo /SETUP /service", &StartupSwitches::setup, true},
+        {"foo /SETUP /service", &StartupSwitches::service, true},
+        {"/Uninstall now", &StartupSwitches::uninstall, true},
+        {"x/INSTALL", &StartupSwitches::install, true},
+        {"", &StartupSwitches::install, false},
+        {"/CLOSE", &StartupSwitches::closeAll, true},
+        {"/close ", &StartupSwitches::closeAll, false},
+        {"/close /mainstart", &StartupSwitches::closeAll, false},
+        {"/Tutorial", &StartupSwitches::tutorial, true},
+        {"/tutorial x", &StartupSwitches::tutorial, false},
+        {"/OPTIONS", &StartupSwitches::options, true},
+        {" /options", &StartupSwitches::options, false},
+        {"/GrantUsers", &StartupSwitches::grantUsers, true},
+        {"/grantusers /service", &StartupSwitches::grantUsers, false},
+        {"/wait", &StartupSwitches::wait, true},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ReadSwitches(c.line).*c.flag, c.set) << c.line;
 }
 
-TEST(ReadSwitches, IsSwitchesMustBeTheWholeLine) {
-    EXPECT_TRUE(ReadSwitches("/close").closeAll);
-    EXPECT_TRUE(ReadSwitches("/CLOSE").closeAll);
-    EXPECT_FALSE(ReadSwitches("/close ").closeAll);
-    EXPECT_FALSE(ReadSwitches("/close /mainstart").closeAll);
-    EXPECT_TRUE(ReadSwitches("/Tutorial").tutorial);
-    EXPECT_FALSE(ReadSwitches("/tutorial x").tutorial);
-    EXPECT_TRUE(ReadSwitches("/OPTIONS").options);
-    EXPECT_FALSE(ReadSwitches(" /options").options);
-    EXPECT_TRUE(ReadSwitches("/GrantUsers").grantUsers);
-    EXPECT_FALSE(ReadSwitches("/grantusers /service").grantUsers);
-}
-
+// "/wait" takes the line's last two characters, wherever they are, in tenths of a second.
 TEST(ReadSwitches, WaitTakesTheLastTwoCharactersInTenthsOfASecond) {
-    EXPECT_DOUBLE_EQ(ReadSwitches("/WAIT07").waitSeconds, 0.7);
-    EXPECT_DOUBLE_EQ(ReadSwitches("/wait25").waitSeconds, 2.5);
-    EXPECT_DOUBLE_EQ(ReadSwitches("/wait x 12").waitSeconds, 1.2);  // need not follow the switch
-    EXPECT_DOUBLE_EQ(ReadSwitches("/wait").waitSeconds, 0.0);       // "it"
-    EXPECT_DOUBLE_EQ(ReadSwitches("/waitzz").waitSeconds, 0.0);
-    EXPECT_DOUBLE_EQ(ReadSwitches("/wait-5").waitSeconds, -0.5);    // no wait at all
-    EXPECT_TRUE(ReadSwitches("/wait").wait);
+    const std::pair<const char*, double> cases[] = {
+        {"/WAIT07", 0.7}, {"/wait25", 2.5}, {"/wait x 12", 1.2}, {"/wait", 0.0}, {"/waitzz", 0.0}, {"/wait-5", -0.5}};
+    for (const auto& [line, seconds] : cases) EXPECT_DOUBLE_EQ(ReadSwitches(line).waitSeconds, seconds) << line;
 }
 
 TEST(ExeCommandLine, QuotesAPathWithBlanksOnly) {
@@ -44,19 +43,22 @@ TEST(ExeCommandLine, QuotesAPathWithBlanksOnly) {
               "\"C:\\Program Files\\Kelvra\\zavora.exe\" /mainstart");
 }
 
-TEST(DecideCommand, ServiceIgnoresCloseButNotCloseAll) {
-    EXPECT_EQ(DecideCommand("Kelvra Zavora Options", "close"), CommandAction::Exit);
-    EXPECT_EQ(DecideCommand("Kelvra Zavora Loading", "close"), CommandAction::Exit);
-    EXPECT_EQ(DecideCommand("Kelvra Zavora Service", "close"), CommandAction::ResetText);
-    EXPECT_EQ(DecideCommand("Kelvra Zavora Service", "closeall"), CommandAction::Exit);
-    EXPECT_EQ(DecideCommand("Kelvra Zavora Options", "closeall"), CommandAction::Exit);
-}
-
-TEST(DecideCommand, OtherTextsAreWipedAndComparisonsAreExact) {
-    EXPECT_EQ(DecideCommand("Kelvra Zavora Options", "Close"), CommandAction::ResetText);
-    EXPECT_EQ(DecideCommand("Kelvra Zavora Options", "close "), CommandAction::ResetText);
-    EXPECT_EQ(DecideCommand("Kelvra Zavora Options", ""), CommandAction::ResetText);
-    EXPECT_EQ(DecideCommand("Kelvra Zavora Options", "Text1"), CommandAction::Nothing);
+// The service ignores "close" but not "closeall"; other texts are wiped, and the
+// comparisons are exact.
+TEST(DecideCommand, WhatEachWindowDoesWithEachText) {
+    struct Case { const char* caption; const char* text; CommandAction action; };
+    const Case cases[] = {
+        {"Kelvra Zavora Options", "close", CommandAction::Exit},
+        {"Kelvra Zavora Loading", "close", CommandAction::Exit},
+        {"Kelvra Zavora Service", "close", CommandAction::ResetText},
+        {"Kelvra Zavora Service", "closeall", CommandAction::Exit},
+        {"Kelvra Zavora Options", "closeall", CommandAction::Exit},
+        {"Kelvra Zavora Options", "Close", CommandAction::ResetText},
+        {"Kelvra Zavora Options", "close ", CommandAction::ResetText},
+        {"Kelvra Zavora Options", "", CommandAction::ResetText},
+        {"Kelvra Zavora Options", "Text1", CommandAction::Nothing},
+    };
+    for (const Case& c : cases) EXPECT_EQ(DecideCommand(c.caption, c.text), c.action) << c.caption << c.text;
 }
 
 }  // namespace

@@ -84,14 +84,6 @@ TEST(Roles, TakeoverGivesUpOnAnInstanceThatDoesNotGo) {
     EXPECT_NE(m.world.window(stuck), nullptr);
 }
 
-TEST(Roles, CloseEndsEveryInstanceAndItself) {
-    SimMachine m;
-    m.run("");
-    m.run("/service");
-    EXPECT_TRUE(m.run("/CLOSE").ended());
-    EXPECT_TRUE(m.world.runningProcesses().empty());
-}
-
 // Lines that end at once, start nothing and register nothing; "/wait" waits the time its
 // last two characters name, in tenths of a second.
 TEST(Roles, SetupAndWaitLinesEndAfterTheirWait) {

@@ -1,4 +1,4 @@
-// Twips to pixels at the monitor's DPI, and the font requests of `makeFont`.
+// Twips to pixels at the monitor's DPI, and the font requests.
 #include <gtest/gtest.h>
 
 #include "platform/canvas.h"
@@ -25,22 +25,14 @@ TEST(PixelsOf, ConvertsEdgesSoNeighboursStayAdjacent) {
     EXPECT_EQ(upper.bottom, lower.top);
 }
 
-TEST(MakeFont, HeightIsOneAndAHalfTimesTheSizeRoundedToEven) {
-    EXPECT_EQ(makeFont(9, "Arial", false).heightTwips, 14 * 15);
-    EXPECT_EQ(makeFont(11, "Arial Black", false).heightTwips, 16 * 15);
-    EXPECT_EQ(makeFont(16, "Arial", false).heightTwips, 24 * 15);
-    EXPECT_EQ(makeFont(26, "Arial", false).heightTwips, 39 * 15);
-    const FontSpec bold = makeFont(9, "Arial Narrow", true);
-    EXPECT_EQ(bold.face, "Arial Narrow");
-    EXPECT_TRUE(bold.bold);
-    // The cell height follows the DPI like every other length.
-    EXPECT_EQ(TwipsToPixels(makeFont(26, "Arial", false).heightTwips, 144), 58);  // 58.5
-}
-
-TEST(PointFont, IsACharacterHeightInTwips) {
-    const FontSpec label = pointFont(9.75, "Arial", true);
-    EXPECT_EQ(label.heightTwips, -195);
-    EXPECT_EQ(TwipsToPixels(-label.heightTwips, 96), 13);
+// A font's cell is one and a half times its size, halves to even; a point font asks for
+// a character height (negative).
+TEST(MakeFont, CellHeightIsOneAndAHalfTimesTheSize) {
+    const std::pair<int, int> cells[] = {{9, 14}, {11, 16}, {16, 24}, {26, 39}};
+    for (const auto& [size, pixels] : cells) {
+        EXPECT_EQ(makeFont(size, "Arial", false).heightTwips, pixels * 15) << size;
+    }
+    EXPECT_EQ(pointFont(9.75, "Arial", true).heightTwips, -195);
 }
 
 }  // namespace

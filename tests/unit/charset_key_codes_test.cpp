@@ -7,51 +7,21 @@
 namespace kz {
 namespace {
 
-const sim::Windows1252CodePage kWestern;
+std::string Expand(std::string_view text) { return ExpandKeyCodes(text, sim::Windows1252CodePage()); }
 
-std::string Expand(std::string_view text) { return ExpandKeyCodes(text, kWestern); }
-
-TEST(CharsetKeyCodes, NumbersBecomeTheirAnsiCharacters) {
-    EXPECT_EQ(Expand("a[[13]]b"), "a\rb");
-    EXPECT_EQ(Expand("[[32]]"), " ");
-    EXPECT_EQ(Expand("[[128]]"), "€");  // the code page's character, not U+0080
-    EXPECT_EQ(Expand("[[233]][[ 65]]x"), "éAx");
-    EXPECT_EQ(Expand("plain text"), "plain text");
-}
-
-TEST(CharsetKeyCodes, OutOfRangeAndUnreadableGiveNothing) {
-    EXPECT_EQ(Expand("x[[0]]y"), "xy");
-    EXPECT_EQ(Expand("[[300]]"), "");
-    EXPECT_EQ(Expand("[[-5]]"), "");
-    EXPECT_EQ(Expand("a[[]]b"), "ab");
-    EXPECT_EQ(Expand("a[[abc]]b"), "ab");
-    EXPECT_EQ(Expand("[[255.5]]"), "");  // rounds to 256
-}
-
-TEST(CharsetKeyCodes, NumbersRoundToTheNearestCode) {
-    EXPECT_EQ(Expand("[[64.6]]"), "A");
-    EXPECT_EQ(Expand("[[65.5]]"), "B");  // halves to even
-    EXPECT_EQ(Expand("[[66.5]]"), "B");
-    EXPECT_EQ(Expand("[[65abc]]"), "A");
-    EXPECT_EQ(Expand("[[0.4]]"), "");    // rounds to 0
-}
-
-TEST(CharsetKeyCodes, UnpairedBracketsStay) {
-    EXPECT_EQ(Expand("[[13"), "[[13");
-    EXPECT_EQ(Expand("13]]"), "13]]");
-    EXPECT_EQ(Expand("]][[65"), "]][[65");
-    EXPECT_EQ(Expand("[[65]]]]"), "A]]");
-}
-
-TEST(CharsetKeyCodes, ReplacementsThatFormNewPairsAreExpandedInTurn) {
-    // 91 is "[" and 93 is "]": the first pair gives "[" which, with the "[" after it,
-    // opens a new pair around 66.
-    EXPECT_EQ(Expand("[[91]][66]]"), "B");
-    // The first "[[" wins: "[91" between it and the first "]]" reads as 0.
-    EXPECT_EQ(Expand("[[[91]]65]]"), "65]]");
-    // The "[" a replacement leaves opens the next pair and swallows its "[91".
-    EXPECT_EQ(Expand("[[91]][[91]]66]]"), "66]]");
-    EXPECT_EQ(Expand("[[93]]]"), "]]");  // closing brackets never reopen anything
+// Numbers become the code page's characters, rounded to the nearest code (halves to
+// even); codes out of range or unreadable give nothing; unpaired brackets stay; a
+// replacement that forms a new pair is expanded in turn, and closing brackets never
+// reopen anything.
+TEST(CharsetKeyCodes, PairsBecomeTheirAnsiCharacters) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"a[[13]]b", "a\rb"}, {"[[128]]", "€"}, {"[[233]][[ 65]]x", "éAx"}, {"plain text", "plain text"},
+        {"x[[0]]y", "xy"}, {"[[300]]", ""}, {"[[-5]]", ""}, {"a[[]]b", "ab"}, {"a[[abc]]b", "ab"},
+        {"[[255.5]]", ""}, {"[[64.6]]", "A"}, {"[[65.5]]", "B"}, {"[[66.5]]", "B"}, {"[[65abc]]", "A"},
+        {"[[0.4]]", ""}, {"[[13", "[[13"}, {"13]]", "13]]"}, {"]][[65", "]][[65"}, {"[[65]]]]", "A]]"},
+        {"[[91]][66]]", "B"}, {"[[[91]]65]]", "65]]"}, {"[[91]][[91]]66]]", "66]]"}, {"[[93]]]", "]]"},
+    };
+    for (const auto& [text, expanded] : cases) EXPECT_EQ(Expand(text), expanded) << text;
 }
 
 TEST(CharsetKeyCodes, LongHostileTextsEnd) {

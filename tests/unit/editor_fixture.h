@@ -4,13 +4,12 @@
 // the focus was sent.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "charset/character_file.h"
+#include "charset_test_folder.h"
 #include "editor/editor_model.h"
 #include "platform/sim/code_page.h"
 #include "platform/sim/message_box.h"
@@ -51,25 +50,16 @@ inline constexpr std::string_view kLanguagesKey = "Software\\Kelvra\\Zavora\\Lan
 class EditorTest : public ::testing::Test {
 protected:
     EditorTest() {
-        folder = std::filesystem::temp_directory_path() /
-                 ("zavora-editor-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder);
-        writeFile("groups.dat", kGroups);
-        writeFile("characters.dat", kCharacters);
-        writeFile("data.dat", kLanguages);
-        LoadCharacterTable(characters, folder, codePage);
-    }
-    ~EditorTest() override { std::filesystem::remove_all(folder); }
-
-    void writeFile(const char* name, std::string_view text) {
-        std::ofstream(folder / name, std::ios::binary) << text;
+        folder.write("groups.dat", kGroups);
+        folder.write("characters.dat", kCharacters);
+        folder.write("data.dat", kLanguages);
+        LoadCharacterTable(characters, folder.path(), codePage);
     }
 
     // Opens the editor as the Options dialog does ("Add Language" when `name` is empty).
     editor::EditorModel& open(std::string_view name = {}, std::string layout = "00000809") {
         editor = std::make_unique<editor::EditorModel>(editor::EditorLinks{
-            store, codePage, characters, folder, std::move(layout), messages, view});
+            store, codePage, characters, folder.path(), std::move(layout), messages, view});
         if (!name.empty()) editor->LoadLanguage(name, true);
         return *editor;
     }
@@ -87,7 +77,7 @@ protected:
         return texts;
     }
 
-    std::filesystem::path folder;
+    DataFolder folder;
     sim::SimRegistry registry;
     SettingsStore store{registry};
     sim::Windows1252CodePage codePage;

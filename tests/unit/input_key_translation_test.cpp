@@ -12,34 +12,24 @@
 namespace kz {
 namespace {
 
+// What a key types on each layout, with or without Shift (a modifier types nothing), and
+// whether it is a dead key there.
 TEST(KeyTranslationTest, KeyToCharFollowsTheLayoutAndShift) {
-    sim::SimInput us(sim::UsLayout());
-    EXPECT_EQ(KeyToChar(us, 'E', false), 'e');
-    EXPECT_EQ(KeyToChar(us, 'E', true), 'E');
-    EXPECT_EQ(KeyToChar(us, '3', true), '#');
-    EXPECT_EQ(KeyToChar(us, 222, false), '\'');
-    EXPECT_EQ(KeyToChar(us, vk::kRMenu, false), 0);  // a modifier types nothing
-
-    sim::SimInput uk(sim::UkLayout());
-    EXPECT_EQ(KeyToChar(uk, '3', true), 0xA3);  // the pound sign, beyond ASCII
-    EXPECT_EQ(KeyToChar(uk, 222, false), '#');
-    EXPECT_EQ(uk.layoutName(), "00000809");
-}
-
-TEST(KeyTranslationTest, DeadKeysAreReportedAndLeaveNothingPendingInTheLayout) {
-    sim::SimInput intl(sim::UsInternationalLayout());
-    EXPECT_TRUE(IsDeadKey(intl, 222, false));
-    EXPECT_TRUE(IsDeadKey(intl, '6', true));  // ^
-    EXPECT_FALSE(IsDeadKey(intl, '6', false));
-    EXPECT_FALSE(IsDeadKey(intl, 'E', false));
-    // Had the accent stayed pending, e would come back as e-acute.
-    EXPECT_EQ(KeyToChar(intl, 'E', false), 'e');
-    // KeyToChar on the dead key itself gives its accent and also leaves nothing behind.
-    EXPECT_EQ(KeyToChar(intl, 222, false), '\'');
-    EXPECT_EQ(KeyToChar(intl, 'E', false), 'e');
-
-    sim::SimInput us(sim::UsLayout());
-    EXPECT_FALSE(IsDeadKey(us, 222, false));
+    struct Case { const sim::SimLayout& layout; int key; bool shift; int typed; bool dead; };
+    const Case cases[] = {
+        {sim::UsLayout(), 'E', false, 'e', false},   {sim::UsLayout(), 'E', true, 'E', false},
+        {sim::UsLayout(), '3', true, '#', false},    {sim::UsLayout(), 222, false, '\'', false},
+        {sim::UsLayout(), vk::kRMenu, false, 0, false}, {sim::UkLayout(), '3', true, 0xA3, false},
+        {sim::UkLayout(), 222, false, '#', false},   {sim::UsInternationalLayout(), 222, false, '\'', true},
+        {sim::UsInternationalLayout(), '6', true, '^', true}, {sim::UsInternationalLayout(), '6', false, '6', false},
+    };
+    for (const Case& c : cases) {
+        sim::SimInput sim(c.layout);
+        EXPECT_EQ(IsDeadKey(sim, c.key, c.shift), c.dead) << c.layout.name << " " << c.key;
+        EXPECT_EQ(KeyToChar(sim, c.key, c.shift), c.typed) << c.layout.name << " " << c.key;
+        // Had an accent stayed pending in the layout, e would come back as e-acute.
+        EXPECT_EQ(KeyToChar(sim, 'E', false), 'e') << c.layout.name << " " << c.key;
+    }
 }
 
 TEST(KeyTranslationTest, CapsLockIsOnExactlyWhenToggled) {

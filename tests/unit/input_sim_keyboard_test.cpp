@@ -88,22 +88,6 @@ TEST(SimKeyboardTest, AltGrLayoutsReportALeftCtrlWithTheRightAlt) {
     EXPECT_EQ(sim.menuActivations(), 0);  // Ctrl + Alt opens no menu
 }
 
-TEST(SimKeyboardTest, TheApplicationTypesWithShiftCapsLockAndDeadKeys) {
-    sim::SimInput sim(sim::UsInternationalLayout());
-    sim.tap('E');
-    sim.press(vk::kLShift);
-    sim.tap('E');
-    sim.release(vk::kLShift);
-    sim.tap(vk::kCapital);
-    sim.tap('E');
-    sim.tap(vk::kCapital);
-    sim.tap(222);  // dead acute
-    sim.tap('E');
-    sim.tap(222);
-    sim.tap('Q');  // no composition: both characters
-    EXPECT_EQ(sim.typedText(), u"eEE\u00E9'q");
-}
-
 TEST(SimKeyboardTest, BareAltPressAndReleaseCountsAsAMenuActivation) {
     sim::SimInput sim;
     sim.tap(vk::kLMenu);

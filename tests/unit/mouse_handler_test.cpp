@@ -25,11 +25,6 @@ protected:
         const platform::Rect window = rig.windows.windowRect(rig.popupWindow);
         return {window.left + 40, window.top + 20};
     }
-    std::vector<std::uint32_t> postedMessages() const {
-        std::vector<std::uint32_t> out;
-        for (const PostedMessage& m : rig.windows.posted()) out.push_back(m.message);
-        return out;
-    }
     int doubleClicksPosted() const {
         int n = 0;
         for (const PostedMessage& m : rig.windows.posted()) n += m.message == msg::kLeftDoubleClick;
@@ -75,6 +70,18 @@ TEST_F(MouseHandlerTest, AClickInsideIsSwallowedAndReachesTheRowsWithRelativeCoo
     EXPECT_EQ(rig.windows.posted()[1].wParam, 0u);
     EXPECT_EQ(rig.popup.selected(), 2);
     EXPECT_TRUE(rig.applicationMessages.empty());
+}
+
+// The pixel just past the right edge, and another program's window lying over the
+// popup, belong to the application.
+TEST_F(MouseHandlerTest, ClicksArePostedOnlyToThePopupsOwnWindows) {
+    openKeyPopup();
+    const platform::Rect window = rig.windows.windowRect(rig.popupWindow);
+    EXPECT_FALSE(rig.mouseEvent(msg::kLeftDown, window.right, window.top + 50));
+    rig.mouseEvent(msg::kLeftUp, window.right, window.top + 50);
+    rig.windows.addWindow({window.left, window.top, window.right, window.top + 30});
+    EXPECT_FALSE(rig.mouseEvent(msg::kRightDown, window.left + 5, window.top + 5));
+    EXPECT_TRUE(rig.windows.posted().empty());
     EXPECT_TRUE(rig.popup.shown());
 }
 
@@ -130,28 +137,20 @@ TEST_F(MouseHandlerTest, DoubleClickSettingsOfTheWrongKindFallBack) {
     EXPECT_FALSE(IsDoubleClick(settings, 11, 500, 2000, 10, 0, 1500));
 }
 
+// The wheel scrolls the key popup from anywhere. A precision touchpad sends a notch in
+// parts: they add up to 120 per step, and a turn the other way starts the count anew.
 TEST_F(MouseHandlerTest, TheWheelScrollsTheKeyPopupFromAnywhere) {
     openKeyPopup();
     EXPECT_TRUE(rig.wheel({900, 700}, -120));  // far outside the popup
     EXPECT_EQ(rig.popup.topRow(), 1);
     EXPECT_EQ(rig.popup.selected(), 1);
-    rig.wheel({900, 700}, -120);
-    rig.wheel({900, 700}, -120);  // the last candidate is in view: the arrow is inactive
-    EXPECT_EQ(rig.popup.topRow(), 2);
-    rig.wheel({5, 5}, 120);
-    EXPECT_EQ(rig.popup.topRow(), 1);
-    // A precision touchpad sends a notch in parts: they add up to 120 per step, and a turn
-    // the other way starts the count anew.
-    rig.wheel({5, 5}, -40);
-    rig.wheel({5, 5}, -40);
-    EXPECT_EQ(rig.popup.topRow(), 1);
-    rig.wheel({5, 5}, -40);
-    EXPECT_EQ(rig.popup.topRow(), 2);
-    rig.wheel({5, 5}, -60);
-    rig.wheel({5, 5}, 60);
-    EXPECT_EQ(rig.popup.topRow(), 2);
-    rig.wheel({5, 5}, 60);
-    EXPECT_EQ(rig.popup.topRow(), 1);
+    const std::pair<int, int> turns[] = {{-120, 2}, {-120, 2},  // the last candidate shows
+                                         {120, 1},  {-40, 1}, {-40, 1}, {-40, 2},
+                                         {-60, 2},  {60, 2},  {60, 1}};
+    for (const auto& [delta, top] : turns) {
+        rig.wheel({5, 5}, delta);
+        EXPECT_EQ(rig.popup.topRow(), top) << delta;
+    }
     EXPECT_TRUE(rig.applicationMessages.empty());
     EXPECT_TRUE(rig.popup.shown());
 }
@@ -172,19 +171,6 @@ TEST_F(MouseHandlerTest, TheWheelScrollsTheListThatHasTheKeysByThreeRows) {
     rig.click(rig.pointIn(PopupControl::OptionLanguages));  // four languages: nothing to scroll
     rig.wheel({900, 700}, -120);
     EXPECT_EQ(rig.screen.topBar().value(), 0);
-}
-
-TEST_F(MouseHandlerTest, ClicksArePostedOnlyToThePopupsOwnWindows) {
-    openKeyPopup();
-    const platform::Rect window = rig.windows.windowRect(rig.popupWindow);
-    // The pixel just past the right edge counts as inside, but it is the application's.
-    EXPECT_FALSE(rig.mouseEvent(msg::kLeftDown, window.right, window.top + 50));
-    rig.mouseEvent(msg::kLeftUp, window.right, window.top + 50);
-    // Another program's window lying over the popup's top.
-    rig.windows.addWindow({window.left, window.top, window.right, window.top + 30});
-    EXPECT_FALSE(rig.mouseEvent(msg::kRightDown, window.left + 5, window.top + 5));
-    EXPECT_TRUE(rig.windows.posted().empty());
-    EXPECT_TRUE(rig.popup.shown());
 }
 
 // At every scale the hook and the popup measure the window as it is drawn: a click on a
@@ -225,16 +211,6 @@ TEST(MouseScalingTest, ClicksLandWhereTheyAreDrawnAtEveryScale) {
     }
 }
 
-TEST_F(MouseHandlerTest, AfterAScaleChangeTheHookFindsThePopupWhereItIsNow) {
-    openKeyPopup();
-    rig.popup.onDpiChanged(192, {100, 50});
-    EXPECT_EQ(rig.lists.bounds.pixels, (platform::Rect{100, 50, 100 + 290, 50 + 738}));
-    rig.placeWindows();
-    rig.click(rig.pointIn(PopupControl::Rows, 5 * 615 + 307));
-    EXPECT_EQ(rig.popup.selected(), 5);
-    EXPECT_TRUE(rig.popup.shown());
-}
-
 // Outside the popup a press closes it, releasing the trigger keys, and still reaches the
 // application; moves, releases and the horizontal wheel change nothing.
 TEST_F(MouseHandlerTest, OutsideThePopupOnlyAPressCloses) {
@@ -251,19 +227,6 @@ TEST_F(MouseHandlerTest, OutsideThePopupOnlyAPressCloses) {
         EXPECT_TRUE(fresh.windows.posted().empty());
         EXPECT_EQ(fresh.input.typed(), u"");
     }
-}
-
-TEST_F(MouseHandlerTest, AnOutsideClickSendsTheTutorialBackToItsFirstStep) {
-    FakeTutorial tutorial;
-    tutorial.step = "3";
-    openKeyPopup();
-    rig.input.tutorial.set(&tutorial);
-    rig.mouseEvent(msg::kLeftDown, 1000, 10);
-    // The tutorial hears of the close first (the released trigger keys report to it too).
-    ASSERT_FALSE(tutorial.steps.empty());
-    EXPECT_EQ(tutorial.steps.front(), 1);
-    EXPECT_EQ(tutorial.shownStep(), "1");
-    EXPECT_FALSE(rig.popup.shown());
 }
 
 TEST_F(MouseHandlerTest, AReleaseElsewhereStillReachesTheWindowThatWasPressed) {
@@ -303,18 +266,6 @@ TEST_F(MouseHandlerTest, DraggingEitherThumbMovesItsListAndGivesItTheKeys) {
     rig.mouseEvent(msg::kMove, top.left + 5, top.top + 50);
     EXPECT_EQ(rig.screen.topBar().value(), 2);
     EXPECT_EQ(rig.popup.focusList(), 1);
-}
-
-TEST_F(MouseHandlerTest, ThumbPositionsBeyondEitherEndLeaveTheValue) {
-    rig.open();
-    rig.screen.charactersBar().setValue(1);
-    const int height = rig.screen.charactersBar().heightPixels();
-    rig.screen.charactersBarMouseMove(1, 0, 0, 2 * 15);  // in the upper arrow button
-    EXPECT_EQ(rig.screen.charactersBar().value(), 1);
-    rig.screen.charactersBarMouseMove(1, 0, 0, (height - 2) * 15);
-    EXPECT_EQ(rig.screen.charactersBar().value(), 1);
-    rig.screen.charactersBarMouseMove(0, 0, 0, height / 2 * 15);  // no button: no drag
-    EXPECT_EQ(rig.screen.charactersBar().value(), 1);
 }
 
 }  // namespace

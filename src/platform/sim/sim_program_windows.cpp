@@ -17,4 +17,18 @@ void SimProgramWindows::addTrayIcon(platform::MainWindow&, std::string_view tool
     trayTooltip = std::string(tooltip);
 }
 
+void SimProgramWindows::showTutorial(const TutorialHost& host) {
+    if (tutorial) return;  // one window: the open one comes forward
+    ++tutorialOpenings;
+    tutorialView = SimTutorialView{};
+    tutorial.emplace(TutorialSteps::Links{.view = tutorialView, .store = host.store, .popup = host.popup});
+    tutorialLink = &host.link;
+    tutorialLink->set(&*tutorial);
+}
+
+void SimProgramWindows::closeTutorial() {
+    if (tutorialLink != nullptr) tutorialLink->set(nullptr);
+    tutorial.reset();
+}
+
 }  // namespace kz::sim

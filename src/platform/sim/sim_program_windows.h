@@ -2,6 +2,7 @@
 // The program's windows on the simulated desktop: each records what the program asked of
 // it, so that tests can see the popup shown, the tray icon added or help opened.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,23 @@ public:
     std::string editLanguage(std::string_view) override { return {}; }
 };
 
+// The tutorial window: it keeps the last page it was asked to show and its timer's interval
+// (0 while stopped); its outer rectangle is fixed.
+class SimTutorialView final : public TutorialView {
+public:
+    void show(const TutorialPage& p) override {
+        page = p;
+        ++shows;
+    }
+    void bringToFront() override { ++fronts; }
+    void startMessageTimer(int ms) override { timerMs = ms; }
+    void stopMessageTimer() override { timerMs = 0; }
+    platform::TwipsBox bounds() const override { return {1500, 1500, 8790, 6690}; }
+
+    TutorialPage page;
+    int shows = 0, fronts = 0, timerMs = 0;
+};
+
 class SimProgramWindows final : public app::ProgramWindows {
 public:
     std::unique_ptr<app::PopupWindows> createPopup() override;
@@ -86,7 +104,13 @@ public:
     platform::MessageBoxes& messageBoxes() override { return boxes; }
     void showAbout(const app::AboutFacts& facts) override { aboutShown.push_back(facts); }
     void showHelp(std::string_view topic) override { helpTopics.emplace_back(topic); }
-    void unloadOtherWindows() override { ++unloads; }
+    void showTutorial(const TutorialHost& host) override;
+    void unloadOtherWindows() override {
+        ++unloads;
+        closeTutorial();
+    }
+    // The user closes the tutorial window.
+    void closeTutorial();
     void showLanguagePicker() override { ++languagePickers; }
 
     app::TrayActions* trayActions = nullptr;  // set while the tray icon is there
@@ -98,6 +122,10 @@ public:
     std::vector<app::AboutFacts> aboutShown;
     std::vector<std::string> helpTopics;
     int unloads = 0;
+    SimTutorialView tutorialView;
+    std::optional<TutorialSteps> tutorial;  // while the window is open
+    TutorialLink* tutorialLink = nullptr;
+    int tutorialOpenings = 0;
     int languagePickers = 0;
 };
 

@@ -45,6 +45,16 @@ options::LanguageEditor& Win32ProgramWindows::languageEditor(const RunningSettin
     return *editor_;
 }
 
+void Win32ProgramWindows::showTutorial(const TutorialHost& host) {
+    if (!tutorial_) tutorial_.emplace(links_.instance, fonts_, host);
+    tutorial_->open();
+}
+
+void Win32ProgramWindows::unloadOtherWindows() {
+    about_.unload();
+    if (tutorial_) tutorial_->close();
+}
+
 void Win32ProgramWindows::showLanguagePicker() {
     picker_.emplace(LanguagePickerLinks{.instance = links_.instance,
                                         .store = links_.store,

@@ -18,6 +18,7 @@
 #include "platform/win32/message_box.h"
 #include "platform/win32/options_window.h"
 #include "platform/win32/tray_icon.h"
+#include "platform/win32/tutorial_window.h"
 #include "settings/settings_store.h"
 
 namespace kz::win32 {
@@ -45,7 +46,8 @@ public:
     platform::MessageBoxes& messageBoxes() override { return messageBoxes_; }
     void showAbout(const app::AboutFacts& facts) override;
     void showHelp(std::string_view topic) override { help_.show(topic); }
-    void unloadOtherWindows() override { about_.unload(); }
+    void showTutorial(const TutorialHost& host) override;
+    void unloadOtherWindows() override;
     void showLanguagePicker() override;
 
 private:
@@ -60,6 +62,7 @@ private:
     OptionsWindow optionsWindow_;
     HWND optionsOwner_ = nullptr;  // the main window, which the dialog is built on
     std::optional<Win32LanguageEditor> editor_;
+    std::optional<TutorialWindow> tutorial_;  // built at its first opening
     std::optional<LanguagePickerWindow> picker_;  // "/setup" only
 };
 

@@ -1,10 +1,5 @@
-"""Condition-based waiting. Every wait in the suite has a time bound and a description
-that ends up in the failure message."""
+"""Waiting on conditions: every wait has a time bound and says what it waited for."""
 import time
-
-
-class WaitTimeout(AssertionError):
-    pass
 
 
 def wait_until(condition, timeout=10.0, interval=0.1, what="the condition"):
@@ -16,17 +11,14 @@ def wait_until(condition, timeout=10.0, interval=0.1, what="the condition"):
         if value:
             return value
         if time.monotonic() >= deadline:
-            raise WaitTimeout(f"timed out after {timeout:.1f}s waiting for {what} (last: {value!r})")
+            raise AssertionError(f"timed out after {timeout:.1f}s waiting for {what} (last: {value!r})")
         time.sleep(interval)
 
 
-def holds_for(condition, duration, interval=0.1, what="the condition"):
-    """Checks that `condition` stays truthy for `duration` seconds (an observation window
-    for "nothing more happens", used only after the awaited state has been reached)."""
+def holds_for(condition, duration, what="the condition"):
+    """Checks that `condition` stays truthy for `duration` seconds: an observation window
+    for "nothing more happens", used only after the awaited state has been reached."""
     deadline = time.monotonic() + duration
     while time.monotonic() < deadline:
-        value = condition()
-        if not value:
-            raise AssertionError(f"{what} stopped holding (got {value!r})")
-        time.sleep(interval)
-    return True
+        assert condition(), f"{what} stopped holding"
+        time.sleep(0.1)

@@ -5,20 +5,13 @@ import subprocess
 
 
 class XServer:
-    def __init__(self, width=1024, height=768, depth=24):
-        self.size = (width, height, depth)
-        self.process = None
-        self.display = None
-        self._ready_pipe = None
-
     def start(self, timeout=20.0):
+        """Starts a 1024 x 768 x 24 Xvfb and returns its display name."""
         # -displayfd makes Xvfb pick a free display itself and write its number once it
         # accepts connections: no guessing and no sleeping.
         read_end, write_end = os.pipe()
-        width, height, depth = self.size
         self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x{depth}",
-             "-nolisten", "tcp", "-noreset"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         # The read end stays open while the server runs: Xvfb may write to it again, and
@@ -29,18 +22,13 @@ class XServer:
         if not number:
             self.stop()
             raise RuntimeError("Xvfb did not report a display")
-        self.display = f":{number}"
-        return self.display
+        return f":{number}"
 
     def stop(self):
-        if self.process and self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(10)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
-        self.process = None
-        if self._ready_pipe is not None:
-            os.close(self._ready_pipe)
-            self._ready_pipe = None
+        self.process.terminate()
+        try:
+            self.process.wait(10)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+        os.close(self._ready_pipe)

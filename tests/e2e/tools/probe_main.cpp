@@ -1,8 +1,6 @@
-// probe.exe: looks at the Windows desktop from outside for the end-to-end suite.
-//   probe.exe COMMAND ARG...   answers one command with one JSON line on stdout
-//   probe.exe serve            answers one command per stdin line (fields separated by
-//                              tabs) until end of input, so a test pays for one start only
-// Commands are listed in probe_commands.h.
+// probe.exe: looks at the Windows desktop from outside for the end-to-end suite. It
+// answers one command a line of stdin (words separated by tabs) with one JSON line on
+// stdout until the end of its input, so a test pays for one start only.
 #include <windows.h>
 #include <fcntl.h>
 #include <io.h>
@@ -10,71 +8,80 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
-#include <string>
 
-#include "probe_commands.h"
+#include "probe.h"
 
 namespace probe {
 
-using Command = void (*)(const Args&, Json&);
+std::string Utf8(std::wstring_view text) {
+    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                   nullptr, nullptr);
+    std::string out(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr,
+                        nullptr);
+    return out;
+}
+
+std::wstring Wide(std::string_view text) {
+    int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring out(static_cast<size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size);
+    return out;
+}
 
 HWND ParseHandle(const std::string& word) {
     return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(std::strtoull(word.c_str(), nullptr, 0)));
 }
 
-long long ParseNumber(const std::string& word) {
-    return std::strtoll(word.c_str(), nullptr, 0);
+long long ParseNumber(const std::string& word) { return std::strtoll(word.c_str(), nullptr, 0); }
+
+std::string Str(std::string_view utf8) {
+    std::string out = "\"";
+    for (unsigned char c : utf8) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + '"';
+}
+
+std::string Object(std::initializer_list<std::pair<std::string_view, std::string>> fields) {
+    std::string out = "{";
+    for (const auto& [name, value] : fields) out += (out.size() > 1 ? "," : "") + Str(name) + ":" + value;
+    return out + "}";
+}
+
+std::string Array(const std::vector<std::string>& values) {
+    std::string out = "[";
+    for (const auto& value : values) out += (out.size() > 1 ? "," : "") + value;
+    return out + "]";
 }
 
 namespace {
 
-const std::map<std::string, Command>& Commands() {
-    static const std::map<std::string, Command> commands = {
-        {"windows", ListWindows}, {"children", ListChildren}, {"info", WindowInfo},
-        {"text", WindowText},     {"focus", FocusInfo},       {"send", SendToWindow},
-        {"post", PostToWindow},   {"settext", SetText},       {"screen", ScreenInfo},
-        {"listview", ReadListView}, {"procs", ListProcesses}, {"kill", KillProcess},
-        {"regget", RegistryGet},  {"regset", RegistrySet},   {"regdel", RegistryDelete},
-        {"reglist", RegistryList},  {"killall", KillAll},     {"exeinfo", ExecutableInfo},
-        {"regsddl", RegistrySecurity},
+std::string Answer(const Args& words) {
+    static const std::map<std::string, std::string (*)(const Args&)> commands = {
+        {"windows", ListWindows},     {"children", ListChildren},   {"info", WindowInfo},
+        {"text", WindowText},         {"focus", FocusInfo},         {"send", SendTo},
+        {"post", PostTo},             {"dpi", ScreenDpi},           {"listview", ReadListView},
+        {"processes", ListProcesses}, {"kill_all", KillAll},        {"reg_get", RegistryGet},
+        {"reg_set", RegistrySet},     {"reg_delete", RegistryDelete}, {"reg_sddl", RegistrySecurity},
+        {"exe_info", ExecutableInfo},
     };
-    return commands;
-}
-
-std::string Answer(const std::string& name, const Args& args) {
-    Json out;
-    auto found = Commands().find(name);
-    if (found == Commands().end()) {
-        out.beginObject().field("error", ("unknown command " + name).c_str()).endObject();
-        return out.text();
-    }
+    auto found = commands.find(words.at(0));
+    if (found == commands.end()) return Object({{"error", Str("unknown command " + words[0])}});
     try {
-        found->second(args, out);
+        return found->second(Args(words.begin() + 1, words.end()));
     } catch (const std::exception&) {
-        Json error;
-        error.beginObject().field("error", ("missing arguments for " + name).c_str()).endObject();
-        return error.text();
+        return Object({{"error", Str("missing arguments for " + words[0])}});
     }
-    return out.text();
-}
-
-void Reply(const std::string& line) {
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
-}
-
-Args SplitTabs(std::string line) {
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
-    Args fields;
-    size_t start = 0;
-    for (;;) {
-        size_t tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab - start));
-        if (tab == std::string::npos) break;
-        start = tab + 1;
-    }
-    return fields;
 }
 
 int Serve() {
@@ -82,14 +89,18 @@ int Serve() {
     char chunk[4096];
     while (std::fgets(chunk, sizeof chunk, stdin)) {
         line += chunk;
-        if (line.empty() || line.back() != '\n') continue;
-        Args fields = SplitTabs(line);
+        if (line.back() != '\n') continue;
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+        Args words;
+        for (size_t start = 0, tab = 0; tab != std::string::npos; start = tab + 1) {
+            tab = line.find('\t', start);
+            words.push_back(line.substr(start, tab - start));
+        }
         line.clear();
-        if (fields.empty() || fields[0].empty()) continue;
-        if (fields[0] == "quit") break;
-        std::string name = fields[0];
-        fields.erase(fields.begin());
-        Reply(Answer(name, fields));
+        if (words[0].empty()) continue;
+        std::string answer = Answer(words) + "\n";
+        std::fwrite(answer.data(), 1, answer.size(), stdout);
+        std::fflush(stdout);
     }
     return 0;
 }
@@ -97,17 +108,8 @@ int Serve() {
 }  // namespace
 }  // namespace probe
 
-int wmain(int argc, wchar_t** argv) {
+int wmain(int, wchar_t**) {
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stdin), _O_BINARY);
-    if (argc < 2) {
-        std::fputs("usage: probe.exe serve | COMMAND ARG...\n", stderr);
-        return 2;
-    }
-    std::string name = probe::Utf8(argv[1]);
-    if (name == "serve") return probe::Serve();
-    probe::Args args;
-    for (int i = 2; i < argc; ++i) args.push_back(probe::Utf8(argv[i]));
-    probe::Reply(probe::Answer(name, args));
-    return 0;
+    return probe::Serve();
 }

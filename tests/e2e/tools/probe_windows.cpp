@@ -1,152 +1,163 @@
-// Window queries and messages of the probe: everything reads other processes' windows
-// from outside, the way a test sees them.
+// Window queries and messages of the probe: other processes' windows, read from outside
+// the way a test sees them.
 #include <windows.h>
-
-#include <string>
-#include <vector>
+#include <commctrl.h>
 
 #include "platform/win32/gdi_holders.h"
-#include "probe_commands.h"
+#include "probe.h"
 
 namespace probe {
 namespace {
 
-constexpr UINT kTimeoutMs = 3000;
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[256] = {};
-    GetClassNameW(window, name, 256);
-    return name;
+// A hung window answers 0 within 3 s instead of hanging the probe.
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 3000, &result)
+               ? static_cast<LRESULT>(result)
+               : 0;
 }
 
-// WM_GETTEXT through SendMessageTimeout: a hung window answers nothing instead of
-// hanging the probe. The system copies the text across processes for this message.
+// The system copies WM_GETTEXT's text across processes.
 std::wstring TextOf(HWND window) {
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs,
-                             &length))
-        return {};
-    std::wstring text(length + 1, L'\0');
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                             SMTO_ABORTIFHUNG, kTimeoutMs, &copied))
-        return {};
-    text.resize(copied);
+    std::wstring text(static_cast<size_t>(Send(window, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    LRESULT copied = Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(copied));
     return text;
 }
 
-void Describe(HWND window, Json& out) {
+long long Optional(const Args& args, size_t index) {
+    return index < args.size() ? ParseNumber(args[index]) : 0;
+}
+
+std::string Rect(const RECT& r) { return Array({Num(r.left), Num(r.top), Num(r.right), Num(r.bottom)}); }
+
+std::string Describe(HWND window) {
     DWORD pid = 0;
-    DWORD tid = GetWindowThreadProcessId(window, &pid);
+    GetWindowThreadProcessId(window, &pid);
+    wchar_t cls[256] = {};
+    GetClassNameW(window, cls, 256);
     RECT rect = {};
     GetWindowRect(window, &rect);
-    out.beginObject();
-    out.key("hwnd").handle(window);
-    out.field("pid", pid).field("tid", tid);
-    out.key("class").value(ClassOf(window));
-    out.key("text").value(TextOf(window));
-    out.field("visible", IsWindowVisible(window) != FALSE);
-    out.field("enabled", IsWindowEnabled(window) != FALSE);
-    out.field("style", static_cast<unsigned long long>(GetWindowLongPtrW(window, GWL_STYLE) & 0xffffffff));
-    out.field("exstyle", static_cast<unsigned long long>(GetWindowLongPtrW(window, GWL_EXSTYLE) & 0xffffffff));
-    out.field("id", static_cast<long long>(GetWindowLongPtrW(window, GWLP_ID)));
-    out.key("parent").handle(GetAncestor(window, GA_PARENT));
-    out.key("owner").handle(GetWindow(window, GW_OWNER));
-    out.key("rect").beginArray().value(rect.left).value(rect.top).value(rect.right).value(rect.bottom).endArray();
-    out.endObject();
+    return Object({{"hwnd", Num(window)}, {"pid", Num(pid)}, {"cls", Str(std::wstring_view(cls))},
+                   {"text", Str(TextOf(window))}, {"visible", Bool(IsWindowVisible(window))},
+                   {"enabled", Bool(IsWindowEnabled(window))},
+                   {"style", Num(static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)))},
+                   {"exstyle", Num(static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)))},
+                   {"parent", Num(GetAncestor(window, GA_PARENT))}, {"rect", Rect(rect)}});
 }
 
 BOOL CALLBACK Collect(HWND window, LPARAM list) {
-    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    reinterpret_cast<std::vector<std::string>*>(list)->push_back(Describe(window));
     return TRUE;
 }
 
-void DescribeAll(const std::vector<HWND>& windows, Json& out) {
-    out.beginArray();
-    for (HWND w : windows) Describe(w, out);
-    out.endArray();
-}
+// Another process's list view takes and fills its records in its own address space:
+// one block there holds the record, and the text buffer after it.
+class RemoteBlock {
+public:
+    explicit RemoteBlock(HWND window) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (process_)
+            base_ = VirtualAllocEx(process_, nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    }
+    ~RemoteBlock() {
+        if (base_) VirtualFreeEx(process_, base_, 0, MEM_RELEASE);
+        if (process_) CloseHandle(process_);
+    }
+    RemoteBlock(const RemoteBlock&) = delete;
+    RemoteBlock& operator=(const RemoteBlock&) = delete;
+
+    bool ok() const { return base_ != nullptr; }
+    wchar_t* text() const { return reinterpret_cast<wchar_t*>(static_cast<char*>(base_) + 256); }
+    // Sends the message with the record in the block; returns the record as it came back.
+    template <typename Record>
+    Record send(HWND list, UINT message, WPARAM wParam, Record record) {
+        WriteProcessMemory(process_, base_, &record, sizeof record, nullptr);
+        SendMessageW(list, message, wParam, reinterpret_cast<LPARAM>(base_));
+        ReadProcessMemory(process_, base_, &record, sizeof record, nullptr);
+        return record;
+    }
+    std::string textRead() const {
+        wchar_t buffer[512] = {};
+        ReadProcessMemory(process_, text(), buffer, sizeof buffer - sizeof(wchar_t), nullptr);
+        return Str(std::wstring_view(buffer));
+    }
+
+private:
+    HANDLE process_ = nullptr;
+    void* base_ = nullptr;
+};
 
 }  // namespace
 
-void ListWindows(const Args&, Json& out) {
-    std::vector<HWND> windows;
+std::string ListWindows(const Args&) {
+    std::vector<std::string> windows;
     EnumWindows(Collect, reinterpret_cast<LPARAM>(&windows));
-    DescribeAll(windows, out);
+    return Array(windows);
 }
 
-void ListChildren(const Args& args, Json& out) {
-    std::vector<HWND> windows;
+std::string ListChildren(const Args& args) {
+    std::vector<std::string> windows;
     EnumChildWindows(ParseHandle(args.at(0)), Collect, reinterpret_cast<LPARAM>(&windows));
-    DescribeAll(windows, out);
+    return Array(windows);
 }
 
-void WindowInfo(const Args& args, Json& out) {
+std::string WindowInfo(const Args& args) {
     HWND window = ParseHandle(args.at(0));
-    if (!IsWindow(window)) {
-        out.beginObject().field("exists", false).endObject();
-        return;
-    }
-    Describe(window, out);
+    return IsWindow(window) ? Describe(window) : "null";
 }
 
-void WindowText(const Args& args, Json& out) {
-    HWND window = ParseHandle(args.at(0));
-    out.beginObject().field("exists", IsWindow(window) != FALSE);
-    out.key("text").value(TextOf(window));
-    out.endObject();
-}
+std::string WindowText(const Args& args) { return Str(TextOf(ParseHandle(args.at(0)))); }
 
-void FocusInfo(const Args&, Json& out) {
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
+std::string FocusInfo(const Args&) {
     HWND foreground = GetForegroundWindow();
+    GUITHREADINFO info = {sizeof info};
     GetGUIThreadInfo(GetWindowThreadProcessId(foreground, nullptr), &info);
-    out.beginObject();
-    out.key("foreground").handle(foreground);
-    out.key("active").handle(info.hwndActive);
-    out.key("focus").handle(info.hwndFocus);
-    out.key("capture").handle(info.hwndCapture);
-    out.key("menuowner").handle(info.hwndMenuOwner);
-    out.field("inmenu", (info.flags & GUI_INMENUMODE) != 0);
-    out.endObject();
+    return Object({{"foreground", Num(foreground)}, {"focus", Num(info.hwndFocus)},
+                   {"inmenu", Bool(info.flags & GUI_INMENUMODE)}});
 }
 
-void SendToWindow(const Args& args, Json& out) {
-    DWORD_PTR result = 0;
-    BOOL ok = SendMessageTimeoutW(ParseHandle(args.at(0)), static_cast<UINT>(ParseNumber(args.at(1))),
-                                  ParseNumber(args.at(2)), ParseNumber(args.at(3)), SMTO_ABORTIFHUNG,
-                                  kTimeoutMs, &result);
-    out.beginObject().field("ok", ok != FALSE).field("result", static_cast<long long>(result)).endObject();
+std::string SendTo(const Args& args) {
+    LRESULT result = Send(ParseHandle(args.at(0)), static_cast<UINT>(ParseNumber(args.at(1))),
+                          static_cast<WPARAM>(Optional(args, 2)), Optional(args, 3));
+    return Num(static_cast<long long>(result));
 }
 
-void PostToWindow(const Args& args, Json& out) {
-    BOOL ok = PostMessageW(ParseHandle(args.at(0)), static_cast<UINT>(ParseNumber(args.at(1))),
-                           ParseNumber(args.at(2)), ParseNumber(args.at(3)));
-    out.beginObject().field("ok", ok != FALSE).endObject();
+std::string PostTo(const Args& args) {
+    return Bool(PostMessageW(ParseHandle(args.at(0)), static_cast<UINT>(ParseNumber(args.at(1))),
+                             static_cast<WPARAM>(Optional(args, 2)), Optional(args, 3)));
 }
 
-void SetText(const Args& args, Json& out) {
-    std::wstring text = Wide(args.at(1));
-    DWORD_PTR result = 0;
-    BOOL ok = SendMessageTimeoutW(ParseHandle(args.at(0)), WM_SETTEXT, 0,
-                                  reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
-                                  kTimeoutMs, &result);
-    out.beginObject().field("ok", ok != FALSE).field("result", static_cast<long long>(result)).endObject();
+std::string ScreenDpi(const Args&) {
+    return Num(GetDeviceCaps(kz::win32::WindowDc(nullptr).get(), LOGPIXELSX));
 }
 
-void ScreenInfo(const Args&, Json& out) {
-    const int dpi = GetDeviceCaps(kz::win32::WindowDc(nullptr).get(), LOGPIXELSX);
-    RECT work = {};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    out.beginObject();
-    out.field("width", GetSystemMetrics(SM_CXSCREEN)).field("height", GetSystemMetrics(SM_CYSCREEN));
-    out.field("dpi", dpi);
-    out.key("workarea").beginArray().value(work.left).value(work.top).value(work.right).value(work.bottom).endArray();
-    POINT cursor = {};
-    GetCursorPos(&cursor);
-    out.key("cursor").beginArray().value(cursor.x).value(cursor.y).endArray();
-    out.endObject();
+// {"top", "rows": [{"text", "checked", "selected", "rect"}]}: the first column's text,
+// and the row's bounds on the screen.
+std::string ReadListView(const Args& args) {
+    HWND list = ParseHandle(args.at(0));
+    RemoteBlock block(list);
+    if (!block.ok()) return "null";
+    std::vector<std::string> rows;
+    for (int r = 0; r < static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); ++r) {
+        LVITEMW item = {};
+        item.mask = LVIF_TEXT;
+        item.pszText = block.text();
+        item.cchTextMax = 511;
+        block.send(list, LVM_GETITEMTEXTW, r, item);
+        std::string text = block.textRead();
+        RECT rect = block.send(list, LVM_GETITEMRECT, r, RECT{LVIR_BOUNDS, 0, 0, 0});
+        MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+        auto state =
+            static_cast<UINT>(SendMessageW(list, LVM_GETITEMSTATE, r, LVIS_STATEIMAGEMASK | LVIS_SELECTED));
+        // State image 2 is the ticked box of a list with check boxes.
+        rows.push_back(Object({{"text", text}, {"checked", Bool(((state & LVIS_STATEIMAGEMASK) >> 12) == 2)},
+                               {"selected", Bool(state & LVIS_SELECTED)}, {"rect", Rect(rect)}}));
+    }
+    const auto top = static_cast<long long>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+    return Object({{"top", Num(top)}, {"rows", Array(rows)}});
 }
 
 }  // namespace probe

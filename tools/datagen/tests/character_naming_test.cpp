@@ -11,12 +11,10 @@ namespace {
 
 TEST(CharacterNames, DropTheScriptPrefixAndReadAsLowerCase) {
     const Ucd ucd = testing::smallUcd();
-    EXPECT_EQ(readableName(0x00E9, ucd), "e with acute");
-    EXPECT_EQ(readableName(0x00DF, ucd), "sharp s");
-    EXPECT_EQ(readableName(0x00E6, ucd), "ae ligature");
-    EXPECT_EQ(readableName(0x0153, ucd), "oe ligature");
-    EXPECT_EQ(readableName(0x01E3, ucd), "ae with macron");
-    EXPECT_EQ(readableName(0x20AC, ucd), "euro sign");
+    const std::pair<char32_t, const char*> cases[] = {{0x00E9, "e with acute"}, {0x00DF, "sharp s"},
+                                                      {0x00E6, "ae ligature"},  {0x0153, "oe ligature"},
+                                                      {0x01E3, "ae with macron"}, {0x20AC, "euro sign"}};
+    for (const auto& [code, name] : cases) EXPECT_EQ(readableName(code, ucd), name);
     EXPECT_THROW(readableName(0xE000, ucd), std::runtime_error);
 }
 

@@ -7,23 +7,20 @@
 namespace datagen {
 namespace {
 
-TEST(UnicodeSet, ReadsCharactersInWrittenOrderWithRangesAndRepeats) {
-    const auto items = parseUnicodeSet(U"[b a-c á a]");
-    EXPECT_EQ(items.chars, (std::vector<char32_t>{U'b', U'a', U'c', U'á'}));  // b once, range adds a and c
-    EXPECT_TRUE(items.strings.empty());
-}
-
-TEST(UnicodeSet, DecodesEscapes) {
-    const auto items = parseUnicodeSet(U"[\\u00E9 \\U0001F600 \\x{1E9E} \\x41 \\- \\: \\[ \\\\]");
-    EXPECT_EQ(items.chars, (std::vector<char32_t>{0x00E9, 0x1F600, 0x1E9E, U'A', U'-', U':', U'[', U'\\'}));
-}
-
-TEST(UnicodeSet, RangeBoundsMayBeEscapedAndSpaced) {
-    EXPECT_EQ(parseUnicodeSet(U"[\\u00E0 - \\u00E2]").chars, (std::vector<char32_t>{0xE0, 0xE1, 0xE2}));
-}
-
-TEST(UnicodeSet, DashAtEitherEndIsALiteral) {
-    EXPECT_EQ(parseUnicodeSet(U"[- a -]").chars, (std::vector<char32_t>{U'-', U'a'}));
+// Characters in written order, once each; ranges (with escaped or spaced bounds), escapes,
+// a dash at either end as a literal, and one-character strings in braces as characters.
+TEST(UnicodeSet, ReadsCharactersInWrittenOrder) {
+    const std::pair<std::u32string, std::vector<char32_t>> cases[] = {
+        {U"[b a-c á a]", {U'b', U'a', U'c', U'á'}},
+        {U"[\\u00E9 \\U0001F600 \\x{1E9E} \\x41 \\- \\: \\[ \\\\]", {0x00E9, 0x1F600, 0x1E9E, U'A', U'-', U':', U'[', U'\\'}},
+        {U"[\\u00E0 - \\u00E2]", {0xE0, 0xE1, 0xE2}},
+        {U"[- a -]", {U'-', U'a'}},
+    };
+    for (const auto& [set, chars] : cases) {
+        const auto items = parseUnicodeSet(set);
+        EXPECT_EQ(items.chars, chars) << std::string(set.begin(), set.end());
+        EXPECT_TRUE(items.strings.empty());
+    }
 }
 
 TEST(UnicodeSet, StringsInBracesAreKeptApartUnlessOneCharacterLong) {
