@@ -40,16 +40,20 @@ def test_close_ends_every_instance(zavora):
     assert zavora.main_windows() == []
 
 
-def test_overlapping_starts_leave_one_of_each_and_close_during_start_up_ends_all(zavora):
+
+def test_two_starts_005_s_apart_leave_one_interception_and_one_service_process(zavora):
     zavora.start()
     time.sleep(0.05)  # the overlap under test, not a wait for anything
     zavora.start()
     zavora.wait_settled(timeout=40)
     holds_for(lambda: zavora.settled(), 1.5, what="one interception and one service instance")
-    # "/close" while a third instance starts (it has its window and is taking over).
+
+
+def test_close_during_a_start_up_leaves_no_process(zavora):
+    start_and_settle(zavora)
     running = set(zavora.pids())
     zavora.start()
     wait_until(lambda: any(w.pid not in running for w in zavora.main_windows()), 30,
-               what="a third instance starting up")
+               what="a new instance starting up")
     zavora.run("/close")
     zavora.wait_no_process()
