@@ -10,16 +10,28 @@ namespace {
 // The start-up load's steps, taken from the program's steps and the process.
 class LoadSteps final : public StartupLoadSteps {
 public:
-    LoadSteps(ProgramSteps& steps, platform::Process& process) : steps_(steps), process_(process) {}
-    void loadLanguages() override { steps_.loadLanguages(); }
+    LoadSteps(ProgramSteps& steps, platform::Process& process, const Instance& instance)
+        : steps_(steps), process_(process), instance_(instance) {}
+    void loadLanguages() override {
+        if (!instance_.stopped()) steps_.loadLanguages();
+    }
     std::string expandKeyCodes(std::string_view text) override { return steps_.expandKeyCodes(text); }
-    void loadPopupHidden() override { steps_.loadPopupHidden(); }
-    void processPendingMessages() override { process_.processPendingMessages(); }
-    void installKeyboardHook() override { steps_.installKeyboardHook(); }
+    void loadPopupHidden() override {
+        if (!instance_.stopped()) steps_.loadPopupHidden();
+    }
+    void processPendingMessages() override {
+        if (!instance_.stopped()) process_.processPendingMessages();
+    }
+    // A "close" handled in the message pass above has already removed everything: a hook
+    // installed now would live on in a process that nothing can close any more.
+    void installKeyboardHook() override {
+        if (!instance_.stopped()) steps_.installKeyboardHook();
+    }
 
 private:
     ProgramSteps& steps_;
     platform::Process& process_;
+    const Instance& instance_;
 };
 
 }  // namespace
@@ -52,7 +64,7 @@ void Instance::start() {
     } else {
         takeover();
     }
-    if (s_.process.ended()) return;
+    if (stopped()) return;
     if (switches_.closeAll) return s_.process.end();
 
     if (switches_.service) {
@@ -61,7 +73,7 @@ void Instance::start() {
     } else {
         interceptionStartup();
     }
-    if (s_.process.ended()) return;
+    if (stopped()) return;
 
     EnsureServiceRunning(s_.desktop, s_.process);
     boxes_.registerBox(window_->commandBox());
@@ -92,15 +104,25 @@ bool Instance::runEarlySwitches() {
 void Instance::interceptionStartup() {
     window_->setCaption(kCaptionOptions);
     firstrun::AdoptInstallerLanguages(s_.store);  // before the languages are read
-    LoadSteps steps(steps_, s_.process);
+    LoadSteps steps(steps_, s_.process, *this);
     StartupLoad(s_.store, running_, steps);
-    if (s_.process.ended()) return;
+    if (stopped()) return;
+    window_->startTimer(kHookRefreshMs);
     steps_.addTrayIcon(*window_, kTrayTooltip);
     steps_.prepareOptionsLayout(*window_);
     window_->setOuterWidthTwips(kOptionsOuterWidthTwips);
 }
 
+// The system drops a low-level hook without notice (after sleep, or when the callback once
+// ran too long); the handle still looks valid, so the hook is put in anew. Not while the
+// Options dialog has it removed, and never in the service instance.
+void Instance::onSystemResumed() {
+    if (stopped() || switches_.service || optionsOpen_) return;
+    steps_.reinstallKeyboardHook();
+}
+
 void Instance::onTimer() {
+    if (!switches_.service) return onSystemResumed();  // the periodic hook refresh
     ++serviceTicks_;
     steps_.serviceTick(serviceTicks_);
 }

@@ -40,6 +40,9 @@ public:
     // The exit sequence has begun or the main window is gone. A dialog that regains
     // control afterwards (its modal loop ended with the window) must not save.
     bool ending() const;
+    // The exit sequence has run or the window was unloaded: whatever start-up step comes
+    // next must not run (a "close" can arrive in any message pass of the start-up).
+    bool stopped() const { return unloaded_ || s_.process.ended(); }
 
     platform::MainWindow* mainWindow() { return window_.get(); }
     RunningSettings& runningSettings() { return running_; }
@@ -55,12 +58,14 @@ public:
     void onCommandTextChanged() override;
     void onCloseRequested() override;
     void onTimer() override;
+    void onSystemResumed() override;
 
 private:
     bool runEarlySwitches();
     void serviceStartup();
     void takeover();
     bool pokeCommand(std::string_view command);
+    bool startingOther() const;
     void interceptionStartup();
     void exitSequence();
 
@@ -72,6 +77,7 @@ private:
     std::string commandLine_;
     std::string tag_;
     bool optionsOpen_ = false;
+    bool unloaded_ = false;
     RunningSettings running_;
     unsigned serviceTicks_ = 0;
 };

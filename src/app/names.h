@@ -22,6 +22,9 @@ inline constexpr std::string_view kExeName = "zavora.exe";
 inline constexpr std::string_view kIconGroup = "ICO";
 
 inline constexpr unsigned kServiceTimerMs = 10000;
+// How often the interception instance puts its keyboard hook in anew, in case the system
+// dropped it without notice.
+inline constexpr unsigned kHookRefreshMs = 60000;
 inline constexpr int kOptionsOuterWidthTwips = 6240;
 // The takeover waits for the old instances to go; a hung one must not keep the new one
 // from starting, so the wait gives up after this long.

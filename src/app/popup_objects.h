@@ -19,6 +19,7 @@ public:
         SettingsStore& store;    // the screen's remembered state
         const AnsiTable& ansi;
         std::function<AllCharactersData()> loadData;
+        std::function<void(std::function<void()>)> runLater;  // the screen's reading ahead
         AllCharactersView& screenView;
         platform::Hooks& hooks;
         const platform::Clock& clock;

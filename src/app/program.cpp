@@ -45,6 +45,7 @@ void Program::loadLanguages() {
     const LanguageSources sources{links_.store, links_.codePage, links_.keyboard,
                                   links_.process.applicationFolder()};
     keyTable_ = BuildKeyTable(sources, characters_);
+    if (popup_) popup_->screen().prepare();  // its search index is of the old table
 }
 
 std::string Program::expandKeyCodes(std::string_view text) { return ExpandKeyCodes(text, links_.codePage); }
@@ -67,8 +68,7 @@ void Program::loadPopupHidden() {
                                       [this](std::string_view topic) {
                                           links_.process.post([this, t = std::string(topic)] { showHelp(t); });
                                       },
-                                  .ensureServiceRunning =
-                                      [this] { EnsureServiceRunning(links_.desktop, links_.process); },
+                                  .ensureServiceRunning = [this] { checkServiceLater(); },
                                   .letPendingEventsRun = [this] { links_.process.processPendingMessages(); }},
         .store = links_.store,
         .ansi = ansiTable_,
@@ -77,6 +77,7 @@ void Program::loadPopupHidden() {
                 return LoadAllCharactersData(links_.store, links_.process.applicationFolder(),
                                              links_.codePage);
             },
+        .runLater = [this](std::function<void()> work) { runAtNextMessagePass(std::move(work)); },
         .screenView = popupWindows_->screenView(),
         .hooks = links_.hooks,
         .clock = links_.clock,
@@ -85,6 +86,30 @@ void Program::loadPopupHidden() {
     popupWindows_->attach(popup_->popup(), popup_->screen(), popup_->mouse());
     popup_->popup().setWidth(0);
     popupWindows_->view().setTopmost();
+    popup_->screen().prepare();  // the first opening reads nothing inside the hook
+}
+
+// Work that must not run inside the keyboard hook's callback. Dropped when the main window
+// has gone: the program is ending.
+void Program::runAtNextMessagePass(std::function<void()> work) {
+    platform::MainWindow* window = instance_.mainWindow();
+    if (window != nullptr && window->handle() != 0) window->runLater(std::move(work));
+}
+
+// The popup asks for the service check while it opens, inside the keyboard hook's
+// callback; starting a process there could outlast the time the system gives the hook,
+// so the check runs at the next message pass instead.
+void Program::checkServiceLater() {
+    platform::MainWindow* window = instance_.mainWindow();
+    if (window == nullptr || window->handle() == 0) {
+        return EnsureServiceRunning(links_.desktop, links_.process);  // no message loop yet
+    }
+    if (serviceCheckPending_) return;
+    serviceCheckPending_ = true;
+    runAtNextMessagePass([this] {
+        serviceCheckPending_ = false;
+        EnsureServiceRunning(links_.desktop, links_.process);
+    });
 }
 
 void Program::installKeyboardHook() {
@@ -100,7 +125,6 @@ void Program::installKeyboardHook() {
             .gesture = gesture_,
             .optionsOpen = instance_.optionsOpenFlag(),
             .tutorial = tutorial_,
-            .letPendingEventsRun = [this] { links_.process.processPendingMessages(); },
             .ansi = ansi_,
             .lower = lower_});
     }
@@ -108,6 +132,13 @@ void Program::installKeyboardHook() {
 }
 
 void Program::removeKeyboardHook() { links_.hooks.removeKeyboardHook(); }
+
+void Program::reinstallKeyboardHook() {
+    // A shown popup was opened by a hook event just now: that hook works.
+    if (!handler_ || !links_.hooks.keyboardHookInstalled() || (popup_ && popup_->popup().shown())) return;
+    links_.hooks.removeKeyboardHook();
+    links_.hooks.installKeyboardHook(*handler_);
+}
 
 void Program::makePopupTopmost() {
     if (popupWindows_) popupWindows_->view().setTopmost();

@@ -63,6 +63,7 @@ public:
     void loadPopupHidden() override;
     void installKeyboardHook() override;
     void removeKeyboardHook() override;
+    void reinstallKeyboardHook() override;
     void addTrayIcon(platform::MainWindow& window, std::string_view tooltip) override;
     void removeTrayIcon() override;
     // Builds the Options dialog's controls on the main window (hidden).
@@ -89,6 +90,9 @@ public:
 
 private:
     class DialogHooks;
+
+    void runAtNextMessagePass(std::function<void()> work);
+    void checkServiceLater();
 
     // TrayActions
     void showAbout() override;
@@ -119,6 +123,7 @@ private:
     std::unique_ptr<PopupWindows> popupWindows_;
     std::unique_ptr<PopupObjects> popup_;
     std::unique_ptr<KeyHandler> handler_;
+    bool serviceCheckPending_ = false;
     std::unique_ptr<DialogHooks> dialogHooks_;
     std::unique_ptr<options::OptionsDialog> dialog_;
 };

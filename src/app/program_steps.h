@@ -21,6 +21,8 @@ public:
     virtual void loadPopupHidden() = 0;      // the popup loaded, width 0, visible, topmost
     virtual void installKeyboardHook() = 0;
     virtual void removeKeyboardHook() = 0;
+    // Removes and installs the hook again when it is in: the system may have dropped it.
+    virtual void reinstallKeyboardHook() = 0;
 
     // Tray icon on the main window, with its menu, and the tooltip.
     virtual void addTrayIcon(platform::MainWindow& window, std::string_view tooltip) = 0;
@@ -52,6 +54,7 @@ public:
     void loadPopupHidden() override {}
     void installKeyboardHook() override {}
     void removeKeyboardHook() override {}
+    void reinstallKeyboardHook() override {}
     void addTrayIcon(platform::MainWindow&, std::string_view) override {}
     void removeTrayIcon() override {}
     void prepareOptionsLayout(platform::MainWindow&) override {}

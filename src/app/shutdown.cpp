@@ -17,16 +17,23 @@ bool Instance::ending() const {
 }
 
 void Instance::unloadMainWindow() {
-    if (!window_ || window_->handle() == 0) return;  // already gone
-    if (tag_ == kTagUnloadOnly) return window_->destroy();
+    if (unloaded_ || !window_ || window_->handle() == 0) return;  // already gone
+    if (tag_ == kTagUnloadOnly) {
+        unloaded_ = true;
+        return window_->destroy();
+    }
     if (tag_ == kTagUnload) return exitSequence();
     window_->setVisible(false);
     optionsOpen_ = false;
+    // The service instance has no popup and no hook; a stray close message must not give
+    // it either.
+    if (switches_.service) return;
     steps_.makePopupTopmost();
     steps_.installKeyboardHook();  // it is removed while the dialog is shown
 }
 
 void Instance::exitSequence() {
+    unloaded_ = true;
     steps_.removeKeyboardHook();
     steps_.removeTrayIcon();
     steps_.unloadPopup();

@@ -11,19 +11,34 @@ void Instance::takeover() {
     const std::string_view command = switches_.closeAll ? kCommandCloseAll : kCommandClose;
     boxes_.broadcast(command, window_->commandBox());
 
+    // "closeall" also waits for an instance that is still starting: its box takes the
+    // command once its own takeover is over, and it would otherwise run on alone.
     const auto othersRunning = [this] {
-        return s_.desktop.findMainWindow(kCaptionOptions) != 0 ||
-               (switches_.closeAll && s_.desktop.findMainWindow(kCaptionService) != 0);
+        for (const auto other : s_.desktop.mainWindows()) {
+            if (other == window_->handle()) continue;
+            const std::string caption = s_.desktop.windowText(other);
+            if (caption == kCaptionOptions) return true;
+            if (switches_.closeAll && (caption == kCaptionService || caption == kCaptionLoading)) return true;
+        }
+        return false;
     };
     const auto startMs = s_.clock.milliseconds();
     const auto limitMs = static_cast<std::uint64_t>(kTakeoverLimitSeconds * 1000);
     while (othersRunning() && s_.clock.milliseconds() - startMs < limitMs) {
-        if (!pokeCommand(command)) break;
+        // Nobody took it: unless one is still starting, no one ever will.
+        if (!pokeCommand(command) && !(switches_.closeAll && startingOther())) break;
         s_.process.processPendingMessages();
-        if (s_.process.ended()) return;
+        if (stopped()) return;
         if (othersRunning()) s_.process.idle(10);
     }
     window_->setCommandBoxEnabled(true);
+}
+
+bool Instance::startingOther() const {
+    for (const auto other : s_.desktop.mainWindows()) {
+        if (other != window_->handle() && s_.desktop.windowText(other) == kCaptionLoading) return true;
+    }
+    return false;
 }
 
 // The second channel. It reaches instances whose box is missing from `CommHwds` (a lost

@@ -304,7 +304,6 @@ bool KeyHandler::openPopup(const EventFacts& facts, const CandidateList& entry) 
         popup.installMouseHook();
         popup.makeselected_case(caseSel);
     }
-    if (links_.letPendingEventsRun) links_.letPendingEventsRun();
     return true;
 }
 

@@ -57,8 +57,6 @@ public:
         GestureFlags& gesture;
         const bool& optionsOpen;
         const TutorialLink& tutorial;
-        // Lets the waiting window messages run once after the popup opened.
-        std::function<void()> letPendingEventsRun;
         const AnsiDecodeTable& ansi;
         const LowerCaseTable& lower;
     };

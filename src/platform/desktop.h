@@ -5,6 +5,7 @@
 //
 // Every instance registers its main windows under the same class, kMainWindowClass, and
 // its command boxes under kCommandBoxClass; instances tell roles apart by caption only.
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -34,6 +35,9 @@ public:
     virtual void onCloseRequested() = 0;
     // The timer started with startTimer elapsed.
     virtual void onTimer() = 0;
+    // The machine resumed from sleep, or the session was unlocked or reconnected: the
+    // system may have dropped the low-level hooks meanwhile.
+    virtual void onSystemResumed() {}
 };
 
 // The program's main window of one process. Lengths are in twips.
@@ -69,6 +73,10 @@ public:
     // Unloads the window at once (no onCloseRequested). The process's message loop ends
     // when no window of the process is left.
     virtual void destroy() = 0;
+
+    // Runs `work` at the process's next message pass (a message posted to this window),
+    // for what must not run inside a hook callback; dropped if the window goes first.
+    virtual void runLater(std::function<void()> work) = 0;
 };
 
 struct ScreenMetrics {

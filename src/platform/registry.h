@@ -3,6 +3,8 @@
 // It knows nothing of the program's rules for reading settings (string type only, the
 // first NUL cuts the text, defaults): those live in settings/settings_store.h, so they are
 // the same on every backend and testable on the simulated one.
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,5 +41,13 @@ public:
     // Every value of a key in the store's enumeration order; empty when the key cannot be opened.
     virtual std::vector<ValueName> values(Scope scope, std::string_view keyPath) const = 0;
 };
+
+// What the store answers when asked for the value at one index of an open key.
+enum class IndexAnswer { Value, NoMoreItems, Failed };
+
+// Reads a key's values index by index until the store has no more. Any other failure ends
+// the list with what was read: a key deleted while it is read fails at every index, so
+// skipping a failed index would keep the caller's thread busy for ever.
+std::vector<ValueName> ReadValueNames(const std::function<IndexAnswer(std::uint32_t index, ValueName& value)>& valueAt);
 
 }  // namespace kz::platform

@@ -70,12 +70,27 @@ AllCharacters::AllCharacters(Links links) : links_(std::move(links)) {
     });
 }
 
+void AllCharacters::prepare() {
+    Prepared next{.data = links_.loadData ? links_.loadData() : AllCharactersData{}, .search = {}};
+    next.search.index(links_.characters);
+    prepared_ = std::move(next);
+}
+
 void AllCharacters::load() {
-    AllCharactersData data = links_.loadData ? links_.loadData() : AllCharactersData{};
-    types_ = std::move(data.types);
-    dataText_ = std::move(data.dataText);
-    languageNames_ = std::move(data.languageNames);
-    search_.index(links_.characters);
+    // An index of another character table (the languages were reloaded since) would name
+    // records that are not there.
+    if (!prepared_ || prepared_->search.size() != links_.characters.size()) prepare();
+    types_ = std::move(prepared_->data.types);
+    dataText_ = std::move(prepared_->data.dataText);
+    languageNames_ = std::move(prepared_->data.languageNames);
+    search_ = std::move(prepared_->search);
+    prepared_.reset();
+    // The next opening shows the files and settings as they are after this one.
+    if (links_.runLater) {
+        links_.runLater([this] {
+            if (!prepared_) prepare();
+        });
+    }
     // Room for the longest result up front: a search keystroke then allocates nothing.
     gridChars_.reserve(std::max(links_.characters.size(), kMaxScreenEntries));
     searchText_.reserve(kMaxSearchLength);

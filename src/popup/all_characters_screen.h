@@ -46,15 +46,24 @@ public:
         const RunningSettings& settings;
         const CharacterTable& characters;
         const AnsiTable& ansi;
-        // Reads the data files and the language order; called at every opening.
+        // Reads the data files and the language order (see prepare).
         std::function<AllCharactersData()> loadData;
         PopupList& popup;  // focusList and caseSel
         AllCharactersView& view;
+        // Runs work at the program's next message pass, outside the keyboard hook's
+        // callback. Unset, every opening reads its data itself.
+        std::function<void(std::function<void()>)> runLater = {};
     };
 
     explicit AllCharacters(Links links);
     AllCharacters(const AllCharacters&) = delete;
     AllCharacters& operator=(const AllCharacters&) = delete;
+
+    // Reads the data files and indexes the names for the next opening. The screen opens
+    // inside the keyboard hook's callback, which the system cuts off when it runs long, so
+    // the program reads ahead: at start-up, when the languages change, and after each
+    // opening at the next message pass.
+    void prepare();
 
     // --- AllCharactersScreen: what the popup calls.
     void load() override;
@@ -126,7 +135,13 @@ private:
     void runSearch();
     void dragThumb(ScrollBarModel& bar, int button, int yTwips);
 
+    struct Prepared {
+        AllCharactersData data;
+        CharacterSearch search;
+    };
+
     Links links_;
+    std::optional<Prepared> prepared_;
     int option_ = 0;
     CharacterTypes types_;
     std::vector<std::string> languageNames_;

@@ -167,6 +167,7 @@ TEST_F(AllCharsScreenTest, OpeningSelectsTheStoredStateWhenItFits) {
 
 TEST_F(AllCharsScreenTest, MissingGroupsFileOpensWithEmptyListsAndKeepsTheStoredType) {
     std::filesystem::remove(rig.folder.path() / "groups.dat");
+    rig.screen.prepare();  // what the program reads ahead
     rig.store.write(Scope::PerUser, "Zavora\\AllCharactersScreen", "List1Sel", "with grave");
     rig.open();
     ASSERT_TRUE(rig.popup.shown());

@@ -60,6 +60,7 @@ public:
         folder.write("data.dat", kTestLanguages);
         folder.write("order.dat", kTestOrder);
         input.world.setApplicationFolder(folder.path().string() + "/");
+        input.program.popup()->screen().prepare();  // as the start-up reads ahead
         application = windows.addWindow({0, 0, 1024, 768}, [this](const sim::PostedMessage& m) {
             applicationMessages.push_back(m);
         });

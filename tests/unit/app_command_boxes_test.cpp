@@ -74,6 +74,7 @@ TEST(CommandBoxReceiver, ServiceResetsCloseToTheIdleText) {
     service.desktop().sendText(window->commandBox(), "something else");
     EXPECT_EQ(window->commandText(), "Text1");
     service.desktop().sendText(window->commandBox(), "closeall");
+    service.processPendingMessages();  // where the window goes
     EXPECT_TRUE(service.ended());
     EXPECT_FALSE(service.desktop().sendText(window->commandBox(), "close"));
 }
@@ -87,6 +88,7 @@ TEST(CommandBoxReceiver, SecondChannelRespectsADisabledBox) {
     EXPECT_FALSE(first.ended());
     window->setCommandBoxEnabled(true);
     EXPECT_TRUE(first.desktop().sendCommand(window->handle(), "close"));
+    first.processPendingMessages();
     EXPECT_TRUE(first.ended());
 }
 

@@ -2,6 +2,8 @@
 // "/wait", "/install" and "/uninstall", and what closing the Options dialog ends.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app_sim_harness.h"
 #include "platform/sim/sim_main_window.h"
 
@@ -177,9 +179,48 @@ TEST(Shutdown, ClosingTheOptionsDialogHidesAndKeepsRunning) {
     EXPECT_EQ(steps.retops, 1);
     instance.exitProgram();  // the tray menu's "Exit"
     instance.exitProgram();  // a second exit finds nothing to do
+    process.processPendingMessages();
     EXPECT_TRUE(process.ended());
     EXPECT_EQ(steps.removals, 1);
     EXPECT_EQ(steps.popupUnloads, 1);
+}
+
+// A "close" may arrive in any message pass of a start-up that is taking over from a
+// running instance. Whichever pass takes it, nothing may keep running: no main window
+// of the starting process, and no hook or popup left behind in it.
+TEST(Shutdown, CloseDuringStartUpAtEveryMessagePassLeavesNothing) {
+    for (int closeAt = 0;; ++closeAt) {
+        SCOPED_TRACE(closeAt);
+        SimMachine machine;
+        machine.run("");
+        sim::SimProcess probe(machine.world, 0, "");
+        int running = 0, passes = 0;  // the starting process is the newest one
+        for (const sim::SimProcess* process : machine.world.processes()) running = std::max(running, process->id());
+        machine.world.beforeMessagePass = [&](sim::SimProcess& process) {
+            if (process.id() <= running || passes++ < closeAt) return;
+            // Like "/close", it keeps offering the command until the box takes it.
+            for (const auto h : probe.desktop().mainWindows()) probe.desktop().sendCommand(h, kCommandClose);
+        };
+        sim::SimProcess& second = machine.world.launch("/mainstart");
+        if (passes <= closeAt) {  // the start-up had no message pass this late
+            EXPECT_GT(closeAt, 0);
+            break;
+        }
+        for (int i = 0; i < 20 && !second.ended(); ++i) second.processPendingMessages();
+        EXPECT_TRUE(second.ended());
+        EXPECT_FALSE(machine.stepsOf(second).hook);
+        EXPECT_FALSE(machine.stepsOf(second).popup);
+        EXPECT_EQ(machine.countMainWindows(kCaptionOptions), 0);
+    }
+}
+
+TEST(Shutdown, TheServiceNeverTakesAHookOrPopupWhateverCloseItGets) {
+    SimMachine machine;
+    sim::SimProcess& service = machine.run("/service");
+    machine.instanceOf(service).onCloseRequested();
+    EXPECT_FALSE(machine.stepsOf(service).hook);
+    EXPECT_FALSE(machine.stepsOf(service).popup);
+    EXPECT_FALSE(service.ended());
 }
 
 }  // namespace

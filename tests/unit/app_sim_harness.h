@@ -11,13 +11,22 @@
 
 namespace kz::testing {
 
+// Program steps that remember what a process holds: its hook and its popup.
+struct HoldingSteps : app::NoProgramSteps {
+    void installKeyboardHook() override { hook = true; }
+    void removeKeyboardHook() override { hook = false; }
+    void loadPopupHidden() override { popup = true; }
+    void unloadPopup() override { popup = false; }
+    bool hook = false, popup = false;
+};
+
 // The objects of one simulated process of the program.
 struct SimInstance {
     explicit SimInstance(sim::SimProcess& process)
         : store(process.world().registry()),
           instance({process.desktop(), process, process.world().clock(), store}, steps) {}
     SettingsStore store;
-    app::NoProgramSteps steps;
+    HoldingSteps steps;
     app::Instance instance;
 };
 
@@ -36,6 +45,8 @@ public:
     sim::SimProcess& run(std::string arguments) {
         sim::SimProcess& process = world.launch(std::move(arguments));
         world.runPendingLaunches();
+        // Then each message loop takes what waits (a window goes at the next message pass).
+        for (sim::SimProcess* running : world.runningProcesses()) running->processPendingMessages();
         return process;
     }
 
@@ -48,6 +59,7 @@ public:
         return count;
     }
     app::Instance& instanceOf(const sim::SimProcess& process) { return instances.at(process.id())->instance; }
+    HoldingSteps& stepsOf(const sim::SimProcess& process) { return instances.at(process.id())->steps; }
     std::string commHwds() {
         return SettingsStore(world.registry()).read(platform::Scope::MachineWide, "Zavora", "CommHwds", "<missing>");
     }

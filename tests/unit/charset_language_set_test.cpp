@@ -99,6 +99,11 @@ TEST_F(CharsetLanguageSet, UserLanguageNamesAreTrimmedProperCaseStrings) {
     // Per-user values of the same key are somebody else's business.
     registry.writeString(Scope::PerUser, kUserLanguagesKey, "mine", "a 00E1");
     EXPECT_EQ(UserLanguageNames(registry), "Old Norse;Toki Pona;Élan Vital;");
+
+    // A key deleted while it is read fails at every later index: the list ends there.
+    registry.deleteKeyWhileRead(Scope::MachineWide, kUserLanguagesKey, 2);
+    EXPECT_EQ(UserLanguageNames(registry), "Old Norse;Toki Pona;");
+    EXPECT_EQ(registry.indexesAsked(), 3u);
 }
 
 TEST_F(CharsetLanguageSet, OrderParsingKeepsRankAndDisabledMarks) {

@@ -3,6 +3,11 @@
 // Escape and Backspace, the automatic insert and the all-characters screen's entry.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+
+#include "app/names.h"
+#include "charset_test_folder.h"
 #include "input_test_rig.h"
 
 namespace kz::testing {
@@ -246,8 +251,12 @@ TEST(GestureTest, TriggerAndSpaceOpenTheAllCharactersScreenAgainAndAgain) {
 // The program as zavora.exe runs it, from its start-up on the shipped data files: the
 // hook is in, Alt Gr + E opens the popup, 2 types its second candidate.
 TEST(WholeProgramTest, StartUpThenAGestureTypesACharacter) {
+    DataFolder folder;
+    for (const char* name : {"characters.dat", "data.dat", "groups.dat", "order.dat"}) {
+        std::filesystem::copy_file(std::string(ZAVORA_DATA_DIR) + name, folder.path() / name);
+    }
     sim::SimWorld world;
-    world.setApplicationFolder(ZAVORA_DATA_DIR);
+    world.setApplicationFolder(folder.path().string() + "/");
     sim::SimProcess process(world, 1, "");
     sim::Windows1252CodePage codePage;
     SettingsStore store(world.registry());
@@ -256,22 +265,54 @@ TEST(WholeProgramTest, StartUpThenAGestureTypesACharacter) {
     program.start();
     ASSERT_FALSE(process.ended());
     EXPECT_NE(windows.trayActions, nullptr);
+    ASSERT_TRUE(world.input().keyboardHookInstalled());
+
+    const auto launches = world.launchLog().size();
     world.input().press(vk::kRMenu);
     world.input().tap('E');
     world.input().release(vk::kRMenu);
     const PopupList& popup = program.popup()->popup();
     ASSERT_TRUE(popup.shown());
+    // The service check the popup asks for starts no process inside the hook's callback.
+    EXPECT_EQ(world.launchLog().size(), launches);
+    process.processPendingMessages();
+    EXPECT_EQ(world.launchLog().size(), launches + 1);
     ASSERT_GE(popup.count(), 2);
     const char16_t second = popup.keyChars()[1];
     world.input().tap('2');
     EXPECT_EQ(world.input().typedText(), std::u16string(1, second));
     EXPECT_FALSE(world.input().mouseHookInstalled());
 
-    // Opening the screen lets messages run, which hands the hook the keys typed meanwhile
-    // before the space is answered: the space must still be swallowed.
-    world.input().burst({{vk::kRMenu, false}, {vk::kSpace, false}, {vk::kSpace, true}, {vk::kRMenu, true}});
-    EXPECT_TRUE(popup.shown() && popup.mode() == 2);
-    EXPECT_EQ(world.input().keyDownsReceived(vk::kSpace), 0);
+    // The screen opens inside the hook's callback, so it shows what was read beforehand;
+    // what the next message pass reads is what the next opening shows.
+    std::filesystem::remove(folder.path() / "groups.dat");
+    const AllCharacters& screen = program.popup()->screen();
+    for (const bool readAgain : {false, true}) {
+        world.input().burst({{vk::kRMenu, false}, {vk::kSpace, false}, {vk::kSpace, true}, {vk::kRMenu, true}});
+        EXPECT_TRUE(popup.shown() && popup.mode() == 2);
+        EXPECT_EQ(world.input().keyDownsReceived(vk::kSpace), 0);
+        EXPECT_EQ(screen.groupNames().empty(), readAgain);
+        process.processPendingMessages();
+        world.input().tap(vk::kEscape);
+    }
+
+    // A hook the system dropped sees nothing until the program puts it in again: told of a
+    // resume or an unlock, or at its check every minute.
+    const std::function<void()> revivals[] = {[] {}, [&] { program.instance().onSystemResumed(); },
+                                              [&] {
+                                                  world.clock().advance(app::kHookRefreshMs);
+                                                  process.processPendingMessages();
+                                              }};
+    for (std::size_t i = 0; i < std::size(revivals); ++i) {
+        SCOPED_TRACE(i);
+        world.input().systemRemovesKeyboardHook();
+        revivals[i]();
+        world.input().press(vk::kRMenu);
+        world.input().tap('E');
+        world.input().release(vk::kRMenu);
+        EXPECT_EQ(popup.shown(), i > 0);
+        world.input().tap(vk::kEscape);
+    }
 }
 
 }  // namespace

@@ -8,13 +8,27 @@ namespace kz::sim {
 
 using platform::WindowHandle;
 
-bool DeliverText(SimWorld& world, WindowHandle handle, std::string_view text) {
+namespace {
+
+void NotifyTextChanged(SimWorld& world, WindowHandle box) {
+    const SimWindow* window = world.window(box);
+    if (window == nullptr || window->className != platform::kCommandBoxClass || window->parent == 0) return;
+    SimWindow* main = world.window(window->parent);
+    if (main != nullptr && main->listener != nullptr) main->listener->onCommandTextChanged();
+}
+
+}  // namespace
+
+bool DeliverText(SimWorld& world, WindowHandle handle, std::string_view text, int senderId) {
     SimWindow* window = world.window(handle);
     if (window == nullptr) return false;
     window->text = std::string(text);
-    if (window->className == platform::kCommandBoxClass && window->parent != 0) {
-        SimWindow* main = world.window(window->parent);
-        if (main != nullptr && main->listener != nullptr) main->listener->onCommandTextChanged();
+    SimProcess* receiver = window->processId == senderId ? nullptr : world.processById(window->processId);
+    if (receiver == nullptr) {
+        NotifyTextChanged(world, handle);
+    } else {
+        // Another process handles the change notification when it next reads its messages.
+        receiver->post([&world, handle] { NotifyTextChanged(world, handle); });
     }
     return true;
 }
@@ -82,7 +96,7 @@ std::string SimDesktop::windowText(WindowHandle handle) const {
 }
 
 bool SimDesktop::sendText(WindowHandle handle, std::string_view text) {
-    return DeliverText(world_, handle, text);
+    return DeliverText(world_, handle, text, process_.id());
 }
 
 bool SimDesktop::sendCommand(WindowHandle mainHandle, std::string_view text) {
@@ -90,7 +104,7 @@ bool SimDesktop::sendCommand(WindowHandle mainHandle, std::string_view text) {
     if (main == nullptr || main->commandBox == 0) return false;
     const SimWindow* box = world_.window(main->commandBox);
     if (box == nullptr || !box->enabled) return false;
-    return DeliverText(world_, main->commandBox, text);
+    return DeliverText(world_, main->commandBox, text, process_.id());
 }
 
 platform::ScreenMetrics SimDesktop::screen() const { return world_.screen; }

@@ -27,8 +27,8 @@ private:
     SimProcess& process_;
 };
 
-// Sets a window's text as WM_SETTEXT does; a command box tells its main window's listener.
-bool DeliverText(SimWorld& world, platform::WindowHandle window, std::string_view text);
+// Sets a window's text as WM_SETTEXT from process `senderId` does (see SimWorld).
+bool DeliverText(SimWorld& world, platform::WindowHandle window, std::string_view text, int senderId);
 // Removes a window (and a main window's command box); ends the owner when it has no window left.
 void CloseWindow(SimWorld& world, platform::WindowHandle window);
 

@@ -105,7 +105,7 @@ void SimInput::deliverWaiting() {
 
 void SimInput::deliver(const Queued& queued) {
     bool swallowed = false;
-    if (keyboardSink_) {
+    if (keyboardSink_ && !keyboardHookDropped_) {
         const bool outer = std::exchange(inHook_, true);
         swallowed = keyboardSink_->onKeyEvent(queued.event);
         inHook_ = outer;
@@ -260,6 +260,7 @@ void SimInput::keybdEvent(std::uint8_t vk, std::uint32_t flags, std::uintptr_t e
 // --- Hooks.
 
 bool SimInput::installKeyboardHook(platform::KeyEventSink& sink) {
+    if (keyboardSink_ == nullptr) keyboardHookDropped_ = false;  // a new hook
     keyboardSink_ = &sink;
     return true;
 }

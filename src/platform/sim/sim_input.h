@@ -91,6 +91,10 @@ public:
     bool mouseHookInstalled() const override { return mouseSink_ != nullptr; }
     // Counts of installations, to tell "installed again" from "still installed".
     int mouseHookInstalls() const { return mouseHookInstalls_; }
+    // The system drops a hook whose callback kept running too long, without telling the
+    // program: its handle still looks valid, but no event reaches it until it is installed
+    // again.
+    void systemRemovesKeyboardHook() { keyboardHookDropped_ = true; }
 
     // --- What happened.
     const std::vector<SentInput>& sent() const { return sent_; }
@@ -130,6 +134,7 @@ private:
     bool inHook_ = false;
     std::uint32_t time_ = 0;
     platform::KeyEventSink* keyboardSink_ = nullptr;
+    bool keyboardHookDropped_ = false;
     platform::MouseEventSink* mouseSink_ = nullptr;
     int mouseHookInstalls_ = 0;
 

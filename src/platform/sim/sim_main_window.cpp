@@ -1,5 +1,7 @@
 #include "platform/sim/sim_main_window.h"
 
+#include "platform/sim/sim_process.h"
+
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_world.h"
 
@@ -7,10 +9,14 @@ namespace kz::sim {
 
 SimMainWindow::~SimMainWindow() {
     // The listener dies with its owner: a window left behind must not call it.
-    if (SimWindow* window = self()) window->listener = nullptr;
+    if (SimWindow* window = world_.window(handle_)) window->listener = nullptr;
 }
 
-SimWindow* SimMainWindow::self() const { return world_.window(handle_); }
+// Null once destroyed, and already while the destruction waits for the next message pass.
+SimWindow* SimMainWindow::self() const {
+    SimWindow* window = world_.window(handle_);
+    return window != nullptr && !window->destroying ? window : nullptr;
+}
 
 SimWindow* SimMainWindow::box() const {
     const SimWindow* window = self();
@@ -62,7 +68,7 @@ std::string SimMainWindow::commandText() const {
 }
 
 void SimMainWindow::setCommandText(std::string_view text) {
-    if (const SimWindow* window = self()) DeliverText(world_, window->commandBox, text);
+    if (const SimWindow* window = self()) DeliverText(world_, window->commandBox, text, window->processId);
 }
 
 void SimMainWindow::setCommandBoxEnabled(bool enabled) {
@@ -82,6 +88,30 @@ void SimMainWindow::stopTimer() {
     if (SimWindow* window = self()) window->timerIntervalMs = 0;
 }
 
-void SimMainWindow::destroy() { CloseWindow(world_, handle_); }
+// Unloading often starts inside a message of this very window, so, as on Windows, the
+// window leaves every lookup at once (hidden, no caption, its box refusing commands) and
+// is destroyed at its process's next message pass: until then the process has not ended.
+void SimMainWindow::destroy() {
+    SimWindow* window = self();
+    if (window == nullptr) return;
+    window->destroying = true;
+    window->visible = false;
+    window->text.clear();
+    window->timerIntervalMs = 0;
+    if (SimWindow* b = world_.window(window->commandBox)) b->enabled = false;
+    SimProcess* process = world_.processById(window->processId);
+    if (process == nullptr) return CloseWindow(world_, handle_);
+    process->post([&world = world_, handle = handle_] { CloseWindow(world, handle); });
+}
+
+void SimMainWindow::runLater(std::function<void()> work) {
+    const SimWindow* window = self();
+    SimProcess* process = window ? world_.processById(window->processId) : nullptr;
+    if (process == nullptr) return;
+    process->post([&world = world_, handle = handle_, work = std::move(work)] {
+        const SimWindow* target = world.window(handle);
+        if (target != nullptr && !target->destroying) work();
+    });
+}
 
 }  // namespace kz::sim

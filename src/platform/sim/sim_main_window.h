@@ -28,6 +28,7 @@ public:
     void startTimer(unsigned intervalMs) override;
     void stopTimer() override;
     void destroy() override;
+    void runLater(std::function<void()> work) override;
 
     // For tests: the record behind the window, or null once destroyed.
     const SimWindow* record() const;

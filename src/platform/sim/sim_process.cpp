@@ -11,10 +11,8 @@ SimProcess::SimProcess(SimWorld& world, int id, std::string arguments)
 
 SimProcess::~SimProcess() { world_.detach(this); }
 
-const std::string& SimProcess::applicationFolder() {
-    if (folder_.empty()) folder_ = world_.applicationFolder();
-    return folder_;
-}
+// The world's folder itself, so that a test may set it after the process has started.
+const std::string& SimProcess::applicationFolder() { return world_.applicationFolder(); }
 
 bool SimProcess::start(std::string_view commandLine, platform::ShowMode show) {
     world_.queueLaunch({std::string(commandLine), show});
@@ -30,6 +28,8 @@ void SimProcess::end() {
 
 void SimProcess::processPendingMessages() {
     if (ended_) return;
+    ++passDepth_;
+    if (world_.beforeMessagePass) world_.beforeMessagePass(*this);
     // Waiting input reaches the hook, even while it is deciding an event, and posted
     // mouse messages their window.
     world_.input().deliverWaiting();
@@ -40,10 +40,20 @@ void SimProcess::processPendingMessages() {
         posted_.pop_front();
         work();
     }
-    fireDueTimers();
+    if (!ended_) fireDueTimers();
+    --passDepth_;
 }
 
-void SimProcess::idle(unsigned maxMs) { world_.clock().advance(maxMs == 0 ? 1 : maxMs); }
+// While this process sleeps the others run: each takes its message pass (one that is
+// busy further up the call stack is skipped, as it would not be waiting for messages).
+void SimProcess::idle(unsigned maxMs) {
+    world_.clock().advance(maxMs == 0 ? 1 : maxMs);
+    ++passDepth_;
+    for (SimProcess* other : world_.runningProcesses()) {
+        if (other != this && other->passDepth_ == 0) other->processPendingMessages();
+    }
+    --passDepth_;
+}
 
 void SimProcess::fireDueTimers() {
     const auto now = world_.clock().milliseconds();

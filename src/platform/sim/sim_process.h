@@ -40,11 +40,11 @@ public:
 
 private:
     void fireDueTimers();
+    int passDepth_ = 0;  // message passes (or idle waits) of this process under way
 
     SimWorld& world_;
     int id_;
     std::string arguments_;
-    std::string folder_;
     SimDesktop desktop_;
     std::deque<std::function<void()>> posted_;
     bool ended_ = false;

@@ -81,11 +81,27 @@ void SimRegistry::remove(platform::Scope scope, std::string_view keyPath, std::s
 
 std::vector<platform::ValueName> SimRegistry::values(platform::Scope scope,
                                                      std::string_view keyPath) const {
-    std::vector<platform::ValueName> out;
-    const auto key = keys(scope).find(Lower(keyPath));
-    if (key == keys(scope).end()) return out;
-    for (const auto& [valueName, value] : key->second.values) out.push_back({valueName, value.type});
-    return out;
+    indexesAsked_ = 0;
+    const auto found = keys(scope).find(Lower(keyPath));
+    if (found == keys(scope).end()) return {};
+    const Key& key = found->second;
+    // A reader that skipped failed indexes would ask for ever; past this many the deleted
+    // key ends the list, so that such a reader fails its test rather than hanging it.
+    constexpr std::size_t kSpinningReader = 10000;
+    return platform::ReadValueNames([&](std::uint32_t index, platform::ValueName& value) {
+        ++indexesAsked_;
+        if (index >= key.deletedAfter) {
+            return indexesAsked_ > kSpinningReader ? platform::IndexAnswer::NoMoreItems : platform::IndexAnswer::Failed;
+        }
+        if (index >= key.values.size()) return platform::IndexAnswer::NoMoreItems;
+        value = {key.values[index].first, key.values[index].second.type};
+        return platform::IndexAnswer::Value;
+    });
+}
+
+void SimRegistry::deleteKeyWhileRead(platform::Scope scope, std::string_view keyPath, std::size_t valuesRead) {
+    createKey(scope, keyPath);
+    keys(scope)[Lower(keyPath)].deletedAfter = valuesRead;
 }
 
 bool SimRegistry::keyExists(platform::Scope scope, std::string_view keyPath) const {

@@ -2,6 +2,7 @@
 // An in-memory registry shared by every simulated process. Key paths and value names
 // compare without regard to ASCII case, as in the system registry; values keep the
 // order in which they were created.
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -29,10 +30,16 @@ public:
     // does for a standard user on Windows.
     void setWritable(platform::Scope scope, bool writable);
     bool writable(platform::Scope scope) const;
+    // Another program deletes the key while it is being read, once `valuesRead` of its
+    // values are: from there on every index fails, as for an open handle to a deleted key.
+    void deleteKeyWhileRead(platform::Scope scope, std::string_view keyPath, std::size_t valuesRead);
+    // How many indexes the last values() asked the store for.
+    std::size_t indexesAsked() const { return indexesAsked_; }
 
 private:
     struct Key {
         std::vector<std::pair<std::string, platform::RawValue>> values;
+        std::size_t deletedAfter = SIZE_MAX;  // see deleteKeyWhileRead
     };
     using Keys = std::map<std::string, Key>;  // by lower-cased path
 
@@ -44,6 +51,7 @@ private:
     Keys machineWide_;
     bool perUserWritable_ = true;
     bool machineWideWritable_ = true;
+    mutable std::size_t indexesAsked_ = 0;
 };
 
 }  // namespace kz::sim

@@ -4,7 +4,9 @@
 //
 // Starting the executable (Process::start) queues a launch; tests run the queue with
 // runPendingLaunches(), so the order of events is always the same. WM_SETTEXT and the
-// second command channel are delivered synchronously, as on Windows.
+// second command channel sent to another process change the text at once, but the
+// receiver's handler runs at its next message pass, as on Windows; a process that idles
+// lets the others take their message pass.
 #include <deque>
 #include <functional>
 #include <map>
@@ -39,6 +41,7 @@ struct SimWindow {
     unsigned timerIntervalMs = 0;            // 0: timer stopped
     std::uint64_t timerDueMs = 0;
     platform::Rect screenRect;               // outer rectangle in screen pixels
+    bool destroying = false;                 // goes at its process's next message pass
 };
 
 struct SimLaunch {
@@ -63,6 +66,9 @@ public:
     SimInput& input() { return input_; }
     SimMouseWindows& mouseWindows() { return mouseWindows_; }
     void setProgram(Program program) { program_ = std::move(program); }
+    // Called at the start of every message pass of every process: lets a test act at an
+    // exact point of a start-up (a command arriving while the process is busy).
+    std::function<void(SimProcess&)> beforeMessagePass;
     void setApplicationFolder(std::string folder) { folder_ = std::move(folder); }
     const std::string& applicationFolder() const { return folder_; }
 

@@ -8,6 +8,7 @@ namespace kz::win32 {
 namespace {
 
 constexpr UINT kDestroyLater = WM_APP + 1;
+constexpr UINT kRunLater = WM_APP + 2;
 constexpr UINT_PTR kTimerId = 1;
 constexpr int kCommandBoxId = 101;
 
@@ -65,6 +66,30 @@ Win32MainWindow::Win32MainWindow(HINSTANCE instance, platform::MainWindowListene
                            scale.toPixelsX(6840), scale.toPixelsY(6360), scale.toPixelsX(855),
                            scale.toPixelsY(375), hwnd_,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCommandBoxId)), instance, nullptr);
+    sessionNotices(true);
+}
+
+// Unlocking and reconnecting the session are reported only to windows that ask; the
+// program then puts its keyboard hook in again, which the system may have dropped.
+// Loaded by name so that the executable starts where the library is missing.
+void Win32MainWindow::sessionNotices(bool on) {
+    HMODULE library = LoadLibraryW(L"wtsapi32.dll");
+    if (library == nullptr) return;
+    constexpr DWORD kThisSessionOnly = 0;
+    if (on) {
+        using Register = BOOL(WINAPI*)(HWND, DWORD);
+        if (auto fn = reinterpret_cast<Register>(reinterpret_cast<void*>(
+                GetProcAddress(library, "WTSRegisterSessionNotification")))) {
+            fn(hwnd_, kThisSessionOnly);
+        }
+    } else {
+        using Unregister = BOOL(WINAPI*)(HWND);
+        if (auto fn = reinterpret_cast<Unregister>(reinterpret_cast<void*>(
+                GetProcAddress(library, "WTSUnRegisterSessionNotification")))) {
+            fn(hwnd_);
+        }
+    }
+    FreeLibrary(library);
 }
 
 Win32MainWindow::~Win32MainWindow() {
@@ -94,9 +119,30 @@ LRESULT Win32MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_COPYDATA:
             return onCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+        case kRunLater:
+            if (!later_.empty() && live()) {
+                auto work = std::move(later_.front());
+                later_.pop_front();
+                work();
+            }
+            return 0;
         case kDestroyLater:
             DestroyWindow(hwnd_);
             return 0;
+        case WM_POWERBROADCAST:
+            if ((wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) && live()) {
+                listener_.onSystemResumed();
+            }
+            return TRUE;
+        case WM_WTSSESSION_CHANGE:
+            if ((wParam == WTS_SESSION_UNLOCK || wParam == WTS_CONSOLE_CONNECT ||
+                 wParam == WTS_REMOTE_CONNECT) && live()) {
+                listener_.onSystemResumed();
+            }
+            return 0;
+        case WM_DESTROY:
+            sessionNotices(false);
+            break;
         case WM_NCDESTROY:
             box_ = nullptr;  // destroyed with its parent
             break;
@@ -219,6 +265,12 @@ void Win32MainWindow::destroy() {
     SetWindowTextW(hwnd_, L"");
     if (box_ != nullptr) EnableWindow(box_, FALSE);
     PostMessageW(hwnd_, kDestroyLater, 0, 0);
+}
+
+void Win32MainWindow::runLater(std::function<void()> work) {
+    if (!live()) return;
+    later_.push_back(std::move(work));
+    if (!PostMessageW(hwnd_, kRunLater, 0, 0)) later_.pop_back();
 }
 
 }  // namespace kz::win32

@@ -4,6 +4,9 @@
 // instances (and the cleaning of `CommHwds`) can recognise it by class.
 #include <windows.h>
 
+#include <deque>
+#include <functional>
+
 #include "platform/desktop.h"
 
 namespace kz::win32 {
@@ -43,6 +46,8 @@ public:
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onCopyData(const COPYDATASTRUCT& data);
+    void sessionNotices(bool on);
+    void runLater(std::function<void()> work) override;
     bool live() const { return hwnd_ != nullptr && !destroying_; }
 
     HINSTANCE instance_;
@@ -50,6 +55,7 @@ private:
     HWND hwnd_ = nullptr;
     HWND box_ = nullptr;
     bool destroying_ = false;
+    std::deque<std::function<void()>> later_;
 };
 
 // Registers the two window classes once per process.

@@ -64,6 +64,8 @@ bool Win32Process::start(std::string_view commandLine, platform::ShowMode show) 
 
 void Win32Process::end() { ExitProcess(0); }
 
+bool Win32Process::ended() const { return !AnyProgramWindowLeft(); }
+
 namespace {
 
 std::deque<std::function<void()>>& PostedWork() {

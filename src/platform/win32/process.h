@@ -9,7 +9,9 @@ public:
     std::string commandLine() const override;
     bool start(std::string_view commandLine, platform::ShowMode show) override;
     [[noreturn]] void end() override;
-    bool ended() const override { return false; }
+    // The message loop ends once no window of the program is left on this thread: a
+    // start-up that finds it so must not carry on.
+    bool ended() const override;
     void processPendingMessages() override;
     void post(std::function<void()> work) override;
     void idle(unsigned maxMs) override;

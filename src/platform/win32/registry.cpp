@@ -90,20 +90,19 @@ void Win32Registry::remove(platform::Scope scope, std::string_view keyPath, std:
 
 std::vector<platform::ValueName> Win32Registry::values(platform::Scope scope,
                                                        std::string_view keyPath) const {
-    std::vector<platform::ValueName> out;
     KeyHolder key;
-    if (!Open(scope, keyPath, KEY_QUERY_VALUE, key)) return out;
+    if (!Open(scope, keyPath, KEY_QUERY_VALUE, key)) return {};
     std::wstring name(16384, L'\0');  // the longest value name the registry allows
-    for (DWORD index = 0;; ++index) {
+    return platform::ReadValueNames([&](std::uint32_t index, platform::ValueName& value) {
         DWORD length = static_cast<DWORD>(name.size());
         DWORD type = 0;
         const LONG result =
             RegEnumValueW(key.get(), index, name.data(), &length, nullptr, &type, nullptr, nullptr);
-        if (result == ERROR_NO_MORE_ITEMS) break;
-        if (result != ERROR_SUCCESS) continue;
-        out.push_back({Narrow(std::wstring_view(name.data(), length)), TypeOf(type)});
-    }
-    return out;
+        if (result == ERROR_NO_MORE_ITEMS) return platform::IndexAnswer::NoMoreItems;
+        if (result != ERROR_SUCCESS) return platform::IndexAnswer::Failed;
+        value = {Narrow(std::wstring_view(name.data(), length)), TypeOf(type)};
+        return platform::IndexAnswer::Value;
+    });
 }
 
 }  // namespace kz::win32
