@@ -109,7 +109,6 @@ void Instance::interceptionStartup() {
     if (stopped()) return;
     window_->startTimer(kHookRefreshMs);
     steps_.addTrayIcon(*window_, kTrayTooltip);
-    steps_.prepareOptionsLayout(*window_);
     window_->setOuterWidthTwips(kOptionsOuterWidthTwips);
 }
 

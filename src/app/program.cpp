@@ -158,8 +158,13 @@ void Program::addTrayIcon(platform::MainWindow& window, std::string_view tooltip
 
 void Program::removeTrayIcon() { links_.windows.removeTrayIcon(); }
 
-void Program::prepareOptionsLayout(platform::MainWindow& window) {
-    if (dialog_) return;
+void Program::openOptions() {
+    platform::MainWindow* window = instance_.mainWindow();
+    if (!dialog_ && window) buildOptions(*window);
+    if (dialog_) dialog_->open();
+}
+
+void Program::buildOptions(platform::MainWindow& window) {
     dialog_ = std::make_unique<options::OptionsDialog>(options::OptionsDialogLinks{
         .store = links_.store,
         .running = instance_.runningSettings(),
@@ -170,10 +175,6 @@ void Program::prepareOptionsLayout(platform::MainWindow& window) {
         .dataFolder = dataFolder(),
         .editor = links_.windows.languageEditor(instance_.runningSettings())});
     links_.windows.buildOptionsWindow(window, *dialog_);
-}
-
-void Program::openOptions() {
-    if (dialog_) dialog_->open();
 }
 
 void Program::unloadOtherForms() { links_.windows.unloadOtherWindows(); }

@@ -66,8 +66,6 @@ public:
     void reinstallKeyboardHook() override;
     void addTrayIcon(platform::MainWindow& window, std::string_view tooltip) override;
     void removeTrayIcon() override;
-    // Builds the Options dialog's controls on the main window (hidden).
-    void prepareOptionsLayout(platform::MainWindow& window) override;
     // The tray menu's "Options" and "/options" at start-up.
     void openOptions() override;
     void makePopupTopmost() override;
@@ -89,6 +87,7 @@ public:
     options::OptionsDialog* optionsDialog() { return dialog_.get(); }
 
 private:
+    void buildOptions(platform::MainWindow& window);
     class DialogHooks;
 
     void runAtNextMessagePass(std::function<void()> work);
@@ -125,6 +124,8 @@ private:
     std::unique_ptr<KeyHandler> handler_;
     bool serviceCheckPending_ = false;
     std::unique_ptr<DialogHooks> dialogHooks_;
+    // Built on the first opening: the dialog's windows and controls cost memory that a
+    // program which mostly waits for the trigger should not hold from the start.
     std::unique_ptr<options::OptionsDialog> dialog_;
 };
 

@@ -28,8 +28,7 @@ public:
     virtual void addTrayIcon(platform::MainWindow& window, std::string_view tooltip) = 0;
     virtual void removeTrayIcon() = 0;
 
-    // Options dialog: the page layout at start-up, and opening it.
-    virtual void prepareOptionsLayout(platform::MainWindow& window) = 0;
+    // Options dialog: opening it (its controls are built on the first opening).
     virtual void openOptions() = 0;
 
     // Popup: made topmost again when the Options dialog closes; unloaded for good on exit.
@@ -57,7 +56,6 @@ public:
     void reinstallKeyboardHook() override {}
     void addTrayIcon(platform::MainWindow&, std::string_view) override {}
     void removeTrayIcon() override {}
-    void prepareOptionsLayout(platform::MainWindow&) override {}
     void openOptions() override {}
     void makePopupTopmost() override {}
     void unloadPopup() override {}
