@@ -266,6 +266,7 @@ TEST(WholeProgramTest, StartUpThenAGestureTypesACharacter) {
     ASSERT_FALSE(process.ended());
     EXPECT_NE(windows.trayActions, nullptr);
     ASSERT_TRUE(world.input().keyboardHookInstalled());
+    EXPECT_EQ(windows.optionsBuilds, 0) << "the Options dialog is built when first opened";
 
     const auto launches = world.launchLog().size();
     world.input().press(vk::kRMenu);
@@ -313,6 +314,10 @@ TEST(WholeProgramTest, StartUpThenAGestureTypesACharacter) {
         EXPECT_EQ(popup.shown(), i > 0);
         world.input().tap(vk::kEscape);
     }
+
+    program.openOptions();
+    program.openOptions();
+    EXPECT_EQ(windows.optionsBuilds, 1);
 }
 
 }  // namespace
