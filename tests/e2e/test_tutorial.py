@@ -35,16 +35,6 @@ def wait_step(env, window, step):
     return texts(env, window)
 
 
-@pytest.fixture(params=[96, 144], ids=["96dpi", "144dpi"])
-def dpi(request, env):
-    if request.param != 96:
-        env.prefix.set_dpi(request.param)
-    yield request.param
-    if request.param != 96:
-        env.clean()
-        env.prefix.set_dpi(96)
-
-
 def test_switch_and_tray_item_show_one_window(env, zavora):
     ui.start(env, zavora, "/tutorial")
     window = wait_tutorial(env)
@@ -59,6 +49,7 @@ def test_switch_and_tray_item_show_one_window(env, zavora):
     assert zavora.settled()
 
 
+@pytest.mark.parametrize("dpi", [96, 144], indirect=True, ids=["96dpi", "144dpi"])
 def test_practice_types_nothing_and_closing_lets_the_gesture_type(env, zavora, dpi):
     ui.start(env, zavora, "/tutorial")
     window = wait_tutorial(env)

@@ -91,15 +91,7 @@ void AboutBox::fill() {
 
 void AboutBox::layout(int dpi) {
     dpi_ = dpi;
-    RECT outer{};
-    RECT client{};
-    GetWindowRect(window_, &outer);
-    GetClientRect(window_, &client);
-    const int frameWidth = (outer.right - outer.left) - client.right;
-    const int frameHeight = (outer.bottom - outer.top) - client.bottom;
-    SetWindowPos(window_, nullptr, 0, 0, platform::TwipsToPixels(kClientWidth, dpi) + frameWidth,
-                 platform::TwipsToPixels(kClientHeight, dpi) + frameHeight,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetClientSizeInTwips(window_, kClientWidth, kClientHeight, dpi);
     controls_.apply(dpi);
     // The name in a larger, bold face; the icon at the large-icon size of this DPI.
     platform::FontSpec titleFont = DialogFont();

@@ -42,4 +42,18 @@ inline void MoveToSuggestedPlace(HWND window, LPARAM suggestedRect) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Sizes a window so that its client area is the given twips at `dpi`; the frame keeps
+// the size it has now.
+inline void SetClientSizeInTwips(HWND window, int widthTwips, int heightTwips, int dpi) {
+    RECT outer{};
+    RECT client{};
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    const int frameWidth = (outer.right - outer.left) - client.right;
+    const int frameHeight = (outer.bottom - outer.top) - client.bottom;
+    SetWindowPos(window, nullptr, 0, 0, platform::TwipsToPixels(widthTwips, dpi) + frameWidth,
+                 platform::TwipsToPixels(heightTwips, dpi) + frameHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace kz::win32

@@ -199,15 +199,7 @@ bool TutorialWindow::create() {
 
 void TutorialWindow::layout(int dpi) {
     dpi_ = dpi;
-    RECT outer{};
-    RECT client{};
-    GetWindowRect(window_, &outer);
-    GetClientRect(window_, &client);
-    const int frameWidth = (outer.right - outer.left) - client.right;
-    const int frameHeight = (outer.bottom - outer.top) - client.bottom;
-    SetWindowPos(window_, nullptr, 0, 0, platform::TwipsToPixels(kClientWidth, dpi) + frameWidth,
-                 platform::TwipsToPixels(kClientHeight, dpi) + frameHeight,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetClientSizeInTwips(window_, kClientWidth, kClientHeight, dpi);
     Controls& c = *controls_;
     for (ControlLayout* part : {&c.title, &c.number, &c.body, &c.typed, &c.buttons}) part->apply(dpi);
     SetIcons(window_, instance_, dpi);
