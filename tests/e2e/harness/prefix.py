@@ -3,6 +3,8 @@ import os
 import subprocess
 import tempfile
 
+from .waiting import wait_until
+
 
 class WinePrefix:
     def __init__(self, path, display, log_dir):
@@ -66,11 +68,27 @@ class WinePrefix:
         return process
 
     def restart(self):
-        """Ends every program of the prefix and its wineserver."""
+        """Ends every program of the prefix and its wineserver, and returns once none of
+        them is left: the programs end on their own after their server has gone, and one
+        still ending can take a program started next along with it."""
         for callback in self.before_restart:
             callback()
         subprocess.run(["wineserver", "-k"], env=self.env, timeout=60, stderr=subprocess.DEVNULL)
         subprocess.run(["wineserver", "-w"], env=self.env, timeout=60)
+        wait_until(lambda: not self.processes(), 30, what="every process of the prefix to end")
+
+    def processes(self):
+        """The pids of the running processes of this prefix (the wineserver included)."""
+        mark = b"\0WINEPREFIX=" + self.path.encode() + b"\0"
+        found = []
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open(f"/proc/{pid}/environ", "rb") as environ:
+                    if mark in b"\0" + environ.read():
+                        found.append(int(pid))
+            except OSError:  # ended meanwhile, or not ours
+                pass
+        return found
 
     def shutdown(self):
         self.restart()

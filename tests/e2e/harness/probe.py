@@ -32,9 +32,10 @@ class Probe:
         """Runs one probe command (arguments without tabs or line breaks) and returns its
         decoded JSON answer."""
         if self._server is None or self._server.poll() is not None:
-            self._server = subprocess.Popen(["wine", self.exe], env=self.prefix.env,
-                                            stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                            stderr=subprocess.DEVNULL)
+            # Wine's own messages go to the log: they tell why a server ended.
+            with open(os.path.join(self.prefix.log_dir, "probe.log"), "ab") as log:
+                self._server = subprocess.Popen(["wine", self.exe], env=self.prefix.env,
+                                                stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=log)
             self._pending = b""
         try:
             self._server.stdin.write(("\t".join(map(str, args)) + "\n").encode("utf-8"))
