@@ -59,13 +59,42 @@ void Instance::start() {
         return s_.process.end();
     }
 
+    if (!waitForStartLock()) return;
+    const bool started = startRole();
+    s_.process.releaseStartLock();  // before any dialog: the next start-up need not wait for it
+    if (!started) return;
+
+    if (switches_.tutorial) steps_.showTutorial();
+    if (switches_.options) steps_.openOptions();
+}
+
+// Start-ups run one after another, so that each sees the windows and the command boxes of
+// the one before it: two instances started together would otherwise each miss the other
+// and both stay. A holder that hangs keeps the others waiting no longer than the limit.
+bool Instance::waitForStartLock() {
+    const auto startMs = s_.clock.milliseconds();
+    const auto limitMs = static_cast<std::uint64_t>(kStartLockLimitSeconds * 1000);
+    while (!s_.process.takeStartLock(kStartLockPollMs)) {
+        s_.process.processPendingMessages();  // a "close" reaches a start-up that waits
+        if (stopped()) return false;
+        if (s_.clock.milliseconds() - startMs >= limitMs) break;
+    }
+    return !stopped();
+}
+
+// The steps of the role the command line gives, run under the start-up lock; false when
+// the process stopped on the way.
+bool Instance::startRole() {
     if (switches_.service) {
         serviceStartup();
     } else {
         takeover();
     }
-    if (stopped()) return;
-    if (switches_.closeAll) return s_.process.end();
+    if (stopped()) return false;
+    if (switches_.closeAll) {
+        s_.process.end();
+        return false;
+    }
 
     if (switches_.service) {
         window_->startTimer(kServiceTimerMs);
@@ -73,15 +102,13 @@ void Instance::start() {
     } else {
         interceptionStartup();
     }
-    if (stopped()) return;
+    if (stopped()) return false;
 
     EnsureServiceRunning(s_.desktop, s_.process);
     boxes_.registerBox(window_->commandBox());
     boxes_.clean();
     boxes_.clean();
-
-    if (switches_.tutorial) steps_.showTutorial();
-    if (switches_.options) steps_.openOptions();
+    return true;
 }
 
 // "/setup" and "/wait" divert the process before anything else; false when they did.

@@ -1,5 +1,5 @@
 #pragma once
-// One process of the program: its main window `Form1`, the role its command line gives
+// One process of the program: its main window, the role its command line gives
 // it, the commands it receives and its shutdown. Owns the process-wide state of the
 // application core: the main window, its tag, the options-open flag and the running
 // settings, which other modules reach through this object.
@@ -62,6 +62,8 @@ public:
 
 private:
     bool runEarlySwitches();
+    bool waitForStartLock();
+    bool startRole();
     void serviceStartup();
     void takeover();
     bool pokeCommand(std::string_view command);

@@ -29,5 +29,9 @@ inline constexpr int kOptionsOuterWidthTwips = 6240;
 // The takeover waits for the old instances to go; a hung one must not keep the new one
 // from starting, so the wait gives up after this long.
 inline constexpr double kTakeoverLimitSeconds = 10.0;
+// A start-up waits for the one under way before it (see Instance::waitForStartLock), at
+// most this long, so that one that hangs does not keep the program from starting.
+inline constexpr double kStartLockLimitSeconds = 15.0;
+inline constexpr unsigned kStartLockPollMs = 100;
 
 }  // namespace kz::app

@@ -36,6 +36,12 @@ public:
     virtual void idle(unsigned maxMs) = 0;
     // Keeps the process out of the task list (RegisterServiceProcess where it exists).
     virtual void hideFromTaskList() = 0;
+    // The start-up lock: one process of the program holds it at a time, so that start-ups
+    // run one after another and each sees what the one before it left. Waits at most
+    // `maxMs`, and less when a message arrives; true once this process holds it. It is let
+    // go by releaseStartLock() or when the process ends, however it ends.
+    virtual bool takeStartLock(unsigned maxMs) = 0;
+    virtual void releaseStartLock() = 0;
 };
 
 // `wait`: processes pending messages until at least `seconds` have passed on `clock`.

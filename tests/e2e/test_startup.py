@@ -1,5 +1,7 @@
 """Start-up and close of the real zavora.exe processes, checked from outside: main windows
 by class and caption, processes, the command boxes, CommHwds."""
+import time
+
 from harness.waiting import holds_for, wait_until
 from harness.zavora import COMMAND_BOX_CLASS, OPTIONS, SERVICE
 
@@ -36,3 +38,21 @@ def test_close_ends_every_instance(zavora):
     zavora.run("/close")
     zavora.wait_no_process()
     assert zavora.main_windows() == []
+
+
+def test_two_starts_005_s_apart_leave_one_interception_and_one_service_process(zavora):
+    zavora.start()
+    time.sleep(0.05)  # the overlap under test, not a wait for anything
+    zavora.start()
+    zavora.wait_settled(timeout=40)
+    holds_for(lambda: zavora.settled(), 1.5, what="one interception and one service instance")
+
+
+def test_close_during_a_start_up_leaves_no_process(zavora):
+    start_and_settle(zavora)
+    running = set(zavora.pids())
+    zavora.start()
+    wait_until(lambda: any(w.pid not in running for w in zavora.main_windows()), 30,
+               what="a new instance starting up")
+    zavora.run("/close")
+    zavora.wait_no_process()

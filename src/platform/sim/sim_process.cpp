@@ -22,6 +22,7 @@ bool SimProcess::start(std::string_view commandLine, platform::ShowMode show) {
 void SimProcess::end() {
     if (ended_) return;
     ended_ = true;
+    releaseStartLock();
     for (const auto handle : world_.windowsOf(id_)) world_.removeWindow(handle);
     posted_.clear();
 }
@@ -53,6 +54,24 @@ void SimProcess::idle(unsigned maxMs) {
         if (other != this && other->passDepth_ == 0) other->processPendingMessages();
     }
     --passDepth_;
+}
+
+// While the lock is held elsewhere the others run, the holder's start-up among them when
+// it is waiting for messages, and the wait returns at the first chance to take the lock.
+bool SimProcess::takeStartLock(unsigned maxMs) {
+    const auto free = [this] {
+        if (world_.startLockOwner == 0 || world_.startLockOwner == id_) return true;
+        const SimProcess* owner = world_.processById(world_.startLockOwner);
+        return owner == nullptr || owner->ended();
+    };
+    if (!free()) idle(maxMs);
+    if (!free()) return false;
+    world_.startLockOwner = id_;
+    return true;
+}
+
+void SimProcess::releaseStartLock() {
+    if (world_.startLockOwner == id_) world_.startLockOwner = 0;
 }
 
 void SimProcess::fireDueTimers() {

@@ -31,6 +31,8 @@ public:
     void processPendingMessages() override;
     void idle(unsigned maxMs) override;
     void hideFromTaskList() override { hiddenFromTaskList_ = true; }
+    bool takeStartLock(unsigned maxMs) override;
+    void releaseStartLock() override;
 
     bool hiddenFromTaskList() const { return hiddenFromTaskList_; }
     // Work to run at the next message pass (PostMessage to oneself).

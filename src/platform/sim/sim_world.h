@@ -99,6 +99,8 @@ public:
     std::vector<platform::WindowHandle> allWindows() const;  // newest first, like the z-order
 
     platform::ScreenMetrics screen;
+    // The process that holds the start-up lock (0: none). A process that ends lets it go.
+    int startLockOwner = 0;
 
 private:
     SimClock clock_;

@@ -119,6 +119,23 @@ void Win32Process::hideFromTaskList() {
     if (fn != nullptr) fn(GetCurrentProcessId(), 1);
 }
 
+// A named mutex: the system lets it go when its holder ends, also when it crashes, and
+// the next waiter then gets it (abandoned, which is as good here).
+bool Win32Process::takeStartLock(unsigned maxMs) {
+    if (holdsStartLock_) return true;
+    if (startLock_ == nullptr) startLock_ = CreateMutexW(nullptr, FALSE, L"KelvraZavoraStartUp");
+    if (startLock_ == nullptr) return holdsStartLock_ = true;  // no lock to be had: start as before
+    HANDLE lock = startLock_;
+    const DWORD result = MsgWaitForMultipleObjectsEx(1, &lock, maxMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    holdsStartLock_ = result == WAIT_OBJECT_0 || result == WAIT_ABANDONED_0;
+    return holdsStartLock_;
+}
+
+void Win32Process::releaseStartLock() {
+    if (holdsStartLock_ && startLock_ != nullptr) ReleaseMutex(startLock_);
+    holdsStartLock_ = false;
+}
+
 int RunMessageLoop() {
     MSG msg{};
     while (AnyProgramWindowLeft()) {

@@ -16,9 +16,13 @@ public:
     void post(std::function<void()> work) override;
     void idle(unsigned maxMs) override;
     void hideFromTaskList() override;
+    bool takeStartLock(unsigned maxMs) override;
+    void releaseStartLock() override;
 
 private:
     std::string folder_;
+    void* startLock_ = nullptr;  // the named mutex, open while this process waits or holds it
+    bool holdsStartLock_ = false;
 };
 
 // The arguments part of a whole command line: what follows the program path (quoted
