@@ -106,15 +106,13 @@ TEST_F(CharsetLanguageSet, UserLanguageNamesAreTrimmedProperCaseStrings) {
     EXPECT_EQ(registry.indexesAsked(), 3u);
 }
 
-TEST_F(CharsetLanguageSet, OrderParsingKeepsRankAndDisabledMarks) {
+// The order keeps rank and disabled marks; a blank setting means order.dat.
+TEST_F(CharsetLanguageSet, OrderKeepsRankAndDisabledMarksAndABlankSettingMeansOrderDat) {
     std::vector<std::string> parsed;
     for (const auto& entry : ParseLanguageOrder(";French;;!German; Spanish;!")) {
         parsed.push_back((entry.enabled ? "" : "!") + entry.name);
     }
     EXPECT_EQ(parsed, (std::vector<std::string>{"French", "!German", " Spanish", "!"}));
-}
-
-TEST_F(CharsetLanguageSet, BlankOrderSettingFallsBackToOrderDat) {
     EXPECT_EQ(ReadLanguageOrder(store, folder.path(), codePage), "French;German;!Esperanto");
     setOrder("   ");
     EXPECT_EQ(ReadLanguageOrder(store, folder.path(), codePage), "French;German;!Esperanto");
@@ -174,13 +172,10 @@ TEST_F(CharsetLanguageSet, NoDataFilesLeaveOnlyThePlaceholderAndTheEuro) {
     keyboard.setLayout(sim::UkLayout());
     const KeyTable table = BuildKeyTable({store, codePage, keyboard, empty.path()}, characters);
     for (std::size_t key = 0; key < table.size(); ++key) {
-        if (key == ' ') {
-            EXPECT_EQ(table[key], CandidateList{u' '});
-        } else if (key == '4') {
-            EXPECT_EQ(table[key], CandidateList{kEuroSign});
-        } else {
-            EXPECT_TRUE(table[key].empty()) << key;
-        }
+        CandidateList expected;
+        if (key == ' ') expected = {u' '};
+        if (key == '4') expected = {kEuroSign};
+        EXPECT_EQ(table[key], expected) << key;
     }
     EXPECT_EQ(characters.size(), 0u);
 }

@@ -5,14 +5,24 @@
 namespace kz::testing {
 namespace {
 
-TEST_F(EditorTest, AUserValueComesBeforeTheBuiltInBodyButResetStaysPossible) {
+// A user value comes before the built-in body, with Reset still possible; a name neither
+// stored nor built in is an empty language; a malformed value loads what can be read.
+TEST_F(EditorTest, AStoredValueComesBeforeTheBuiltInBodyAndLoadsWhatCanBeRead) {
     storeLanguage("french", "u 00FA");
     auto& e = open("French");
     EXPECT_TRUE(e.resetEnabled());
     EXPECT_EQ(e.keyLists().body(AnsiTable(codePage)), "u 00FA");
-    auto& mine = open("Mine");  // neither stored nor built in: an empty language
+    auto& mine = open("Mine");
     EXPECT_FALSE(mine.resetEnabled());
     EXPECT_TRUE(mine.keyLists().empty());
+
+    storeLanguage("Junk", "e zz;;;;\xFF 12345;;\xC3\xA9 00E9;;;;x" + std::string(100000, '0'));
+    auto& junk = open("Junk");
+    // "12345": the group 1234 and the short last group 5; the long line of zeros gives
+    // one character U+0000 on the key x.
+    EXPECT_EQ(junk.keyLists()[0xE9], CandidateList{0x00E9});
+    EXPECT_EQ(junk.keyLists()['x'], CandidateList{0x0000});
+    EXPECT_TRUE(junk.keyLists()['e'].empty());
 }
 
 TEST_F(EditorTest, BodyRoundTripKeepsOrderAndACharacterWithoutARecord) {
@@ -40,16 +50,6 @@ TEST_F(EditorTest, BodyRoundTripKeepsOrderAndACharacterWithoutARecord) {
     EXPECT_EQ(again.keyLists().body(AnsiTable(codePage)), body);
     again.selectKey(kKeyE);
     EXPECT_EQ(again.selectedKeyList(), (CandidateList{0x00E9, 0x00E8, 0x00ED}));
-}
-
-TEST_F(EditorTest, AMalformedStoredLanguageLoadsWhatCanBeRead) {
-    storeLanguage("Junk", "e zz;;;;\xFF 12345;;\xC3\xA9 00E9;;;;x" + std::string(100000, '0'));
-    auto& e = open("Junk");
-    // "12345": the group 1234 and the short last group 5; the long line of zeros gives
-    // one character U+0000 on the key x.
-    EXPECT_EQ(e.keyLists()[0xE9], CandidateList{0x00E9});
-    EXPECT_EQ(e.keyLists()['x'], CandidateList{0x0000});
-    EXPECT_TRUE(e.keyLists()['e'].empty());
 }
 
 TEST_F(EditorTest, AnUpperCaseCharacterIsKeptButShownByItsRecord) {
@@ -123,8 +123,17 @@ TEST_F(EditorTest, ButtonsAndDoubleClicksWorkOnTheSelectedUnit) {
     EXPECT_EQ(view.focus.back(), "left");
 }
 
-TEST_F(EditorTest, ClickingAKeyShowsItsListFromTheTop) {
+// Choosing the same type again keeps the left selection, another type starts at its top;
+// clicking a key shows its list from the top.
+TEST_F(EditorTest, AnotherTypeOrKeyShowsItsListFromTheTop) {
     auto& e = open();
+    e.leftListMouseDown(3 * 400);
+    e.selectType(0);
+    EXPECT_EQ(e.leftList().selection(), 3u);
+    e.selectType(1);
+    EXPECT_EQ(e.leftList().selection(), 0u);
+    EXPECT_EQ(e.selectedType(), 1);
+    e.selectType(0);
     e.selectKey(kKeyE);
     for (int row = 0; row < 6; ++row) {
         e.leftListMouseDown(row * 400);
@@ -163,16 +172,6 @@ TEST_F(EditorTest, TheWheelScrollsOnlyTheFocusedList) {
     EXPECT_EQ(e.leftList().scrollValue(), 0);
     e.MouseWheel(120, editor::ListSide::Right);
     EXPECT_EQ(e.rightList().scrollValue(), 0);
-}
-
-TEST_F(EditorTest, ChoosingTheSameTypeAgainKeepsTheLeftSelection) {
-    auto& e = open();
-    e.leftListMouseDown(3 * 400);
-    e.selectType(0);
-    EXPECT_EQ(e.leftList().selection(), 3u);
-    e.selectType(1);
-    EXPECT_EQ(e.leftList().selection(), 0u);
-    EXPECT_EQ(e.selectedType(), 1);
 }
 
 }  // namespace

@@ -19,34 +19,32 @@ protected:
     }
 };
 
-TEST_F(EditorSaveTest, TheNameIsCheckedInOrderBeforeAnythingIsWritten) {
-    auto& e = open();  // no characters either: the name is checked first
-    const std::vector<std::pair<std::string, std::string_view>> cases{
+// The name is checked first, in order, and sends the focus back to it; then a language
+// without characters is refused. A refused save writes nothing.
+TEST_F(EditorSaveTest, TheNameAndThenTheCharactersAreCheckedBeforeAnythingIsWritten) {
+    storeLanguage("Mine", "e 00E9");
+    auto& e = open("Mine");
+    e.selectKey(kKeyE);
+    e.pressAddRemove(1);  // no characters left: the name is checked first all the same
+    const std::pair<std::string, std::string_view> cases[] = {
         {"!a;b", editor::kNameStartsWithExclamation},
         {"a;b", editor::kNameContainsSemicolon},
         {"", editor::kNameEmpty},
+        {"Mine", editor::kNoCharacters},
     };
     for (const auto& [name, message] : cases) {
         e.nameChanged(name);
         view.focus.clear();
-        EXPECT_FALSE(e.pressButton(0)) << name;
+        EXPECT_FALSE(e.pressButton(name == "Mine" ? 2 : 0)) << name;
         ASSERT_FALSE(messages.shown().empty());
         EXPECT_EQ(messages.shown().back().text, message) << name;
         EXPECT_EQ(messages.shown().back().title, "Kelvra Zavora");
-        EXPECT_EQ(view.focus, std::vector<std::string>{"name"}) << name;
+        if (name != "Mine") {
+            EXPECT_EQ(view.focus, std::vector<std::string>{"name"}) << name;
+        }
     }
-    EXPECT_EQ(messages.shown().size(), 3u);
-    EXPECT_TRUE(registry.values(platform::Scope::MachineWide, kLanguagesKey).empty());
-    EXPECT_EQ(e.editedLanguageName(), "");
-}
-
-TEST_F(EditorSaveTest, AnEmptyLanguageIsRefusedAndTheStoredOneIsUntouched) {
-    storeLanguage("Mine", "e 00E9");
-    auto& e = open("Mine");
-    e.selectKey(kKeyE);
-    e.pressAddRemove(1);
-    EXPECT_FALSE(e.pressButton(2));
-    EXPECT_EQ(shownTexts(), std::vector<std::string>{std::string(editor::kNoCharacters)});
+    EXPECT_EQ(messages.shown().size(), 4u);
+    EXPECT_EQ(registry.values(platform::Scope::MachineWide, kLanguagesKey).size(), 1u);
     EXPECT_EQ(stored("Mine"), "e 00E9");
     EXPECT_EQ(e.editedLanguageName(), "");
 }
@@ -113,10 +111,21 @@ TEST_F(EditorSaveTest, SavingUnderANewNameLeavesTheOldValueAndDisablesReset) {
     EXPECT_EQ(e.editedLanguageName(), "Frankish");
 }
 
-// Reset deletes at once; the Cancel that follows writes nothing, not even the shipped body.
+// A refused reset says so and keeps the edits. Reset deletes at once; the Cancel that
+// follows writes nothing, not even the shipped body.
 TEST_F(EditorSaveTest, ResetDeletesTheStoredChangesAtOnceEvenWhenCancelled) {
     storeLanguage("French", "u 00FA");
     auto& e = open("French");
+    e.selectKey(kKeyA);
+    e.pressAddRemove(0);
+    registry.setWritable(platform::Scope::MachineWide, false);
+    e.resetLanguage();
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, editor::ResetRefusedMessage("French"));
+    EXPECT_EQ(stored("French"), "u 00FA");
+    EXPECT_EQ(e.keyLists().body(AnsiTable(codePage)), "a 00E1;;u 00FA");
+
+    registry.setWritable(platform::Scope::MachineWide, true);
     e.selectKey(kKeyU);
     e.resetLanguage();
     EXPECT_EQ(stored("French"), "<none>");
@@ -127,19 +136,7 @@ TEST_F(EditorSaveTest, ResetDeletesTheStoredChangesAtOnceEvenWhenCancelled) {
     EXPECT_TRUE(e.pressButton(1));
     EXPECT_EQ(stored("French"), "<none>");
     EXPECT_EQ(e.editedLanguageName(), "");
-    EXPECT_TRUE(messages.shown().empty());
-}
-
-TEST_F(EditorSaveTest, ARefusedResetSaysSoAndKeepsTheEdits) {
-    storeLanguage("French", "u 00FA");
-    auto& e = open("French");
-    e.selectKey(kKeyA);
-    e.pressAddRemove(0);
-    registry.setWritable(platform::Scope::MachineWide, false);
-    e.resetLanguage();
-    EXPECT_EQ(shownTexts(), std::vector<std::string>{editor::ResetRefusedMessage("French")});
-    EXPECT_EQ(stored("French"), "u 00FA");
-    EXPECT_EQ(e.keyLists().body(AnsiTable(codePage)), "a 00E1;;u 00FA");
+    EXPECT_EQ(messages.shown().size(), 1u);
 }
 
 // A new language and a changed one: the store refuses both, so the user is told, nothing

@@ -7,7 +7,6 @@ namespace {
 
 using options::MoveCommand;
 using options::MoveSelectedRows;
-using ::testing::ElementsAre;
 
 // Rows "1" to "5"; `selected` lists the 1-based rows that are selected.
 std::vector<LanguageRow> FiveRows(const std::vector<int>& selected) {
@@ -49,7 +48,7 @@ TEST(LanguageMoves, SelectedRowsMoveAsBlocks) {
     }
     for (const MoveCommand command : {Up, Down, Top, Bottom}) {
         std::vector<LanguageRow> none;
-        MoveSelectedRows(none, command, nullptr);
+        MoveSelectedRows(none, command, nullptr);  // an empty list: nothing to move, no crash
         EXPECT_TRUE(none.empty());
     }
 }
@@ -68,10 +67,8 @@ TEST(LanguageMoves, MovedRowsKeepTheirCheckAndTagAndReportWhereTheyWent) {
     EXPECT_THAT(targets, ElementsAre(0u, 1u));
 }
 
-class LanguagePageMoves : public OptionsTest {};
-
 // A move enables Apply and shows each moved row; only OK or Apply writes it.
-TEST_F(LanguagePageMoves, MoveEnablesApplyFreezesDrawingAndShowsEachMovedRow) {
+TEST_F(OptionsTest, MoveEnablesApplyFreezesDrawingAndShowsEachMovedRow) {
     dialog().open();
     const StoredValues before = snapshot();
     view.calls.clear();
