@@ -125,8 +125,8 @@ TEST_F(EditorTest, ButtonsAndDoubleClicksWorkOnTheSelectedUnit) {
 }
 
 // Choosing the same type again keeps the left selection, another type starts at its top;
-// clicking a key shows its list from the top.
-TEST_F(EditorTest, AnotherTypeOrKeyShowsItsListFromTheTop) {
+// the wheel scrolls only the focused list; clicking a key shows its list from the top.
+TEST_F(EditorTest, TheWheelScrollsTheFocusedListAndAnotherTypeOrKeyShowsItsListFromTheTop) {
     auto& e = open();
     e.leftListMouseDown(3 * 400);
     e.selectType(0);
@@ -144,26 +144,6 @@ TEST_F(EditorTest, AnotherTypeOrKeyShowsItsListFromTheTop) {
     e.leftListDoubleClick();
     e.leftListKey(editor::ListKey::Down);
     e.leftListDoubleClick();  // eight characters: the right list can scroll one row
-    EXPECT_EQ(e.rightList().scrollMaximum(), 1);
-    e.rightScrollChanged(1);
-    e.rightListKey(editor::ListKey::Up);
-    EXPECT_EQ(e.rightList().selection(), 6u);
-    e.selectKey(kKeyA);
-    e.selectKey(kKeyE);
-    EXPECT_EQ(e.rightList().selection(), 0u);
-    EXPECT_EQ(e.rightList().scrollValue(), 0);
-}
-
-TEST_F(EditorTest, TheWheelScrollsOnlyTheFocusedList) {
-    auto& e = open();
-    e.selectKey(kKeyE);
-    for (int type = 0; type < 2; ++type) {
-        e.selectType(type);
-        for (std::size_t row = 0; row < e.leftList().entries().size(); ++row) {
-            e.leftListMouseDown(static_cast<int>(row) * 400);
-            e.pressAddRemove(0);
-        }
-    }
     ASSERT_EQ(e.rightList().scrollMaximum(), 1);
     e.MouseWheel(-120, std::nullopt);  // the name box has the focus
     EXPECT_EQ(e.rightList().scrollValue(), 0);
@@ -172,6 +152,14 @@ TEST_F(EditorTest, TheWheelScrollsOnlyTheFocusedList) {
     e.MouseWheel(-120, editor::ListSide::Left);  // two grave characters: cannot scroll
     EXPECT_EQ(e.leftList().scrollValue(), 0);
     e.MouseWheel(120, editor::ListSide::Right);
+    EXPECT_EQ(e.rightList().scrollValue(), 0);
+
+    e.rightScrollChanged(1);
+    e.rightListKey(editor::ListKey::Up);
+    EXPECT_EQ(e.rightList().selection(), 6u);
+    e.selectKey(kKeyA);
+    e.selectKey(kKeyE);
+    EXPECT_EQ(e.rightList().selection(), 0u);
     EXPECT_EQ(e.rightList().scrollValue(), 0);
 }
 

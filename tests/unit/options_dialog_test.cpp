@@ -15,7 +15,11 @@ struct PassingSinks final : platform::KeyEventSink, platform::MouseEventSink {
     bool onMouseEvent(const platform::MouseEvent&) noexcept override { return false; }
 };
 
-TEST_F(OptionsTest, OpeningRemovesBothHooksAndSetsTheFlag) {
+// Opening removes both hooks and loads the controls, which is no edit. Apply writes and
+// keeps the dialog open; Cancel and the close box, which is Cancel, close through the
+// program's own close sequence, write nothing and change nothing running, but keep what
+// an earlier Apply wrote.
+TEST_F(OptionsTest, OpeningRemovesTheHooksApplyWritesAndCancelAndTheCloseBoxWriteNothing) {
     PassingSinks sinks;
     input.installKeyboardHook(sinks);
     input.installMouseHook(sinks);
@@ -28,15 +32,7 @@ TEST_F(OptionsTest, OpeningRemovesBothHooksAndSetsTheFlag) {
     EXPECT_THAT(view.calls, ElementsAre("show"));
     EXPECT_EQ(dialog().selectedTab(), OptionsTab::General);
     EXPECT_FALSE(dialog().applyEnabled()) << "loading the controls does not count as an edit";
-}
 
-// Apply writes and keeps the dialog open; Cancel and the close box, which is Cancel, close
-// through the program's own close sequence, write nothing and change nothing running, but
-// keep what an earlier Apply wrote.
-TEST_F(OptionsTest, ApplyWritesAndStaysOpenWhileCancelAndTheCloseBoxWriteNothing) {
-    PassingSinks sinks;
-    input.installKeyboardHook(sinks);
-    dialog().open();
     dialog().pressButton(options::kApplyButton);
     EXPECT_EQ(stored(Scope::PerUser, "Zavora", "AutoStart"), "<missing>") << "a disabled Apply writes nothing";
     dialog().selectTrigger(3);
