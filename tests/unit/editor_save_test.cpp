@@ -49,29 +49,25 @@ TEST_F(EditorSaveTest, TheNameAndThenTheCharactersAreCheckedBeforeAnythingIsWrit
     EXPECT_EQ(e.editedLanguageName(), "");
 }
 
-TEST_F(EditorSaveTest, ANameTakenInAnyLetterCaseAsksBeforeReplacing) {
+// A name taken in any letter case asks before replacing, and "No" sends the focus back
+// to the name. A shipped language's whole name is taken; a part of one ("Ton" of
+// "Breton") is a name of its own, with no shipped body for Reset Language to go back to.
+TEST_F(EditorSaveTest, ATakenNameAsksBeforeReplacingAndOnlyAWholeBuiltInNameIsTaken) {
     storeLanguage("Swiss", "a 00E4");
-    auto& e = newLanguageWithE();
-    e.nameChanged("SWISS");
+    auto& refused = newLanguageWithE();
+    refused.nameChanged("SWISS");
     view.focus.clear();
-    EXPECT_FALSE(e.pressButton(0));  // no answer queued: "No"
+    EXPECT_FALSE(refused.pressButton(0));  // no answer queued: "No"
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].kind, Kind::Question);
     EXPECT_EQ(messages.shown()[0].text, editor::kReplaceQuestion);
     EXPECT_EQ(view.focus, std::vector<std::string>{"name"});
     EXPECT_EQ(stored("Swiss"), "a 00E4");
 
-    messages.queueAnswer(true);
-    EXPECT_TRUE(e.pressButton(0));
-    EXPECT_EQ(stored("Swiss"), "e 00E9");
-    EXPECT_EQ(e.editedLanguageName(), "SWISS");
-}
-
-// A shipped language's whole name is taken; a part of one ("Ton" of "Breton") is a name
-// of its own, with no shipped body for Reset Language to go back to.
-TEST_F(EditorSaveTest, OnlyAWholeBuiltInNameIsTakenAndSavingStoresAUserValueOfIt) {
-    const std::pair<const char*, bool> names[] = {{"breton", true}, {"Ton", false}, {"Fren", false}};
-    for (const auto& [name, taken] : names) {
+    struct Case { const char* name; bool taken, builtIn; };
+    const Case cases[] = {
+        {"SWISS", true, false}, {"breton", true, true}, {"Ton", false, false}, {"Fren", false, false}};
+    for (const auto& [name, taken, builtIn] : cases) {
         auto& e = newLanguageWithE();
         e.nameChanged(name);
         const std::size_t shown = messages.shown().size();
@@ -79,7 +75,8 @@ TEST_F(EditorSaveTest, OnlyAWholeBuiltInNameIsTakenAndSavingStoresAUserValueOfIt
         EXPECT_TRUE(e.pressButton(0)) << name;
         EXPECT_EQ(messages.shown().size(), shown + (taken ? 1 : 0)) << name;
         EXPECT_EQ(stored(name), "e 00E9");
-        EXPECT_EQ(open(name).resetEnabled(), taken) << name;
+        EXPECT_EQ(e.editedLanguageName(), name);
+        EXPECT_EQ(open(name).resetEnabled(), builtIn) << name;
     }
 }
 

@@ -45,10 +45,7 @@ TEST_F(TutorialStepsTest, TheGestureWalksTheStepsTypesNothingAndTypesAgainOnceCl
     open();  // a second request keeps the open window
     EXPECT_EQ(rig.windows.tutorialOpenings, 1);
     struct Stage {
-        const char* what;
-        std::function<void()> act;
-        const char* step;
-        bool keyPicture, secondary, frame, done;
+        const char* what; std::function<void()> act; const char* step; bool keyPicture, secondary, frame, done;
     };
     const Stage stages[] = {
         {"Alt Gr held", [&] { rig.sim.press(vk::kRMenu); }, "2", false, true, false, false},
