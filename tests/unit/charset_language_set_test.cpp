@@ -53,7 +53,7 @@ protected:
 
 // Only a whole record name at a line start finds a record, in any letter case; its ";;"
 // pairs become line breaks.
-TEST_F(CharsetLanguageSet, OnlyAWholeRecordNameAtALineStartFindsTheRecord) {
+TEST_F(CharsetLanguageSet, OnlyAWholeRecordNameAtALineStartFindsTheRecordUnlessAUserValueReplacesIt) {
     EXPECT_EQ(lookup("FRENCH"), "e 00E900E800EA00EB\r\nc 00E7");
     EXPECT_EQ(lookup("Swiss German"), "a 00E4\r\no 00F6\r\nu 00FC");
     for (const char* part : {"Man", "erman", "Swiss", "languages", "Built-in", "Klingon", ""}) {
@@ -71,11 +71,9 @@ TEST_F(CharsetLanguageSet, OnlyAWholeRecordNameAtALineStartFindsTheRecord) {
         {"ÉIRE", "Éire{a 00E1}", "a 00E1"},  // non-ASCII case too
     };
     for (const auto& [name, data, body] : cases) EXPECT_EQ(FindBuiltInLanguage(name, data), body) << data;
-}
 
-// A user value replaces the built-in body until deleted; one that is no string, or
-// empty, counts as absent.
-TEST_F(CharsetLanguageSet, UserLanguageReplacesTheBuiltInOneUntilDeleted) {
+    // A user value replaces the built-in body until deleted; one that is no string, or
+    // empty, counts as absent.
     setUserLanguage("french", "e 0113;;o 014D");
     EXPECT_EQ(lookup("French"), "e 0113\r\no 014D");
     EXPECT_EQ(lookup("French", true), "e 00E900E800EA00EB\r\nc 00E7");
@@ -106,15 +104,13 @@ TEST_F(CharsetLanguageSet, UserLanguageNamesAreTrimmedProperCaseStrings) {
     EXPECT_EQ(registry.indexesAsked(), 3u);
 }
 
-TEST_F(CharsetLanguageSet, OrderParsingKeepsRankAndDisabledMarks) {
+// The order keeps rank and disabled marks; a blank setting means order.dat.
+TEST_F(CharsetLanguageSet, OrderKeepsRankAndDisabledMarksAndABlankSettingMeansOrderDat) {
     std::vector<std::string> parsed;
     for (const auto& entry : ParseLanguageOrder(";French;;!German; Spanish;!")) {
         parsed.push_back((entry.enabled ? "" : "!") + entry.name);
     }
     EXPECT_EQ(parsed, (std::vector<std::string>{"French", "!German", " Spanish", "!"}));
-}
-
-TEST_F(CharsetLanguageSet, BlankOrderSettingFallsBackToOrderDat) {
     EXPECT_EQ(ReadLanguageOrder(store, folder.path(), codePage), "French;German;!Esperanto");
     setOrder("   ");
     EXPECT_EQ(ReadLanguageOrder(store, folder.path(), codePage), "French;German;!Esperanto");
@@ -168,24 +164,9 @@ TEST_F(CharsetLanguageSet, EuroSignComesFirstOnKeyFourUnderUkAndUsInternational)
     EXPECT_FALSE(IsEuroLayout("00000409"));
 }
 
-TEST_F(CharsetLanguageSet, NoDataFilesLeaveOnlyThePlaceholderAndTheEuro) {
-    testing::DataFolder empty;
-    std::filesystem::remove_all(empty.path());
-    keyboard.setLayout(sim::UkLayout());
-    const KeyTable table = BuildKeyTable({store, codePage, keyboard, empty.path()}, characters);
-    for (std::size_t key = 0; key < table.size(); ++key) {
-        if (key == ' ') {
-            EXPECT_EQ(table[key], CandidateList{u' '});
-        } else if (key == '4') {
-            EXPECT_EQ(table[key], CandidateList{kEuroSign});
-        } else {
-            EXPECT_TRUE(table[key].empty()) << key;
-        }
-    }
-    EXPECT_EQ(characters.size(), 0u);
-}
-
-TEST_F(CharsetLanguageSet, EveryBuildReloadsTheCharacterTable) {
+// Every build reloads the character table; with no data files at all only the
+// placeholder and the euro remain.
+TEST_F(CharsetLanguageSet, EveryBuildReloadsTheCharacterTableAndNeedsNoDataFiles) {
     build();
     ASSERT_NE(characters.find(0x108), nullptr);
     EXPECT_EQ(characters.find(0x108)->name, "c with circumflex");
@@ -193,6 +174,17 @@ TEST_F(CharsetLanguageSet, EveryBuildReloadsTheCharacterTable) {
     build();
     EXPECT_EQ(characters.find(0x108), nullptr);
     EXPECT_NE(characters.find(0xC8), nullptr);
+
+    std::filesystem::remove_all(folder.path());
+    keyboard.setLayout(sim::UkLayout());
+    const KeyTable table = build();
+    for (std::size_t key = 0; key < table.size(); ++key) {
+        CandidateList expected;
+        if (key == ' ') expected = {u' '};
+        if (key == '4') expected = {kEuroSign};
+        EXPECT_EQ(table[key], expected) << key;
+    }
+    EXPECT_EQ(characters.size(), 0u);
 }
 
 }  // namespace

@@ -15,15 +15,10 @@ namespace {
 
 const sim::Windows1252CodePage kWestern;
 
-std::string Utf16Le(std::string_view ansi) {
-    std::string bytes = "\xFF\xFE";
-    for (char c : ansi) bytes += {c, '\0'};
-    return bytes;
-}
-
-std::string Utf16Be(std::string_view ansi) {
-    std::string bytes = "\xFE\xFF";
-    for (char c : ansi) bytes += {'\0', c};
+// `ansi` written as UTF-16 with its byte order mark.
+std::string Utf16(std::string_view ansi, bool bigEndian = false) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char c : ansi) bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
     return bytes;
 }
 
@@ -35,30 +30,26 @@ TEST(CharsetTextFile, DecodingRules) {
     const std::pair<std::string, std::string> cases[] = {
         {"caf\xE9 \x80 \x9C", "café € œ"},
         {"", ""},
-        {Utf16Le(ansi), DecodeTextFile(ansi, kWestern)},
-        {Utf16Be(ansi), DecodeTextFile(ansi, kWestern)},
+        {Utf16(ansi), DecodeTextFile(ansi, kWestern)},
+        {Utf16(ansi, true), DecodeTextFile(ansi, kWestern)},
         {std::string("\xFF\xFE" "a\0\x51\x01", 6), "aQ\x01"},
         {std::string("a\xFF\xFE" "b\0", 5), std::string("aÿþb\0", 7)},
         {"\xFF" "a", "ÿa"},
         {"a\r\nb\r\n", "a\r\nb"},
         {"a\r\n\r\n", "a\r\n"},  // the last line read is empty
         {"a\n", "a\n"},
-        {Utf16Le("a\r\n"), "a"},
+        {Utf16("a\r\n"), "a"},
     };
     for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeTextFile(bytes, kWestern), text) << bytes;
 }
 
-TEST(CharsetTextFileOnDisk, ReadsTheFileAndAMissingFileIsEmpty) {
+TEST(CharsetTextFileOnDisk, ReadsTheFileEvenUnderAUtf8FolderNameAndAMissingFileIsEmpty) {
     const testing::DataFolder dir;
-    dir.write("x.dat", Utf16Le("French{e 00E9}\r\n"));
+    dir.write("x.dat", Utf16("French{e 00E9}\r\n"));
     EXPECT_EQ(ReadTextFile(dir.path() / "x.dat", kWestern), "French{e 00E9}");
     EXPECT_EQ(ReadTextFile(dir.path() / "missing.dat", kWestern), "");
     EXPECT_EQ(ReadTextFile(dir.path(), kWestern), "");  // a folder is no file
     EXPECT_FALSE(platform::ReadFileBytes(dir.path() / "missing.dat").has_value());
-}
-
-TEST(CharsetTextFileOnDisk, Utf8FolderNamesOpen) {
-    const testing::DataFolder dir;
     const auto folder = dir.path() / "Zavora é";
     std::filesystem::create_directories(folder);
     std::ofstream(folder / "order.dat", std::ios::binary) << "French;!German";

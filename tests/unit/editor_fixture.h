@@ -71,11 +71,6 @@ protected:
     void storeLanguage(std::string_view name, std::string_view body) {
         registry.writeString(platform::Scope::MachineWide, kLanguagesKey, name, body);
     }
-    std::vector<std::string> shownTexts() const {
-        std::vector<std::string> texts;
-        for (const auto& box : messages.shown()) texts.push_back(box.text);
-        return texts;
-    }
 
     DataFolder folder;
     sim::SimRegistry registry;
@@ -88,17 +83,9 @@ protected:
 };
 
 // Key indexes of the on-screen keyboard used by the tests.
-inline constexpr int kKeyE = 2;
-inline constexpr int kKeyA = 12;
-inline constexpr int kKeyC = 27;
-inline constexpr int kKeyU = 6;
-inline constexpr int kKeyQuote = 22;
-inline constexpr int kKeyHash = 23;
-inline constexpr int kKeyBackslash = 24;
-inline constexpr int kKeyOpenBracket = 10;
-inline constexpr int kKeyCloseBracket = 11;
-inline constexpr int kKey1 = 35;
-inline constexpr int kKey2 = 36;
-inline constexpr int kKey3 = 37;
+enum TestKey : int {
+    kKeyE = 2, kKeyU = 6, kKeyOpenBracket = 10, kKeyCloseBracket = 11, kKeyA = 12, kKeyQuote = 22, kKeyHash = 23,
+    kKeyBackslash = 24, kKeyC = 27, kKey1 = 35, kKey2 = 36, kKey3 = 37,
+};
 
 }  // namespace kz::testing

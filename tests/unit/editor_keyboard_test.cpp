@@ -26,30 +26,34 @@ TEST(EditorKeyboardLayout, TheLayoutDecidesHashBackslashAndThreeShiftedSymbols) 
     }
 }
 
+// A key with characters shows them in Arial Black, bold for a symbol key such as "[".
 TEST_F(EditorTest, KeysWithCharactersShowArialBlackAndSymbolsAlsoBold) {
     auto& e = open();
+    struct Step { int key; int button; const char* font; bool bold; };
+    const Step steps[] = {
+        {kKeyOpenBracket, 0, "Arial Black", true},
+        {kKeyE, 0, "Arial Black", false},
+        {kKeyOpenBracket, 1, "Arial", false},
+    };
     EXPECT_EQ(e.keys()[kKeyOpenBracket].fontName(), "Arial");
-    e.selectKey(kKeyOpenBracket);
-    e.pressAddRemove(0);
-    EXPECT_EQ(e.keys()[kKeyOpenBracket].fontName(), "Arial Black");
-    EXPECT_TRUE(e.keys()[kKeyOpenBracket].bold);
-    e.selectKey(kKeyE);
-    e.pressAddRemove(0);
-    EXPECT_EQ(e.keys()[kKeyE].fontName(), "Arial Black");
-    EXPECT_FALSE(e.keys()[kKeyE].bold);
-    e.selectKey(kKeyOpenBracket);
-    e.pressAddRemove(1);
-    EXPECT_EQ(e.keys()[kKeyOpenBracket].fontName(), "Arial");
-    EXPECT_FALSE(e.keys()[kKeyOpenBracket].bold);
-    EXPECT_FALSE(editor::IsBoldSymbol("#"));
-    EXPECT_FALSE(editor::IsBoldSymbol("\xC2\xA3"));
-    EXPECT_TRUE(editor::IsBoldSymbol("\""));
+    for (const Step& step : steps) {
+        e.selectKey(step.key);
+        e.pressAddRemove(step.button);
+        EXPECT_EQ(e.keys()[step.key].fontName(), step.font) << step.key;
+        EXPECT_EQ(e.keys()[step.key].bold, step.bold) << step.key;
+    }
 }
 
-TEST_F(EditorTest, ShiftOnALetterSelectsTheShiftedOneAndDisablesLetters) {
+// Shift shows the shifted captions and disables the letters, which share one list and
+// still show that it has characters; on a symbol key the selection stays and every
+// shifted symbol has a list of its own.
+TEST_F(EditorTest, ShiftDisablesLettersAndGivesEveryShiftedSymbolAListOfItsOwn) {
     auto& e = open();
     e.selectKey(kKeyE);
-    e.pressAddRemove(0);  // é on e
+    e.pressAddRemove(0);  // á on e
+    e.selectKey(kKey2);
+    e.pressAddRemove(0);  // á on "2"
+    e.selectKey(kKeyE);
     e.toggleShift();
     EXPECT_TRUE(e.shiftOn());
     EXPECT_EQ(e.selectedKey(), kKey1);
@@ -57,18 +61,7 @@ TEST_F(EditorTest, ShiftOnALetterSelectsTheShiftedOneAndDisablesLetters) {
     EXPECT_EQ(e.keys()[kKey1].shiftedCaption, "1");
     EXPECT_FALSE(e.keys()[kKeyE].enabled);
     EXPECT_TRUE(e.keys()[kKey1].enabled);
-    // A disabled letter still shows that it has characters: letters share one list.
     EXPECT_EQ(e.keys()[kKeyE].fontName(), "Arial Black");
-    e.toggleShift();
-    EXPECT_TRUE(e.keys()[kKeyE].enabled);
-    EXPECT_EQ(e.keys()[kKey1].caption, "1");
-}
-
-TEST_F(EditorTest, EveryShiftedSymbolHasAListOfItsOwn) {
-    auto& e = open();
-    e.selectKey(kKey2);
-    e.pressAddRemove(0);  // á on "2"
-    e.toggleShift();
     e.selectKey(kKey2);  // now '"'
     EXPECT_TRUE(e.selectedKeyList().empty());
     EXPECT_EQ(e.keys()[kKey2].fontName(), "Arial");
@@ -78,10 +71,12 @@ TEST_F(EditorTest, EveryShiftedSymbolHasAListOfItsOwn) {
     EXPECT_EQ(e.keys()[kKey2].fontName(), "Arial Black");
     EXPECT_TRUE(e.keys()[kKey2].bold);  // '"' is one of the bold symbols, "2" is not
     e.toggleShift();
+    EXPECT_TRUE(e.keys()[kKeyE].enabled);
+    EXPECT_EQ(e.keys()[kKey1].caption, "1");
     EXPECT_EQ(e.selectedKey(), kKey2);  // a symbol key stays selected
     EXPECT_EQ(e.selectedKeyList(), CandidateList{0x00E1});
     EXPECT_FALSE(e.keys()[kKey2].bold);
-    EXPECT_EQ(e.keyLists().body(AnsiTable(codePage)), "\" 00E0;;2 00E1");
+    EXPECT_EQ(e.keyLists().body(AnsiTable(codePage)), "\" 00E0;;2 00E1;;e 00E1");
 }
 
 }  // namespace

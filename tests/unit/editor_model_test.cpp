@@ -5,14 +5,24 @@
 namespace kz::testing {
 namespace {
 
-TEST_F(EditorTest, AUserValueComesBeforeTheBuiltInBodyButResetStaysPossible) {
+// A user value comes before the built-in body, with Reset still possible; a name neither
+// stored nor built in is an empty language; a malformed value loads what can be read.
+TEST_F(EditorTest, AStoredValueComesBeforeTheBuiltInBodyAndLoadsWhatCanBeRead) {
     storeLanguage("french", "u 00FA");
     auto& e = open("French");
     EXPECT_TRUE(e.resetEnabled());
     EXPECT_EQ(e.keyLists().body(AnsiTable(codePage)), "u 00FA");
-    auto& mine = open("Mine");  // neither stored nor built in: an empty language
+    auto& mine = open("Mine");
     EXPECT_FALSE(mine.resetEnabled());
     EXPECT_TRUE(mine.keyLists().empty());
+
+    storeLanguage("Junk", "e zz;;;;\xFF 12345;;\xC3\xA9 00E9;;;;x" + std::string(100000, '0'));
+    auto& junk = open("Junk");
+    // "12345": the group 1234 and the short last group 5; the long line of zeros gives
+    // one character U+0000 on the key x.
+    EXPECT_EQ(junk.keyLists()[0xE9], CandidateList{0x00E9});
+    EXPECT_EQ(junk.keyLists()['x'], CandidateList{0x0000});
+    EXPECT_TRUE(junk.keyLists()['e'].empty());
 }
 
 TEST_F(EditorTest, BodyRoundTripKeepsOrderAndACharacterWithoutARecord) {
@@ -42,29 +52,7 @@ TEST_F(EditorTest, BodyRoundTripKeepsOrderAndACharacterWithoutARecord) {
     EXPECT_EQ(again.selectedKeyList(), (CandidateList{0x00E9, 0x00E8, 0x00ED}));
 }
 
-TEST_F(EditorTest, AMalformedStoredLanguageLoadsWhatCanBeRead) {
-    storeLanguage("Junk", "e zz;;;;\xFF 12345;;\xC3\xA9 00E9;;;;x" + std::string(100000, '0'));
-    auto& e = open("Junk");
-    // "12345": the group 1234 and the short last group 5; the long line of zeros gives
-    // one character U+0000 on the key x.
-    EXPECT_EQ(e.keyLists()[0xE9], CandidateList{0x00E9});
-    EXPECT_EQ(e.keyLists()['x'], CandidateList{0x0000});
-    EXPECT_TRUE(e.keyLists()['e'].empty());
-}
-
-TEST_F(EditorTest, AnUpperCaseCharacterIsKeptButShownByItsRecord) {
-    storeLanguage("Caps", "e 00C9");
-    auto& e = open("Caps");
-    e.selectKey(kKeyE);
-    const auto& entry = e.rightList().entries().at(0);
-    EXPECT_EQ(entry.code, 0x00C9);
-    EXPECT_EQ(e.drawnCode(entry), 0x00E9);
-    EXPECT_EQ(e.recordOf(entry)->name, "e with acute");
-    e.leftListMouseDown(400);
-    e.pressAddRemove(0);  // é is not É: it is added
-    EXPECT_EQ(e.selectedKeyList(), (CandidateList{0x00C9, 0x00E9}));
-}
-
+// Adding a character the key already has shows a message; another key may have it.
 TEST_F(EditorTest, AddingACharacterTheKeyHasShowsTheDuplicateMessage) {
     auto& e = open("French");
     e.selectKey(kKeyE);
@@ -79,6 +67,19 @@ TEST_F(EditorTest, AddingACharacterTheKeyHasShowsTheDuplicateMessage) {
     e.selectKey(kKeyA);  // another key may have it
     e.pressAddRemove(0);
     EXPECT_EQ(e.selectedKeyList(), (CandidateList{0x00E0, 0x00E9}));
+    EXPECT_EQ(messages.shown().size(), 1u);
+
+    // An upper-case character is kept, shown by its record, and is not its lower case.
+    storeLanguage("Caps", "e 00C9");
+    auto& caps = open("Caps");
+    caps.selectKey(kKeyE);
+    const auto& entry = caps.rightList().entries().at(0);
+    EXPECT_EQ(entry.code, 0x00C9);
+    EXPECT_EQ(caps.drawnCode(entry), 0x00E9);
+    EXPECT_EQ(caps.recordOf(entry)->name, "e with acute");
+    caps.leftListMouseDown(400);
+    caps.pressAddRemove(0);
+    EXPECT_EQ(caps.selectedKeyList(), (CandidateList{0x00C9, 0x00E9}));
     EXPECT_EQ(messages.shown().size(), 1u);
 }
 
@@ -123,8 +124,17 @@ TEST_F(EditorTest, ButtonsAndDoubleClicksWorkOnTheSelectedUnit) {
     EXPECT_EQ(view.focus.back(), "left");
 }
 
-TEST_F(EditorTest, ClickingAKeyShowsItsListFromTheTop) {
+// Choosing the same type again keeps the left selection, another type starts at its top;
+// the wheel scrolls only the focused list; clicking a key shows its list from the top.
+TEST_F(EditorTest, TheWheelScrollsTheFocusedListAndAnotherTypeOrKeyShowsItsListFromTheTop) {
     auto& e = open();
+    e.leftListMouseDown(3 * 400);
+    e.selectType(0);
+    EXPECT_EQ(e.leftList().selection(), 3u);
+    e.selectType(1);
+    EXPECT_EQ(e.leftList().selection(), 0u);
+    EXPECT_EQ(e.selectedType(), 1);
+    e.selectType(0);
     e.selectKey(kKeyE);
     for (int row = 0; row < 6; ++row) {
         e.leftListMouseDown(row * 400);
@@ -134,26 +144,6 @@ TEST_F(EditorTest, ClickingAKeyShowsItsListFromTheTop) {
     e.leftListDoubleClick();
     e.leftListKey(editor::ListKey::Down);
     e.leftListDoubleClick();  // eight characters: the right list can scroll one row
-    EXPECT_EQ(e.rightList().scrollMaximum(), 1);
-    e.rightScrollChanged(1);
-    e.rightListKey(editor::ListKey::Up);
-    EXPECT_EQ(e.rightList().selection(), 6u);
-    e.selectKey(kKeyA);
-    e.selectKey(kKeyE);
-    EXPECT_EQ(e.rightList().selection(), 0u);
-    EXPECT_EQ(e.rightList().scrollValue(), 0);
-}
-
-TEST_F(EditorTest, TheWheelScrollsOnlyTheFocusedList) {
-    auto& e = open();
-    e.selectKey(kKeyE);
-    for (int type = 0; type < 2; ++type) {
-        e.selectType(type);
-        for (std::size_t row = 0; row < e.leftList().entries().size(); ++row) {
-            e.leftListMouseDown(static_cast<int>(row) * 400);
-            e.pressAddRemove(0);
-        }
-    }
     ASSERT_EQ(e.rightList().scrollMaximum(), 1);
     e.MouseWheel(-120, std::nullopt);  // the name box has the focus
     EXPECT_EQ(e.rightList().scrollValue(), 0);
@@ -163,16 +153,14 @@ TEST_F(EditorTest, TheWheelScrollsOnlyTheFocusedList) {
     EXPECT_EQ(e.leftList().scrollValue(), 0);
     e.MouseWheel(120, editor::ListSide::Right);
     EXPECT_EQ(e.rightList().scrollValue(), 0);
-}
 
-TEST_F(EditorTest, ChoosingTheSameTypeAgainKeepsTheLeftSelection) {
-    auto& e = open();
-    e.leftListMouseDown(3 * 400);
-    e.selectType(0);
-    EXPECT_EQ(e.leftList().selection(), 3u);
-    e.selectType(1);
-    EXPECT_EQ(e.leftList().selection(), 0u);
-    EXPECT_EQ(e.selectedType(), 1);
+    e.rightScrollChanged(1);
+    e.rightListKey(editor::ListKey::Up);
+    EXPECT_EQ(e.rightList().selection(), 6u);
+    e.selectKey(kKeyA);
+    e.selectKey(kKeyE);
+    EXPECT_EQ(e.rightList().selection(), 0u);
+    EXPECT_EQ(e.rightList().scrollValue(), 0);
 }
 
 }  // namespace

@@ -19,61 +19,55 @@ protected:
     }
 };
 
-TEST_F(EditorSaveTest, TheNameIsCheckedInOrderBeforeAnythingIsWritten) {
-    auto& e = open();  // no characters either: the name is checked first
-    const std::vector<std::pair<std::string, std::string_view>> cases{
+// The name is checked first, in order, and sends the focus back to it; then a language
+// without characters is refused. A refused save writes nothing.
+TEST_F(EditorSaveTest, TheNameAndThenTheCharactersAreCheckedBeforeAnythingIsWritten) {
+    storeLanguage("Mine", "e 00E9");
+    auto& e = open("Mine");
+    e.selectKey(kKeyE);
+    e.pressAddRemove(1);  // no characters left: the name is checked first all the same
+    const std::pair<std::string, std::string_view> cases[] = {
         {"!a;b", editor::kNameStartsWithExclamation},
         {"a;b", editor::kNameContainsSemicolon},
         {"", editor::kNameEmpty},
+        {"Mine", editor::kNoCharacters},
     };
     for (const auto& [name, message] : cases) {
         e.nameChanged(name);
         view.focus.clear();
-        EXPECT_FALSE(e.pressButton(0)) << name;
+        EXPECT_FALSE(e.pressButton(name == "Mine" ? 2 : 0)) << name;
         ASSERT_FALSE(messages.shown().empty());
         EXPECT_EQ(messages.shown().back().text, message) << name;
         EXPECT_EQ(messages.shown().back().title, "Kelvra Zavora");
-        EXPECT_EQ(view.focus, std::vector<std::string>{"name"}) << name;
+        if (name != "Mine") {
+            EXPECT_EQ(view.focus, std::vector<std::string>{"name"}) << name;
+        }
     }
-    EXPECT_EQ(messages.shown().size(), 3u);
-    EXPECT_TRUE(registry.values(platform::Scope::MachineWide, kLanguagesKey).empty());
-    EXPECT_EQ(e.editedLanguageName(), "");
-}
-
-TEST_F(EditorSaveTest, AnEmptyLanguageIsRefusedAndTheStoredOneIsUntouched) {
-    storeLanguage("Mine", "e 00E9");
-    auto& e = open("Mine");
-    e.selectKey(kKeyE);
-    e.pressAddRemove(1);
-    EXPECT_FALSE(e.pressButton(2));
-    EXPECT_EQ(shownTexts(), std::vector<std::string>{std::string(editor::kNoCharacters)});
+    EXPECT_EQ(messages.shown().size(), 4u);
+    EXPECT_EQ(registry.values(platform::Scope::MachineWide, kLanguagesKey).size(), 1u);
     EXPECT_EQ(stored("Mine"), "e 00E9");
     EXPECT_EQ(e.editedLanguageName(), "");
 }
 
-TEST_F(EditorSaveTest, ANameTakenInAnyLetterCaseAsksBeforeReplacing) {
+// A name taken in any letter case asks before replacing, and "No" sends the focus back
+// to the name. A shipped language's whole name is taken; a part of one ("Ton" of
+// "Breton") is a name of its own, with no shipped body for Reset Language to go back to.
+TEST_F(EditorSaveTest, ATakenNameAsksBeforeReplacingAndOnlyAWholeBuiltInNameIsTaken) {
     storeLanguage("Swiss", "a 00E4");
-    auto& e = newLanguageWithE();
-    e.nameChanged("SWISS");
+    auto& refused = newLanguageWithE();
+    refused.nameChanged("SWISS");
     view.focus.clear();
-    EXPECT_FALSE(e.pressButton(0));  // no answer queued: "No"
+    EXPECT_FALSE(refused.pressButton(0));  // no answer queued: "No"
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].kind, Kind::Question);
     EXPECT_EQ(messages.shown()[0].text, editor::kReplaceQuestion);
     EXPECT_EQ(view.focus, std::vector<std::string>{"name"});
     EXPECT_EQ(stored("Swiss"), "a 00E4");
 
-    messages.queueAnswer(true);
-    EXPECT_TRUE(e.pressButton(0));
-    EXPECT_EQ(stored("Swiss"), "e 00E9");
-    EXPECT_EQ(e.editedLanguageName(), "SWISS");
-}
-
-// A shipped language's whole name is taken; a part of one ("Ton" of "Breton") is a name
-// of its own, with no shipped body for Reset Language to go back to.
-TEST_F(EditorSaveTest, OnlyAWholeBuiltInNameIsTakenAndSavingStoresAUserValueOfIt) {
-    const std::pair<const char*, bool> names[] = {{"breton", true}, {"Ton", false}, {"Fren", false}};
-    for (const auto& [name, taken] : names) {
+    struct Case { const char* name; bool taken, builtIn; };
+    const Case cases[] = {
+        {"SWISS", true, false}, {"breton", true, true}, {"Ton", false, false}, {"Fren", false, false}};
+    for (const auto& [name, taken, builtIn] : cases) {
         auto& e = newLanguageWithE();
         e.nameChanged(name);
         const std::size_t shown = messages.shown().size();
@@ -81,42 +75,51 @@ TEST_F(EditorSaveTest, OnlyAWholeBuiltInNameIsTakenAndSavingStoresAUserValueOfIt
         EXPECT_TRUE(e.pressButton(0)) << name;
         EXPECT_EQ(messages.shown().size(), shown + (taken ? 1 : 0)) << name;
         EXPECT_EQ(stored(name), "e 00E9");
-        EXPECT_EQ(open(name).resetEnabled(), taken) << name;
+        EXPECT_EQ(e.editedLanguageName(), name);
+        EXPECT_EQ(open(name).resetEnabled(), builtIn) << name;
     }
 }
 
-TEST_F(EditorSaveTest, TheOwnNameIsNotAskedAboutUnlessOnlyItsCaseChanged) {
+// Saving under the loaded name asks nothing unless only its case changed, and keeps the
+// loaded name then; saving under a new name leaves the old value and disables Reset.
+TEST_F(EditorSaveTest, TheOwnNameIsNotAskedAboutAndANewNameLeavesTheOldValue) {
     auto& e = open("French");
     EXPECT_FALSE(e.pressButton(2));  // Apply keeps the window open
     EXPECT_TRUE(messages.shown().empty());
-    EXPECT_EQ(stored("French"), "a 00E0;;c 00E7;;e 00E900E8");
-
+    const std::string body = "a 00E0;;c 00E7;;e 00E900E8";
+    EXPECT_EQ(stored("French"), body);
     e.nameChanged("FRENCH");
     EXPECT_FALSE(e.resetEnabled());
     messages.queueAnswer(true);
-    EXPECT_TRUE(e.pressButton(0));
+    EXPECT_FALSE(e.pressButton(2));
     EXPECT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(e.loadedName(), "French");  // only the case differs: the loaded name stays
+    EXPECT_EQ(e.loadedName(), "French");
     EXPECT_EQ(e.editedLanguageName(), "FRENCH");
-}
 
-TEST_F(EditorSaveTest, SavingUnderANewNameLeavesTheOldValueAndDisablesReset) {
-    storeLanguage("French", "e 00E9");
-    auto& e = open("French");
-    EXPECT_TRUE(e.resetEnabled());
     e.nameChanged("Frankish");
     EXPECT_FALSE(e.pressButton(2));
     EXPECT_EQ(e.loadedName(), "Frankish");
     EXPECT_FALSE(e.resetEnabled());
-    EXPECT_EQ(stored("Frankish"), "e 00E9");
-    EXPECT_EQ(stored("French"), "e 00E9");
+    EXPECT_EQ(stored("Frankish"), body);
+    EXPECT_EQ(stored("French"), body);
     EXPECT_EQ(e.editedLanguageName(), "Frankish");
 }
 
-// Reset deletes at once; the Cancel that follows writes nothing, not even the shipped body.
+// A refused reset says so and keeps the edits. Reset deletes at once; the Cancel that
+// follows writes nothing, not even the shipped body.
 TEST_F(EditorSaveTest, ResetDeletesTheStoredChangesAtOnceEvenWhenCancelled) {
     storeLanguage("French", "u 00FA");
     auto& e = open("French");
+    e.selectKey(kKeyA);
+    e.pressAddRemove(0);
+    registry.setWritable(platform::Scope::MachineWide, false);
+    e.resetLanguage();
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, editor::ResetRefusedMessage("French"));
+    EXPECT_EQ(stored("French"), "u 00FA");
+    EXPECT_EQ(e.keyLists().body(AnsiTable(codePage)), "a 00E1;;u 00FA");
+
+    registry.setWritable(platform::Scope::MachineWide, true);
     e.selectKey(kKeyU);
     e.resetLanguage();
     EXPECT_EQ(stored("French"), "<none>");
@@ -127,19 +130,7 @@ TEST_F(EditorSaveTest, ResetDeletesTheStoredChangesAtOnceEvenWhenCancelled) {
     EXPECT_TRUE(e.pressButton(1));
     EXPECT_EQ(stored("French"), "<none>");
     EXPECT_EQ(e.editedLanguageName(), "");
-    EXPECT_TRUE(messages.shown().empty());
-}
-
-TEST_F(EditorSaveTest, ARefusedResetSaysSoAndKeepsTheEdits) {
-    storeLanguage("French", "u 00FA");
-    auto& e = open("French");
-    e.selectKey(kKeyA);
-    e.pressAddRemove(0);
-    registry.setWritable(platform::Scope::MachineWide, false);
-    e.resetLanguage();
-    EXPECT_EQ(shownTexts(), std::vector<std::string>{editor::ResetRefusedMessage("French")});
-    EXPECT_EQ(stored("French"), "u 00FA");
-    EXPECT_EQ(e.keyLists().body(AnsiTable(codePage)), "a 00E1;;u 00FA");
+    EXPECT_EQ(messages.shown().size(), 1u);
 }
 
 // A new language and a changed one: the store refuses both, so the user is told, nothing

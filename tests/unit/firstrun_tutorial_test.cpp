@@ -45,10 +45,7 @@ TEST_F(TutorialStepsTest, TheGestureWalksTheStepsTypesNothingAndTypesAgainOnceCl
     open();  // a second request keeps the open window
     EXPECT_EQ(rig.windows.tutorialOpenings, 1);
     struct Stage {
-        const char* what;
-        std::function<void()> act;
-        const char* step;
-        bool keyPicture, secondary, frame, done;
+        const char* what; std::function<void()> act; const char* step; bool keyPicture, secondary, frame, done;
     };
     const Stage stages[] = {
         {"Alt Gr held", [&] { rig.sim.press(vk::kRMenu); }, "2", false, true, false, false},
@@ -90,14 +87,6 @@ TEST_F(TutorialStepsTest, TheGestureWalksTheStepsTypesNothingAndTypesAgainOnceCl
     EXPECT_EQ(rig.typed(), u"q\u00E8");
 }
 
-TEST_F(TutorialStepsTest, TheAllCharactersScreenGetsTheShortInstruction) {
-    open();
-    rig.sim.press(vk::kRMenu);
-    rig.sim.tap(' ');
-    EXPECT_EQ(page().stepNumber, "3");
-    EXPECT_EQ(page().instruction, "release both keys\n\nthen\n\nselect a character from the list");
-}
-
 TEST_F(TutorialStepsTest, AMessageLastsItsTimeOrItsStepAndARepeatedStepRedrawsNothing) {
     TutorialSteps& steps = open();
     rig.sim.press(vk::kRMenu);
@@ -118,8 +107,14 @@ TEST_F(TutorialStepsTest, AMessageLastsItsTimeOrItsStepAndARepeatedStepRedrawsNo
     EXPECT_EQ(view().timerMs, 0);
 }
 
-TEST_F(TutorialStepsTest, StepFourShowsAnyCharacterAndStrayStepsAreIgnored) {
+// The all-characters screen gets a short step 3; step 4 shows any character, and stray
+// steps are ignored.
+TEST_F(TutorialStepsTest, TheAllCharactersScreenAndStepFourShowTheirOwnTexts) {
     TutorialSteps& steps = open();
+    rig.sim.press(vk::kRMenu);
+    rig.sim.tap(' ');
+    EXPECT_EQ(page().stepNumber, "3");
+    EXPECT_EQ(page().instruction, "release both keys\n\nthen\n\nselect a character from the list");
     steps.setStep(4, u"\u0436");
     EXPECT_EQ(page().typedLine, u"You have typed \"\u0436\"");
     for (int stray : {0, 5, -1}) steps.setStep(stray, u"");

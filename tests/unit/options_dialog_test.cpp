@@ -9,24 +9,20 @@ namespace {
 using options::CheckBox;
 using options::CheckLabel;
 using options::OptionsTab;
-using ::testing::ElementsAre;
 
-constexpr const char* kAutoStartKey = "HKCU\\Software\\Kelvra\\Zavora\\AutoStart";
-constexpr const char* kLanguagesKey = "HKCU\\Software\\Kelvra\\Zavora\\Languages";
-constexpr const char* kTriggerKey = "HKCU\\Software\\Kelvra\\Zavora\\Trigger";
-constexpr const char* kDisableKeysKey = "HKLM\\Software\\Kelvra\\Zavora\\DisableKeys";
-
-class OptionsLifecycle : public OptionsTest {
-protected:
-    void SetUp() override { input.installKeyboardHook(keySink); }
+struct PassingSinks final : platform::KeyEventSink, platform::MouseEventSink {
+    bool onKeyEvent(const platform::KeyEvent&) noexcept override { return false; }
+    bool onMouseEvent(const platform::MouseEvent&) noexcept override { return false; }
 };
 
-TEST_F(OptionsLifecycle, OpeningRemovesBothHooksAndSetsTheFlag) {
-    struct NoMouse final : platform::MouseEventSink {
-        bool onMouseEvent(const platform::MouseEvent&) noexcept override { return false; }
-    } mouseSink;
-    input.installMouseHook(mouseSink);
-
+// Opening removes both hooks and loads the controls, which is no edit. Apply writes and
+// keeps the dialog open; Cancel and the close box, which is Cancel, close through the
+// program's own close sequence, write nothing and change nothing running, but keep what
+// an earlier Apply wrote.
+TEST_F(OptionsTest, OpeningRemovesTheHooksApplyWritesAndCancelAndTheCloseBoxWriteNothing) {
+    PassingSinks sinks;
+    input.installKeyboardHook(sinks);
+    input.installMouseHook(sinks);
     dialog().open();
     EXPECT_TRUE(program.optionsOpen);
     EXPECT_TRUE(dialog().isOpen());
@@ -36,31 +32,37 @@ TEST_F(OptionsLifecycle, OpeningRemovesBothHooksAndSetsTheFlag) {
     EXPECT_THAT(view.calls, ElementsAre("show"));
     EXPECT_EQ(dialog().selectedTab(), OptionsTab::General);
     EXPECT_FALSE(dialog().applyEnabled()) << "loading the controls does not count as an edit";
-}
 
-TEST_F(OptionsLifecycle, ApplyWritesAndKeepsTheDialogOpen) {
-    dialog().open();
     dialog().pressButton(options::kApplyButton);
-    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "AutoStart"), "<missing>")
-        << "a disabled Apply writes nothing";
+    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "AutoStart"), "<missing>") << "a disabled Apply writes nothing";
     dialog().selectTrigger(3);
     dialog().pressButton(options::kApplyButton);
     EXPECT_EQ(stored(Scope::PerUser, "Zavora", "Trigger"), "3");
     EXPECT_FALSE(dialog().applyEnabled());
     EXPECT_TRUE(dialog().isOpen());
     EXPECT_FALSE(input.keyboardHookInstalled());
-    // Cancel afterwards keeps what Apply wrote.
-    dialog().selectTrigger(4);
-    dialog().pressButton(options::kCancelButton);
-    EXPECT_EQ(stored(Scope::PerUser, "Zavora", "Trigger"), "3");
-    EXPECT_EQ(running.trigger, 3);
+    for (const bool closeBox : {false, true}) {
+        dialog().open();
+        const StoredValues before = snapshot();
+        dialog().labelClicked(CheckLabel::DisableOtherKeys);
+        EXPECT_TRUE(dialog().checked(CheckBox::DisableOtherKeys));
+        dialog().selectTrigger(12);
+        page().rowChecked(0, false);
+        program.calls.clear();
+        closeBox ? dialog().closeBoxClicked() : dialog().pressButton(options::kCancelButton);
+        EXPECT_EQ(snapshot(), before);
+        EXPECT_FALSE(dialog().isOpen());
+        EXPECT_THAT(program.calls, ElementsAre("closeOptions"));
+        EXPECT_FALSE(input.mouseHookInstalled()) << "the popup installs its own when it opens";
+        EXPECT_EQ(stored(Scope::PerUser, "Zavora", "Trigger"), "3");
+        EXPECT_EQ(running.trigger, 3);
+        EXPECT_FALSE(running.disableOtherKeys);
+    }
 }
-
-class OptionsControls : public OptionsTest {};
 
 // Each box shows its default on a fresh store, is checked exactly when its text is "Yes"
 // (case-sensitive), and saves "Yes" or "No" with its running flag to match.
-TEST_F(OptionsControls, ABoxIsCheckedExactlyForYesAndSavesAsYesOrNo) {
+TEST_F(OptionsTest, ABoxIsCheckedExactlyForYesAndSavesAsYesOrNo) {
     struct Case {
         CheckBox box; Scope scope; const char* section; const char* name;
         bool byDefault; const char* text; bool checked; bool RunningSettings::*flag;
@@ -80,12 +82,9 @@ TEST_F(OptionsControls, ABoxIsCheckedExactlyForYesAndSavesAsYesOrNo) {
     };
     dialog().open();
     for (const Case& c : cases) EXPECT_EQ(dialog().checked(c.box), c.byDefault) << c.name;
-    EXPECT_EQ(dialog().triggerIndex(), 0);
-    EXPECT_EQ(dialog().disableKeysText(), "");
-    EXPECT_TRUE(dialog().enabled(CheckBox::AutoInsert));
 
-    for (const Case& c : cases) store.write(c.scope, c.section, c.name, c.text);
     for (const Case& c : cases) {
+        store.write(c.scope, c.section, c.name, c.text);
         if (c.flag != nullptr) running.*c.flag = !c.checked;
     }
     dialog().open();
@@ -99,7 +98,7 @@ TEST_F(OptionsControls, ABoxIsCheckedExactlyForYesAndSavesAsYesOrNo) {
     }
 }
 
-TEST_F(OptionsControls, AStoredTriggerThatIsNoEntryShowsTheFirstEntry) {
+TEST_F(OptionsTest, AStoredTriggerThatIsNoEntryShowsTheFirstEntry) {
     const std::pair<const char*, int> cases[] = {
         {"3abc", 3}, {"abc", 0}, {"17", 0}, {"-1", 0}, {"16", 16}, {"99999999", 0}, {"2.5", 2}};
     for (const auto& [text, index] : cases) {
@@ -110,8 +109,7 @@ TEST_F(OptionsControls, AStoredTriggerThatIsNoEntryShowsTheFirstEntry) {
 }
 
 // Every edit enables Apply; opening again reloads every control and loses the edits.
-TEST_F(OptionsControls, EveryEditEnablesApply) {
-    dialog().open();
+TEST_F(OptionsTest, EveryEditEnablesApplyAndOpeningAgainLosesTheEdits) {
     const std::function<void()> edits[] = {
         [&] { dialog().boxClicked(CheckBox::ShowNumbers, false); },
         [&] { dialog().labelClicked(CheckLabel::RememberState); },
@@ -125,7 +123,6 @@ TEST_F(OptionsControls, EveryEditEnablesApply) {
         edit();
         EXPECT_TRUE(dialog().applyEnabled());
     }
-    // Opening again reloads every control and loses the edits.
     dialog().selectTab(OptionsTab::Advanced);
     dialog().selectTrigger(7);
     dialog().open();
@@ -136,26 +133,24 @@ TEST_F(OptionsControls, EveryEditEnablesApply) {
     EXPECT_FALSE(dialog().applyEnabled());
 }
 
-TEST_F(OptionsControls, FunctionKeyTriggersGreyAutomaticInsertionWhichKeepsItsValue) {
+// Only Alt Gr and Ctrl + Alt allow automatic insertion: a function-key trigger greys the
+// box, which then ignores clicks and keeps and saves the value it shows.
+TEST_F(OptionsTest, FunctionKeyTriggersGreyAutomaticInsertionWhichKeepsItsValue) {
     store.write(Scope::PerUser, "Zavora", "AutoInsert", "Yes");
     dialog().open();
-    dialog().selectTrigger(4);  // "F12"
-    EXPECT_FALSE(dialog().enabled(CheckBox::AutoInsert));
+    for (int trigger = 0; trigger < 17; ++trigger) {
+        dialog().selectTrigger(trigger);
+        EXPECT_EQ(dialog().enabled(CheckBox::AutoInsert), trigger <= 1) << trigger;
+    }
+    dialog().selectTrigger(4);
     dialog().boxClicked(CheckBox::AutoInsert, false);
     dialog().labelClicked(CheckLabel::AutoInsert);
     EXPECT_TRUE(dialog().checked(CheckBox::AutoInsert));
     dialog().pressButton(options::kApplyButton);
     EXPECT_EQ(stored(Scope::PerUser, "Zavora", "AutoInsert"), "Yes") << "saved as shown";
-
-    dialog().selectTrigger(1);  // "Ctrl + Alt"
-    EXPECT_TRUE(dialog().enabled(CheckBox::AutoInsert));
+    dialog().selectTrigger(1);
     dialog().labelClicked(CheckLabel::AutoInsert);
     EXPECT_FALSE(dialog().checked(CheckBox::AutoInsert));
-
-    for (int trigger = 0; trigger < 17; ++trigger) {
-        dialog().selectTrigger(trigger);
-        EXPECT_EQ(dialog().enabled(CheckBox::AutoInsert), trigger <= 1) << trigger;
-    }
 
     store.write(Scope::PerUser, "Zavora", "Trigger", "9");  // the rule holds when loading too
     dialog().open();
@@ -163,11 +158,11 @@ TEST_F(OptionsControls, FunctionKeyTriggersGreyAutomaticInsertionWhichKeepsItsVa
     EXPECT_FALSE(dialog().applyEnabled());
 }
 
-class OptionsSave : public OptionsTest {};
-
-TEST_F(OptionsSave, WritesInOrderAndUpdatesTheRunningSettingsAlongTheWay) {
+TEST_F(OptionsTest, SavingWritesInOrderAndUpdatesTheRunningSettingsAlongTheWay) {
+    const std::string languagesKey = "HKCU\\Software\\Kelvra\\Zavora\\Languages";
+    const std::string autoStartKey = "HKCU\\Software\\Kelvra\\Zavora\\AutoStart";
+    const std::string disableKeysKey = "HKLM\\Software\\Kelvra\\Zavora\\DisableKeys";
     dialog().open();
-    running.trigger = 0;
     dialog().selectTrigger(5);
     dialog().disableKeysChanged("[[13]]x");
     page().rowChecked(3, false);
@@ -175,16 +170,16 @@ TEST_F(OptionsSave, WritesInOrderAndUpdatesTheRunningSettingsAlongTheWay) {
 
     // The key table is rebuilt right after the order is written, before anything else.
     ASSERT_TRUE(program.storeAtRebuild.has_value());
-    EXPECT_EQ(program.storeAtRebuild->count(kLanguagesKey), 1u);
-    EXPECT_EQ(program.storeAtRebuild->count(kAutoStartKey), 0u);
+    EXPECT_EQ(program.storeAtRebuild->count(languagesKey), 1u);
+    EXPECT_EQ(program.storeAtRebuild->count(autoStartKey), 0u);
     // The function-key memory is cleared after the trigger is written, before DisableKeys.
     ASSERT_TRUE(program.storeAtClear.has_value());
-    EXPECT_EQ(program.storeAtClear->at(kAutoStartKey), "Yes");
-    EXPECT_EQ(program.storeAtClear->at(kTriggerKey), "5");
-    EXPECT_EQ(program.storeAtClear->count(kDisableKeysKey), 0u);
+    EXPECT_EQ(program.storeAtClear->at(autoStartKey), "Yes");
+    EXPECT_EQ(program.storeAtClear->at("HKCU\\Software\\Kelvra\\Zavora\\Trigger"), "5");
+    EXPECT_EQ(program.storeAtClear->count(disableKeysKey), 0u);
 
-    EXPECT_THAT(program.calls, ElementsAre("savePopupState", "rebuildKeyTable",
-                                        "clearRecentFunctionKey", "closeOptions"));
+    EXPECT_THAT(program.calls,
+                ElementsAre("savePopupState", "rebuildKeyTable", "clearRecentFunctionKey", "closeOptions"));
     EXPECT_EQ(languages(), "French;German;!Spanish;!Czech");
     EXPECT_EQ(stored(Scope::MachineWide, "Zavora", "DisableKeys"), "[[13]]x");
     EXPECT_EQ(running.trigger, 5);
@@ -194,7 +189,7 @@ TEST_F(OptionsSave, WritesInOrderAndUpdatesTheRunningSettingsAlongTheWay) {
 // A standard user may not change the Advanced page's machine-wide settings. Saving
 // without changing them says nothing; a refused change is reported, and the page and the
 // running settings go back to what is stored while the per-user settings are saved.
-TEST_F(OptionsSave, RefusedMachineWideSettingsAreReportedAndShownAsStored) {
+TEST_F(OptionsTest, RefusedMachineWideSettingsAreReportedAndShownAsStored) {
     store.write(Scope::MachineWide, "Zavora", "DisableKeys", "q");
     registry.setWritable(Scope::MachineWide, false);
     struct Case { const char* keys; bool otherKeys; std::vector<std::string_view> refused; };
@@ -221,27 +216,6 @@ TEST_F(OptionsSave, RefusedMachineWideSettingsAreReportedAndShownAsStored) {
         EXPECT_FALSE(running.disableOtherKeys);
         EXPECT_EQ(stored(Scope::PerUser, "Zavora", "Trigger"), "2");
         EXPECT_FALSE(dialog().applyEnabled());
-    }
-}
-
-// Cancel and the close box, which is Cancel, close through the program's own close
-// sequence, write nothing and change nothing running.
-TEST_F(OptionsLifecycle, CancelAfterEditsWritesNothing) {
-    for (const bool closeBox : {false, true}) {
-        dialog().open();
-        const StoredValues before = snapshot();
-        dialog().labelClicked(CheckLabel::DisableOtherKeys);
-        EXPECT_TRUE(dialog().checked(CheckBox::DisableOtherKeys));
-        dialog().selectTrigger(12);
-        page().rowChecked(0, false);
-        program.calls.clear();
-        closeBox ? dialog().closeBoxClicked() : dialog().pressButton(options::kCancelButton);
-        EXPECT_EQ(snapshot(), before);
-        EXPECT_FALSE(dialog().isOpen());
-        EXPECT_THAT(program.calls, ElementsAre("closeOptions"));
-        EXPECT_FALSE(input.mouseHookInstalled()) << "the popup installs its own when it opens";
-        EXPECT_EQ(running.trigger, 0);
-        EXPECT_FALSE(running.disableOtherKeys);
     }
 }
 

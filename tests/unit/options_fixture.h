@@ -22,27 +22,21 @@ namespace kz::options_test {
 
 using options::LanguageRow;
 using platform::Scope;
+using ::testing::ElementsAre;
 
 // data.dat with five languages, and the shipped order: three enabled, one disabled;
 // "Polish" exists but is in no order.
 inline constexpr std::string_view kDataDat =
-    "French{e 00E900E8;;a 00E0}\r\n"
-    "German{a 00E4;;o 00F6}\r\n"
-    "Spanish{n 00F1}\r\n"
-    "Czech{c 010D}\r\n"
-    "Polish{l 0142}\r\n"
-    "Hollow{ }\r\n";
+    "French{e 00E900E8;;a 00E0}\r\nGerman{a 00E4;;o 00F6}\r\nSpanish{n 00F1}\r\n"
+    "Czech{c 010D}\r\nPolish{l 0142}\r\nHollow{ }\r\n";
 inline constexpr std::string_view kOrderDat = "French;German;!Spanish;Czech";
+inline constexpr std::string_view kUserLanguagesKey = "Software\\Kelvra\\Zavora\\Languages";
 
 // Every value of the program's keys, to tell what a step wrote.
 using StoredValues = std::map<std::string, std::string>;
 
-class PassingKeySink final : public platform::KeyEventSink {
-public:
-    bool onKeyEvent(const platform::KeyEvent&) noexcept override { return false; }
-};
-
-// Records the calls into the rest of the program, with the store as it was at that moment.
+// Records the calls into the rest of the program, with the store as it was at the two
+// calls whose moment within saving matters.
 class RecordingProgram final : public options::RunningProgram {
 public:
     explicit RecordingProgram(std::function<StoredValues()> snapshot) : snapshot_(std::move(snapshot)) {}
@@ -88,31 +82,26 @@ public:
     std::optional<std::size_t> bottom;
 };
 
-// The language editor: stores `bodyToSave` under `nameToSave` (as the real one does on
-// OK) when a name is set, and reports it back.
+// The language editor: runs `whileOpen` (what the user does meanwhile), then stores
+// `bodyToSave` under `nameToSave`, as the real one does on OK, when a name is set.
 class ScriptedEditor final : public options::LanguageEditor {
 public:
-    explicit ScriptedEditor(SettingsStore& store) : store_(store) {}
-    std::string addLanguage() override {
-        calls.push_back("add");
-        return save();
-    }
-    std::string editLanguage(std::string_view name) override {
-        calls.push_back("edit " + std::string(name));
-        return save();
-    }
+    explicit ScriptedEditor(sim::SimRegistry& registry) : registry_(registry) {}
+    std::string addLanguage() override { return save("add"); }
+    std::string editLanguage(std::string_view name) override { return save("edit " + std::string(name)); }
+
     std::string nameToSave;
-    std::string bodyToSave = "x 00D7";
     std::vector<std::string> calls;
-    std::function<void()> whileOpen;  // what the user does meanwhile (e.g. nothing)
+    std::function<void()> whileOpen;
 
 private:
-    std::string save() {
+    std::string save(std::string call) {
+        calls.push_back(std::move(call));
         if (whileOpen) whileOpen();
-        if (!nameToSave.empty()) store_.write(Scope::MachineWide, "Zavora\\Languages", nameToSave, bodyToSave);
+        if (!nameToSave.empty()) registry_.writeString(Scope::MachineWide, kUserLanguagesKey, nameToSave, "x 00D7");
         return nameToSave;
     }
-    SettingsStore& store_;
+    sim::SimRegistry& registry_;
 };
 
 class OptionsTest : public ::testing::Test {
@@ -141,15 +130,12 @@ protected:
     options::LanguagesPage& page() { return dialog().languagesPage(); }
 
     void setLanguages(std::string_view text) { store.write(Scope::PerUser, "Zavora", "Languages", text); }
-    std::string languages() { return store.read(Scope::PerUser, "Zavora", "Languages", "<missing>"); }
+    std::string languages() { return stored(Scope::PerUser, "Zavora", "Languages"); }
     void addUserLanguage(std::string_view name, std::string_view body) {
-        store.write(Scope::MachineWide, "Zavora\\Languages", name, body);
+        registry.writeString(Scope::MachineWide, kUserLanguagesKey, name, body);
     }
-    std::optional<std::string> userLanguage(std::string_view name) {
-        const auto value = registry.query(Scope::MachineWide, "Software\\Kelvra\\Zavora\\Languages", name);
-        if (!value) return std::nullopt;
-        return value->text;
-    }
+    void removeUserLanguage(std::string_view name) { registry.remove(Scope::MachineWide, kUserLanguagesKey, name); }
+    std::string userLanguage(std::string_view name) { return stored(Scope::MachineWide, "Zavora\\Languages", name); }
     std::string stored(Scope scope, std::string_view section, std::string_view name) {
         return store.read(scope, section, name, "<missing>");
     }
@@ -160,8 +146,7 @@ protected:
             for (const char* section : {"Zavora", "Zavora\\AllCharactersScreen", "Zavora\\Languages"}) {
                 const std::string path = SettingsStore::keyPath(section);
                 for (const auto& value : registry.values(scope, path)) {
-                    const std::string key = (scope == Scope::PerUser ? "HKCU\\" : "HKLM\\") +
-                                            path + "\\" + value.name;
+                    const std::string key = (scope == Scope::PerUser ? "HKCU\\" : "HKLM\\") + path + "\\" + value.name;
                     all[key] = registry.query(scope, path, value.name)->text;
                 }
             }
@@ -174,10 +159,8 @@ protected:
     std::vector<std::string> rowSummary() {
         std::vector<std::string> out;
         for (const LanguageRow& row : page().rows()) {
-            std::string text = (row.checked ? "" : "!") + row.text;
-            if (row.isUserLanguage()) text += "(user)";
-            if (row.selected) text += "*";
-            out.push_back(text);
+            out.push_back((row.checked ? "" : "!") + row.text + (row.isUserLanguage() ? "(user)" : "") +
+                          (row.selected ? "*" : ""));
         }
         return out;
     }
@@ -198,11 +181,10 @@ protected:
     sim::Windows1252CodePage codePage;
     RunningSettings running;
     sim::SimInput input;
-    PassingKeySink keySink;
     sim::ScriptedMessageBoxes boxes;
     RecordingProgram program{[this] { return snapshot(); }};
     RecordingView view;
-    ScriptedEditor editor{store};
+    ScriptedEditor editor{registry};
 
 private:
     std::optional<options::OptionsDialog> dialog_;

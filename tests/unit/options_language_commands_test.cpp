@@ -6,7 +6,6 @@
 namespace kz::options_test {
 namespace {
 
-using ::testing::ElementsAre;
 using Kind = sim::ShownMessageBox::Kind;
 
 class LanguageCommands : public OptionsTest {
@@ -14,8 +13,7 @@ protected:
     void SetUp() override {
         addUserLanguage("Klingon", "k 0138");
         addUserLanguage("Vulcan", "v 0176");
-        dialog().open();
-        // French, German, !Spanish, Czech, Klingon, Vulcan
+        dialog().open();  // French, German, !Spanish, Czech, Klingon, Vulcan
     }
 };
 
@@ -29,7 +27,7 @@ TEST_F(LanguageCommands, EditAndDeleteFollowClicksAndTicks) {
         {[&] { ctrlClickRow(5); }, false, false},
         {[&] { page().rowChecked(0, false); }, true, false},  // several rows, then a tick
         {[&] { clickRow(4); }, true, true},
-        {[&] { page().rowChecked(2, true); }, true, false},   // from a user row to a shipped one
+        {[&] { page().rowChecked(2, true); }, true, false},  // from a user row to a shipped one
         {[&] { page().rowChecked(5, false); }, true, true},
     };
     for (std::size_t i = 0; i < std::size(steps); ++i) {
@@ -38,22 +36,22 @@ TEST_F(LanguageCommands, EditAndDeleteFollowClicksAndTicks) {
         EXPECT_EQ(page().deleteEnabled(), steps[i].remove) << "step " << i;
     }
     EXPECT_TRUE(dialog().applyEnabled());
-    EXPECT_THAT(rowSummary(), ElementsAre("!French", "German", "Spanish", "Czech",
-                                          "Klingon(user)", "!Vulcan(user)*"));
+    EXPECT_THAT(rowSummary(),
+                ElementsAre("!French", "German", "Spanish", "Czech", "Klingon(user)", "!Vulcan(user)*"));
 }
 
-TEST_F(LanguageCommands, DeleteNeverTouchesAShippedLanguage) {
-    addUserLanguage("French", "e 00EA");  // the user's changes to a shipped language
-    clickRow(4);
+// Delete asks first and removes the user language at once; the row above, or the new
+// first row, is selected with the click rules applied. A shipped language, even one the
+// user changed, is never deleted, and an empty list has nothing to ask about.
+TEST_F(LanguageCommands, DeleteAsksFirstThenRemovesOnlyAUserLanguageAtOnce) {
+    addUserLanguage("French", "e 00EA");
     page().rowChecked(0, true);
-    boxes.queueAnswer(true);
     page().deleteLanguage();
     EXPECT_TRUE(boxes.shown().empty());
     EXPECT_EQ(userLanguage("French"), "e 00EA");
     EXPECT_EQ(page().rows().size(), 6u);
-}
 
-TEST_F(LanguageCommands, DeleteAsksFirstThenRemovesTheUserLanguageAtOnce) {
+    removeUserLanguage("French");
     setLanguages("Vulcan;Klingon;Czech");
     dialog().open();
     clickRow(1);
@@ -67,39 +65,34 @@ TEST_F(LanguageCommands, DeleteAsksFirstThenRemovesTheUserLanguageAtOnce) {
 
     boxes.queueAnswer(true);
     page().deleteLanguage();
-    EXPECT_FALSE(userLanguage("Klingon").has_value());
+    EXPECT_EQ(userLanguage("Klingon"), "<missing>");
     EXPECT_EQ(languages(), "Vulcan;Klingon;Czech") << "the order is written by OK or Apply only";
     EXPECT_FALSE(dialog().applyEnabled());
-    // The row above is selected, with the row-click rules applied to it.
     EXPECT_THAT(rowSummary(), ElementsAre("Vulcan(user)*", "Czech", "French", "German", "!Spanish"));
     EXPECT_TRUE(page().deleteEnabled());
     boxes.queueAnswer(true);
-    page().deleteLanguage();  // the first row: the new first row is selected
+    page().deleteLanguage();
     EXPECT_EQ(rowSummary().front(), "Czech*");
     EXPECT_FALSE(page().deleteEnabled());
-
-    // The stale names in the order are dropped by the next save.
     dialog().pressButton(options::kOkButton);
-    EXPECT_EQ(languages(), "Czech;French;German;!Spanish");
-}
+    EXPECT_EQ(languages(), "Czech;French;German;!Spanish") << "the next save drops the stale names";
 
-TEST_F(LanguageCommands, DeletingTheLastRowLeavesNothingSelected) {
     std::filesystem::remove(files.path() / "data.dat");
-    registry.remove(Scope::MachineWide, "Software\\Kelvra\\Zavora\\Languages", "Vulcan");
+    addUserLanguage("Romulan", "r 0155");
     dialog().open();
-    ASSERT_THAT(rowSummary(), ElementsAre("Klingon(user)*"));
+    ASSERT_THAT(rowSummary(), ElementsAre("Romulan(user)*"));
     boxes.queueAnswer(true);
     page().deleteLanguage();
     EXPECT_TRUE(page().rows().empty());
     EXPECT_FALSE(page().selectedRow().has_value());
     EXPECT_FALSE(page().deleteEnabled());
+    const std::size_t shown = boxes.shown().size();
     boxes.queueAnswer(true);
-    page().deleteLanguage();  // nothing left to ask about
-    EXPECT_EQ(boxes.shown().size(), 1u);
+    page().deleteLanguage();
+    EXPECT_EQ(boxes.shown().size(), shown);
 }
 
-TEST_F(LanguageCommands, ARefusedDeletionOrResetIsReportedAndTheRowsShowWhatIsStored) {
-    addUserLanguage("French", "e 00EA");
+TEST_F(LanguageCommands, ARefusedDeletionIsReportedAndTheRowStays) {
     registry.setWritable(Scope::MachineWide, false);
     clickRow(4);
     boxes.queueAnswer(true);
@@ -110,19 +103,11 @@ TEST_F(LanguageCommands, ARefusedDeletionOrResetIsReportedAndTheRowsShowWhatIsSt
     EXPECT_EQ(userLanguage("Klingon"), "k 0138");
     EXPECT_EQ(rowSummary()[4], "Klingon(user)*");
     EXPECT_TRUE(page().deleteEnabled());
-
-    boxes.queueAnswer(true);
-    page().resetToDefault();
-    ASSERT_EQ(boxes.shown().size(), 4u);
-    EXPECT_EQ(boxes.shown()[3].text, options::ResetRefusedMessage({"French"}));
-    EXPECT_EQ(userLanguage("French"), "e 00EA");
-    EXPECT_EQ(languages(), ";French;German;!Spanish;Czech;!Klingon;!Vulcan;");
-    EXPECT_THAT(rowSummary(), ElementsAre("French*", "German", "!Spanish", "Czech",
-                                          "!Klingon(user)", "!Vulcan(user)"));
 }
 
 // A reset asks first; on Yes it drops the user's changes to shipped languages, keeps the
-// user's own languages last and disabled, and writes the order at once.
+// user's own languages last and disabled, and writes the order at once. A refused drop is
+// reported, and the rows show what is stored.
 TEST_F(LanguageCommands, RestoreDefaultsAsksFirstAndWritesOnlyOnYes) {
     addUserLanguage("French", "e 00EA");
     setLanguages("Klingon;Czech;!German");
@@ -133,53 +118,58 @@ TEST_F(LanguageCommands, RestoreDefaultsAsksFirstAndWritesOnlyOnYes) {
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(rowSummary().front(), "!French*");
 
-    boxes.queueAnswer(true);
-    page().resetToDefault();
-    ASSERT_EQ(boxes.shown().size(), 2u);
-    EXPECT_EQ(boxes.shown()[1].title, "Kelvra Zavora");
-    EXPECT_EQ(boxes.shown()[1].text, "Are you sure you want to reset your language settings?");
-    EXPECT_FALSE(userLanguage("French").has_value());
-    EXPECT_EQ(userLanguage("Klingon"), "k 0138");
-    EXPECT_EQ(languages(), ";French;German;!Spanish;Czech;!Klingon;!Vulcan;");
-    for (const bool reloaded : {false, true}) {  // a later reload reads the written order back
-        if (reloaded) page().reloadLanguagesList(false);
-        EXPECT_THAT(rowSummary(), ElementsAre("French*", "German", "!Spanish", "Czech",
-                                              "!Klingon(user)", "!Vulcan(user)"));
+    for (const bool writable : {false, true}) {
+        registry.setWritable(Scope::MachineWide, writable);
+        const std::size_t question = boxes.shown().size();
+        boxes.queueAnswer(true);
+        page().resetToDefault();
+        ASSERT_EQ(boxes.shown().size(), question + (writable ? 1 : 2));
+        EXPECT_EQ(boxes.shown()[question].title, "Kelvra Zavora");
+        EXPECT_EQ(boxes.shown()[question].text, "Are you sure you want to reset your language settings?");
+        if (!writable) {
+            EXPECT_EQ(boxes.shown().back().text, options::ResetRefusedMessage({"French"}));
+        }
+        EXPECT_EQ(userLanguage("French"), writable ? "<missing>" : "e 00EA");
+        EXPECT_EQ(userLanguage("Klingon"), "k 0138");
+        EXPECT_EQ(languages(), ";French;German;!Spanish;Czech;!Klingon;!Vulcan;");
+        EXPECT_THAT(rowSummary(),
+                    ElementsAre("French*", "German", "!Spanish", "Czech", "!Klingon(user)", "!Vulcan(user)"));
     }
+    page().reloadLanguagesList(false);  // a later reload reads the written order back
+    EXPECT_THAT(rowSummary(),
+                ElementsAre("French*", "German", "!Spanish", "Czech", "!Klingon(user)", "!Vulcan(user)"));
 }
 
+// Add saves pending edits first, as Apply does, then selects the new language; with none
+// pending it writes nothing before the rebuild. A name that exists in another case
+// selects the existing row.
 TEST_F(LanguageCommands, AddSavesPendingEditsFirstThenSelectsTheNewLanguage) {
-    page().rowChecked(1, false);  // a pending edit: German off
+    page().rowChecked(1, false);
     editor.nameToSave = "Romulan";
     view.top = 0;
     view.bottom = 3;
     view.calls.clear();
     page().addLanguage();
-
     EXPECT_THAT(editor.calls, ElementsAre("add"));
-    // Apply ran before the rebuild: the pending edit reached the store and the key table.
     EXPECT_EQ(languages(), "French;!German;!Spanish;Czech;Klingon;Vulcan");
     EXPECT_FALSE(dialog().applyEnabled());
     EXPECT_THAT(program.calls, ::testing::Contains("rebuildKeyTable"));
-    EXPECT_THAT(rowSummary(), ElementsAre("French", "!German", "!Spanish", "Czech",
-                                          "Klingon(user)", "Vulcan(user)", "Romulan(user)*"));
+    EXPECT_THAT(rowSummary(), ElementsAre("French", "!German", "!Spanish", "Czech", "Klingon(user)",
+                                          "Vulcan(user)", "Romulan(user)*"));
     EXPECT_THAT(view.calls, ElementsAre("focus", "visible 0", "visible 3", "visible 6"));
     EXPECT_TRUE(page().deleteEnabled());
-}
 
-TEST_F(LanguageCommands, AddWithoutPendingEditsWritesNothingBeforeTheRebuild) {
-    const std::string languagesBefore = languages();
-    editor.nameToSave = "Romulan";
+    program.calls.clear();
+    editor.nameToSave = "Andorian";
     page().addLanguage();
-    EXPECT_EQ(languages(), languagesBefore);
+    EXPECT_EQ(languages(), "French;!German;!Spanish;Czech;Klingon;Vulcan");
     EXPECT_THAT(program.calls, ::testing::Not(::testing::Contains("rebuildKeyTable")));
-    EXPECT_EQ(rowSummary().back(), "Romulan(user)*");
+    EXPECT_EQ(rowSummary().back(), "Andorian(user)*");
 
-    // A name that exists in another case selects the existing row; no row is added.
     editor.nameToSave = "GERMAN";
     page().addLanguage();
-    EXPECT_EQ(page().rows().size(), 7u);
-    EXPECT_EQ(rowSummary()[1], "German*");
+    EXPECT_EQ(page().rows().size(), 8u);
+    EXPECT_EQ(rowSummary()[1], "!German*");
     EXPECT_EQ(page().selectedRow(), 1u);
     EXPECT_FALSE(page().rows()[0].selected);
 }
@@ -204,14 +194,16 @@ TEST_F(LanguageCommands, NothingIsWrittenWhenTheDialogOrTheProgramEndsUnderTheEd
     }
 }
 
-TEST_F(LanguageCommands, EditLoadsTheSelectedLanguageAndSelectsItUnderItsSavedName) {
+// After the editor the remembered row is selected under its saved name and scrolled to,
+// and kept within the list when rows went away meanwhile. Without visible rows reported
+// the first and the last row are taken.
+TEST_F(LanguageCommands, EditSelectsTheLanguageUnderItsSavedNameWithinTheList) {
     clickRow(3);
     view.calls.clear();
     page().editLanguage();  // the editor saves nothing
     EXPECT_THAT(editor.calls, ElementsAre("edit Czech"));
     EXPECT_EQ(page().selectedRow(), 3u);
     EXPECT_FALSE(page().rows()[0].selected);
-    // No visible rows reported: the first row and the last row are taken.
     EXPECT_THAT(view.calls, ElementsAre("focus", "visible 0", "visible 5", "visible 3"));
 
     clickRow(5);
@@ -219,14 +211,10 @@ TEST_F(LanguageCommands, EditLoadsTheSelectedLanguageAndSelectsItUnderItsSavedNa
     page().editLanguage();
     EXPECT_EQ(rowSummary().back(), "Vulcan Classic(user)*");
     EXPECT_EQ(page().selectedRow(), 6u);
-}
 
-TEST_F(LanguageCommands, AfterTheEditorTheRememberedRowIsKeptWithinTheList) {
-    clickRow(5);
-    // The user deletes Vulcan and Klingon elsewhere while the editor is open.
+    editor.nameToSave.clear();
     editor.whileOpen = [this] {
-        registry.remove(Scope::MachineWide, "Software\\Kelvra\\Zavora\\Languages", "Vulcan");
-        registry.remove(Scope::MachineWide, "Software\\Kelvra\\Zavora\\Languages", "Klingon");
+        for (const char* name : {"Vulcan", "Vulcan Classic", "Klingon"}) removeUserLanguage(name);
     };
     view.bottom = 5;
     view.calls.clear();

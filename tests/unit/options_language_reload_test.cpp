@@ -5,7 +5,6 @@
 namespace kz::options_test {
 namespace {
 
-using ::testing::ElementsAre;
 
 // Rows: the stored order first (names compare without case, the first form wins, names
 // without a body get no row), then the shipped order's other languages as order.dat has
@@ -23,10 +22,7 @@ TEST_F(OptionsTest, TheListFollowsTheStoredOrderThenTheShippedOneThenTheUsersLan
         {nullptr, {{"french", "e 00EA"}, {"man", "m 00B5"}}, {"French*", "German", "!Spanish", "Czech", "Man(user)"}},
     };
     for (const Case& c : cases) {
-        const std::string userKey = "Software\\Kelvra\\Zavora\\Languages";
-        for (const auto& value : registry.values(Scope::MachineWide, userKey)) {
-            registry.remove(Scope::MachineWide, userKey, value.name);
-        }
+        for (const auto& value : registry.values(Scope::MachineWide, kUserLanguagesKey)) removeUserLanguage(value.name);
         registry.remove(Scope::PerUser, "Software\\Kelvra\\Zavora", "Languages");
         if (c.order) setLanguages(c.order);
         for (const auto& [name, body] : c.user) addUserLanguage(name, body);

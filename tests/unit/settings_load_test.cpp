@@ -49,6 +49,8 @@ TEST(RunningSettings, EachValueHasItsDefaultAndItsOwnSectionAndScope) {
     EXPECT_EQ(fresh.disableKeys, "");
     EXPECT_EQ(read.trigger, 5);
     EXPECT_EQ(read.disableKeys, "<ab[[13]]>");
+    store.write(Scope::PerUser, "Zavora\\AllCharactersScreen", "RememberState", "Yes");
+    EXPECT_TRUE(ReadRunningSettings(store, {}).rememberState) << "its own value, not another flag's";
 }
 
 class RecordingSteps final : public StartupLoadSteps {
