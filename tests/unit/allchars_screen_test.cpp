@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "allchars_test_rig.h"
+#include "input_test_rig.h"
 
 namespace kz::testing {
 namespace {
@@ -35,7 +35,7 @@ TEST_F(AllCharsScreenTest, OpensOnTheFirstTypeWithItsCharactersInTableOrder) {
     EXPECT_EQ(rig.listedNames(), kAcuteLetters);
     EXPECT_EQ(rig.screen.gridSel(), 0);
     EXPECT_EQ(rig.popup.focusList(), 2);
-    EXPECT_TRUE(rig.input.sim.mouseHookInstalled());
+    EXPECT_TRUE(rig.sim.mouseHookInstalled());
 }
 
 TEST_F(AllCharsScreenTest, LanguagesAreEveryKnownOneInTheUsersOrderEnabledOrNot) {
@@ -107,21 +107,21 @@ TEST_F(AllCharsScreenTest, EnterTypesTheSelectedCharacterInTheChosenCase) {
     rig.tap(vk::kDown);
     rig.tap(vk::kReturn);
     EXPECT_FALSE(rig.popup.shown());
-    EXPECT_FALSE(rig.input.sim.mouseHookInstalled());
-    EXPECT_EQ(rig.input.typed(), u"\u00E9");
+    EXPECT_FALSE(rig.sim.mouseHookInstalled());
+    EXPECT_EQ(rig.typed(), u"\u00E9");
 
-    rig.input.sim.setCapsLock(true);  // opens in upper case
+    rig.sim.setCapsLock(true);  // opens in upper case
     rig.open();
     EXPECT_EQ(rig.screen.gridSel(), 1);  // remembered
     rig.tap(vk::kReturn);
-    EXPECT_EQ(rig.input.typed(), u"\u00E9\u00C9");
+    EXPECT_EQ(rig.typed(), u"\u00E9\u00C9");
 
     rig.open();
     rig.popup.setFocusList(1);
     for (int i = 0; i < 4; ++i) rig.tap(vk::kDown);  // "other letters": sharp s has no capital
     rig.popup.setFocusList(2);
     rig.tap(vk::kReturn);
-    EXPECT_EQ(rig.input.typed(), u"\u00E9\u00C9\u00DF");
+    EXPECT_EQ(rig.typed(), u"\u00E9\u00C9\u00DF");
 }
 
 TEST_F(AllCharsScreenTest, ClosingStoresWhereTheScreenWasLeft) {
@@ -130,10 +130,10 @@ TEST_F(AllCharsScreenTest, ClosingStoresWhereTheScreenWasLeft) {
     rig.click(rig.pointIn(PopupControl::CharacterList, 100));
     for (int i = 0; i < 4; ++i) rig.tap(vk::kDown);  // its fifth character, ú
     rig.tap(vk::kEscape);
-    EXPECT_EQ(rig.storedState(settings::kOptionSel), "1");
-    EXPECT_EQ(rig.storedState(settings::kSelectedType), "with acute");
-    EXPECT_EQ(rig.storedState(settings::kSelectedLanguage), "Spanish");
-    EXPECT_EQ(rig.storedState(settings::kCharSel), "250");
+    EXPECT_EQ(settings::Read(rig.store, settings::kOptionSel), "1");
+    EXPECT_EQ(settings::Read(rig.store, settings::kSelectedType), "with acute");
+    EXPECT_EQ(settings::Read(rig.store, settings::kSelectedLanguage), "Spanish");
+    EXPECT_EQ(settings::Read(rig.store, settings::kCharSel), "250");
 }
 
 // With RememberState the screen reopens on the stored list and character, scrolled into
@@ -150,7 +150,7 @@ TEST_F(AllCharsScreenTest, OpeningSelectsTheStoredStateWhenItFits) {
     };
     for (const Case& c : cases) {
         AllCharsRig fresh;
-        fresh.input.settings.rememberState = c.remember;
+        fresh.settings.rememberState = c.remember;
         const char* section = "Zavora\\AllCharactersScreen";
         fresh.store.write(Scope::PerUser, section, "OptionSel", c.option);
         if (*c.type) fresh.store.write(Scope::PerUser, section, "List1Sel", c.type);
@@ -179,8 +179,8 @@ TEST_F(AllCharsScreenTest, MissingGroupsFileOpensWithEmptyListsAndKeepsTheStored
     EXPECT_EQ(rig.screen.gridSel(), 0);
     rig.tap(vk::kReturn);  // an empty list: the screen closes and types nothing
     EXPECT_FALSE(rig.popup.shown());
-    EXPECT_EQ(rig.input.typed(), u"");
-    EXPECT_EQ(rig.storedState(settings::kSelectedType), "with grave");
+    EXPECT_EQ(rig.typed(), u"");
+    EXPECT_EQ(settings::Read(rig.store, settings::kSelectedType), "with grave");
 }
 
 TEST_F(AllCharsScreenTest, RefillingAScrolledCharactersListLeavesTheKeysInTheTopList) {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "allchars_test_rig.h"
+#include "input_test_rig.h"
 #include "charset/character_file.h"
 #include "popup/character_search.h"
 
@@ -58,14 +58,14 @@ TEST_F(AllCharsSearchTest, TypedWordsListMatchingCharactersAndEnterTypesTheFirst
     EXPECT_EQ(rig.popup.focusList(), 2);
     rig.tap(vk::kReturn);
     EXPECT_FALSE(rig.popup.shown());
-    EXPECT_EQ(rig.input.typed(), u"\u00F8");
+    EXPECT_EQ(rig.typed(), u"\u00F8");
 }
 
 TEST_F(AllCharsSearchTest, UpperCaseLettersSearchTheSameAndTheResultsScroll) {
     rig.open();
-    rig.input.sim.press(vk::kShift);
+    rig.sim.press(vk::kShift);
     rig.typeText("ACUTE");
-    rig.input.sim.release(vk::kShift);
+    rig.sim.release(vk::kShift);
     EXPECT_EQ(rig.screen.searchText(), "acute");
     EXPECT_EQ(rig.screen.gridChars().size(), 9u);
     EXPECT_EQ(rig.screen.charactersBar().max(), 2);
@@ -93,7 +93,7 @@ TEST_F(AllCharsSearchTest, BackspaceTakesBackOneCharacterAndClosesOnlyWhenNothin
     EXPECT_EQ(rig.screen.gridSel(), 0);
     rig.tap(vk::kBack);
     EXPECT_FALSE(rig.popup.shown());
-    EXPECT_EQ(rig.input.typed(), u"");
+    EXPECT_EQ(rig.typed(), u"");
 }
 
 TEST_F(AllCharsSearchTest, ASearchWithoutHitsShowsAnEmptyListAndEscapeCloses) {
@@ -127,14 +127,14 @@ TEST_F(AllCharsSearchTest, ChoosingATypeOrALanguageClearsTheSearch) {
 }
 
 TEST_F(AllCharsSearchTest, LettersTypedWithTheTriggerHeldDoNotSearch) {
-    rig.input.withHeld(vk::kRMenu, vk::kSpace);
-    rig.input.sim.tap('Q');  // no characters on Q: the screen stays, nothing is searched
+    rig.withHeld(vk::kRMenu, vk::kSpace);
+    rig.sim.tap('Q');  // no characters on Q: the screen stays, nothing is searched
     EXPECT_TRUE(rig.popup.shown());
     EXPECT_EQ(rig.screen.searchText(), "");
-    rig.input.sim.release(vk::kRMenu);
-    rig.input.sim.tap(vk::kSpace);  // a search does not start with a blank
+    rig.sim.release(vk::kRMenu);
+    rig.sim.tap(vk::kSpace);  // a search does not start with a blank
     EXPECT_EQ(rig.screen.searchText(), "");
-    rig.input.sim.tap('Q');
+    rig.sim.tap('Q');
     EXPECT_EQ(rig.screen.searchText(), "q");
 }
 

@@ -137,46 +137,33 @@ TEST(Service, SecondServiceStartsAMissingInterceptionInstanceThenEnds) {
 }
 
 TEST(Service, TimerRunsAtOnceAndEveryTenSeconds) {
-    struct CountingSteps : app::NoProgramSteps {
-        void serviceTick(unsigned count) override { last = count; }
-        unsigned last = 0;
-    } steps;
-    sim::SimWorld world;
-    sim::SimProcess process(world, 1, "/service");
-    SettingsStore store(world.registry());
-    store.write(platform::Scope::PerUser, "Zavora", "AutoStart", "No");
-    app::Instance instance({process.desktop(), process, world.clock(), store}, steps);
-    instance.start();
-    EXPECT_EQ(steps.last, 1u);
-    world.clock().advance(9'999);
-    process.processPendingMessages();
-    EXPECT_EQ(steps.last, 1u);
-    world.clock().advance(1);
-    process.processPendingMessages();
-    EXPECT_EQ(steps.last, 2u);
+    SimMachine m;
+    m.setAutoStart("No");
+    sim::SimProcess& service = m.run("/service");
+    const HoldingSteps& steps = m.stepsOf(service);
+    EXPECT_EQ(steps.ticks, 1u);
+    m.world.clock().advance(9'999);
+    service.processPendingMessages();
+    EXPECT_EQ(steps.ticks, 1u);
+    m.world.clock().advance(1);
+    service.processPendingMessages();
+    EXPECT_EQ(steps.ticks, 2u);
 }
 
 TEST(Shutdown, ClosingTheOptionsDialogHidesAndKeepsRunning) {
-    struct HookSteps : app::NoProgramSteps {
-        void installKeyboardHook() override { ++installs; }
-        void removeKeyboardHook() override { ++removals; }
-        void unloadPopup() override { ++popupUnloads; }
-        void makePopupTopmost() override { ++retops; }
-        int installs = 0, removals = 0, popupUnloads = 0, retops = 0;
-    } steps;
-    sim::SimWorld world;
-    sim::SimProcess process(world, 1, "");
-    SettingsStore store(world.registry());
-    app::Instance instance({process.desktop(), process, world.clock(), store}, steps);
-    instance.start();
+    SimMachine m;
+    sim::SimProcess& process = m.run("");
+    app::Instance& instance = m.instanceOf(process);
+    const HoldingSteps& steps = m.stepsOf(process);
+    const int installs = steps.installs, retops = steps.retops;
     instance.setOptionsOpen(true);
     instance.mainWindow()->setVisible(true);
     instance.onCloseRequested();  // close box, OK or Cancel
     EXPECT_FALSE(process.ended());
     EXPECT_FALSE(instance.mainWindow()->isVisible());
     EXPECT_FALSE(instance.optionsOpen());
-    EXPECT_EQ(steps.installs, 2);
-    EXPECT_EQ(steps.retops, 1);
+    EXPECT_EQ(steps.installs, installs + 1);
+    EXPECT_EQ(steps.retops, retops + 1);
     instance.exitProgram();  // the tray menu's "Exit"
     instance.exitProgram();  // a second exit finds nothing to do
     process.processPendingMessages();

@@ -2,7 +2,7 @@
 // rows, arrows, "abc" / "ABC" and the all-characters screen's lists and options.
 #include <gtest/gtest.h>
 
-#include "allchars_test_rig.h"
+#include "input_test_rig.h"
 
 namespace kz::testing {
 namespace {
@@ -40,16 +40,16 @@ TEST_F(PopupMouseHandlersTest, CaseLabelsChooseTheCaseInBothModes) {
     EXPECT_EQ(rig.popup.caseSel(), 1);
     rig.click(rig.pointIn(PopupControl::CaseLower, 50));
     EXPECT_EQ(rig.popup.caseSel(), 0);
-    rig.input.sim.release(vk::kRMenu);
-    rig.input.sim.tap(vk::kEscape);
+    rig.sim.release(vk::kRMenu);
+    rig.sim.tap(vk::kEscape);
 
     rig.open();
-    const int redraws = rig.lists.listRedraws;
+    const int redraws = rig.view.listRedraws;
     rig.click(rig.pointIn(PopupControl::CaseUpper, 50));
     EXPECT_EQ(rig.popup.caseSel(), 1);
-    EXPECT_GT(rig.lists.listRedraws, redraws);
+    EXPECT_GT(rig.view.listRedraws, redraws);
     rig.doubleClick(rig.pointIn(PopupControl::CharacterList, 400 + 100));
-    EXPECT_EQ(rig.input.typed(), u"\u00C9");
+    EXPECT_EQ(rig.typed(), u"\u00C9");
 }
 
 TEST_F(PopupMouseHandlersTest, ClicksMoveTheKeysBetweenTheTwoLists) {
@@ -58,17 +58,17 @@ TEST_F(PopupMouseHandlersTest, ClicksMoveTheKeysBetweenTheTwoLists) {
     EXPECT_EQ(rig.popup.focusList(), 1);
     EXPECT_EQ(rig.screen.groupSel(), 1);
     EXPECT_EQ(rig.listedNames(), (std::vector<std::string>{"e with grave", "a with grave"}));
-    rig.input.sim.tap(vk::kReturn);
+    rig.sim.tap(vk::kReturn);
     EXPECT_TRUE(rig.popup.shown());  // the top list has the keys
-    EXPECT_EQ(rig.input.typed(), u"");
+    EXPECT_EQ(rig.typed(), u"");
 
     rig.click(rig.pointIn(PopupControl::CharacterList, 400 + 100));
     EXPECT_EQ(rig.popup.focusList(), 2);
     EXPECT_EQ(rig.screen.gridSel(), 1);
     rig.click(rig.pointIn(PopupControl::CharacterList, 6 * 400 + 100));  // below the last one
     EXPECT_EQ(rig.screen.gridSel(), 1);
-    rig.input.sim.tap(vk::kReturn);
-    EXPECT_EQ(rig.input.typed(), u"\u00E0");
+    rig.sim.tap(vk::kReturn);
+    EXPECT_EQ(rig.typed(), u"\u00E0");
 }
 
 }  // namespace
