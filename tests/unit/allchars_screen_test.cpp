@@ -76,29 +76,22 @@ TEST_F(AllCharsScreenTest, ScrollMaximaFollowTheListsLength) {
     EXPECT_EQ(rig.screen.topBar().max(), -1);         // four languages
 }
 
+// Each list's keys (2: the characters list, 1: the top list, whose last type "with ring"
+// has no characters) stop at both of its ends, scrolled into view.
 TEST_F(AllCharsScreenTest, PageKeysStopAtBothEndsOfEachList) {
+    struct Step { int list; std::vector<int> keys; int sel, bar; std::size_t listed; };
+    const Step steps[] = {{2, {vk::kNext}, 7, 1, 9},          {2, {vk::kNext}, 8, 2, 9},
+                          {2, {vk::kPrior, vk::kPrior}, 0, 0, 9}, {1, {vk::kNext, vk::kNext}, 6, 2, 0},
+                          {1, {vk::kPrior, vk::kPrior}, 0, 0, 9}};
     rig.open();
-    rig.tap(vk::kNext);
-    EXPECT_EQ(rig.screen.gridSel(), 7);
-    EXPECT_EQ(rig.screen.charactersBar().value(), 1);
-    rig.tap(vk::kNext);
-    EXPECT_EQ(rig.screen.gridSel(), 8);  // the last letter
-    EXPECT_EQ(rig.screen.charactersBar().value(), 2);
-    rig.tap(vk::kPrior);
-    rig.tap(vk::kPrior);
-    EXPECT_EQ(rig.screen.gridSel(), 0);
-    EXPECT_EQ(rig.screen.charactersBar().value(), 0);
-
-    rig.popup.setFocusList(1);
-    rig.tap(vk::kNext);
-    rig.tap(vk::kNext);
-    EXPECT_EQ(rig.screen.groupSel(), 6);  // the last type, scrolled into view
-    EXPECT_EQ(rig.screen.topBar().value(), 2);
-    EXPECT_EQ(rig.listedNames(), Names{});  // "with ring" has no characters
-    rig.tap(vk::kPrior);
-    rig.tap(vk::kPrior);
-    EXPECT_EQ(rig.screen.groupSel(), 0);
-    EXPECT_EQ(rig.screen.topBar().value(), 0);
+    for (const Step& step : steps) {
+        rig.popup.setFocusList(step.list);
+        for (int key : step.keys) rig.tap(key);
+        const bool top = step.list == 1;
+        EXPECT_EQ(top ? rig.screen.groupSel() : rig.screen.gridSel(), step.sel) << step.list << " " << step.sel;
+        EXPECT_EQ((top ? rig.screen.topBar() : rig.screen.charactersBar()).value(), step.bar) << step.sel;
+        EXPECT_EQ(rig.listedNames().size(), step.listed) << step.sel;
+    }
     EXPECT_EQ(rig.listedNames(), kAcuteLetters);
 }
 
@@ -161,7 +154,7 @@ TEST_F(AllCharsScreenTest, OpeningSelectsTheStoredStateWhenItFits) {
         EXPECT_EQ(screen.optionIndex(), c.optionIndex) << c.character;
         EXPECT_EQ(c.optionIndex == 1 ? screen.languageSel() : screen.groupSel(), c.listSel) << c.character;
         EXPECT_EQ(screen.gridSel(), c.gridSel) << c.character;
-        EXPECT_EQ(fresh.screen.charactersBar().value(), c.barValue) << c.character;
+        EXPECT_EQ(screen.charactersBar().value(), c.barValue) << c.character;
     }
 }
 

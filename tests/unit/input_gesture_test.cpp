@@ -18,14 +18,11 @@ namespace {
 TEST(GestureTest, KeysInTheOpenPopupChooseTypeOrClose) {
     struct Case { int key; std::vector<int> taps; bool shift; std::u16string typed; bool shown; };
     const Case cases[] = {
-        {'E', {'2'}, false, u"\u00E8", false},
-        {'E', {'0', '9'}, false, u"", true},  // no tenth or ninth candidate
+        {'E', {'2'}, false, u"\u00E8", false},  {'E', {vk::kEscape}, false, u"", false},
+        {'E', {vk::kBack}, false, u"", false},   {'E', {'0', '9'}, false, u"", true},  // no tenth or ninth candidate
         {'E', {vk::kDown, vk::kDown, vk::kDown, vk::kUp, vk::kReturn}, false, u"\u00EA", false},
-        {'E', {vk::kEscape}, false, u"", false},
-        {'E', {vk::kBack}, false, u"", false},
         {'C', {222}, false, u"\u00E7", false},  // ' : only the cedilla on C
-        {'E', {222}, false, u"\u00E9", false},
-        {'E', {'6'}, true, u"\u00EA", false},   // ^
+        {'E', {222}, false, u"\u00E9", false},  {'E', {'6'}, true, u"\u00EA", false},  // ^
         {'D', {189}, false, u"\u0111", false},  // - : no macron, so the stroke
         {'D', {192}, false, u"", true},         // ` : no grave on D
         {'S', {vk::kRight, vk::kReturn}, false, u"\u00DF", false},  // no upper case: itself
@@ -131,18 +128,13 @@ TEST(GestureTest, TheOpeningKeysAutoRepeatIsDroppedAndAnotherKeyReopens) {
 TEST(DeadKeyLayoutTest, AccentSymbolsAndNumbersPickOnEachLayout) {
     struct Case { const sim::SimLayout& layout; int letter, key; bool shift; char16_t typed; };
     const Case cases[] = {
-        {sim::UsInternationalLayout(), 'E', 222, false, kEAcute},  // dead '
-        {sim::UsInternationalLayout(), 'E', 222, true, kEDiaer},   // dead "
-        {sim::UsInternationalLayout(), 'E', 192, false, kEGrave},  // dead `
-        {sim::UsInternationalLayout(), 'E', '6', true, kECirc},    // dead ^
-        {sim::GermanLayout(), 'E', 220, false, kECirc},   // dead ^
-        {sim::GermanLayout(), 'E', 221, true, kEGrave},   // dead `
-        {sim::GermanLayout(), 'E', '2', true, kEDiaer},   // "
-        {sim::GermanLayout(), 'D', 189, false, kDStroke}, // -
-        {sim::FrenchLayout(), 'E', 221, false, kECirc},   // dead ^
-        {sim::FrenchLayout(), 'E', '4', false, kEAcute},  // '
-        {sim::FrenchLayout(), 'E', '2', true, kEGrave},   // the digit needs Shift
-        {sim::FrenchLayout(), 'D', '6', false, kDStroke}, // -
+        {sim::UsInternationalLayout(), 'E', 222, false, kEAcute}, {sim::UsInternationalLayout(), 'E', 222, true, kEDiaer},
+        {sim::UsInternationalLayout(), 'E', 192, false, kEGrave}, {sim::UsInternationalLayout(), 'E', '6', true, kECirc},
+        {sim::GermanLayout(), 'E', 220, false, kECirc},  {sim::GermanLayout(), 'E', 221, true, kEGrave},
+        {sim::GermanLayout(), 'E', '2', true, kEDiaer},  {sim::GermanLayout(), 'D', 189, false, kDStroke},
+        {sim::FrenchLayout(), 'E', 221, false, kECirc},  {sim::FrenchLayout(), 'E', '4', false, kEAcute},
+        {sim::FrenchLayout(), 'E', '2', true, kEGrave},  // the digit needs Shift
+        {sim::FrenchLayout(), 'D', '6', false, kDStroke},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.layout.name + " key " + std::to_string(c.key) + (c.shift ? " with Shift" : ""));
