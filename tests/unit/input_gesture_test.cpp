@@ -127,9 +127,10 @@ TEST(GestureTest, TheOpeningKeysAutoRepeatIsDroppedAndAnotherKeyReopens) {
 // symbol nor an accent waiting for the next key reaches the application.
 TEST(DeadKeyLayoutTest, AccentSymbolsAndNumbersPickOnEachLayout) {
     struct Case { const sim::SimLayout& layout; int letter, key; bool shift; char16_t typed; };
+    const sim::SimLayout& us = sim::UsInternationalLayout();
     const Case cases[] = {
-        {sim::UsInternationalLayout(), 'E', 222, false, kEAcute}, {sim::UsInternationalLayout(), 'E', 222, true, kEDiaer},
-        {sim::UsInternationalLayout(), 'E', 192, false, kEGrave}, {sim::UsInternationalLayout(), 'E', '6', true, kECirc},
+        {us, 'E', 222, false, kEAcute}, {us, 'E', 222, true, kEDiaer},  // dead ' and "
+        {us, 'E', 192, false, kEGrave}, {us, 'E', '6', true, kECirc},   // dead ` and ^
         {sim::GermanLayout(), 'E', 220, false, kECirc},  {sim::GermanLayout(), 'E', 221, true, kEGrave},
         {sim::GermanLayout(), 'E', '2', true, kEDiaer},  {sim::GermanLayout(), 'D', 189, false, kDStroke},
         {sim::FrenchLayout(), 'E', 221, false, kECirc},  {sim::FrenchLayout(), 'E', '4', false, kEAcute},
@@ -208,8 +209,6 @@ TEST(GestureTest, TriggerAndSpaceOpenTheAllCharactersScreenAgainAndAgain) {
     InputRig rig;
     rig.withHeld(vk::kRMenu, vk::kSpace);
     ASSERT_TRUE(rig.popup.shown());
-    EXPECT_EQ(rig.popup.mode(), 2);
-    EXPECT_EQ(rig.popup.focusList(), 2);
     EXPECT_TRUE(rig.gesture.triggerReleased);
     const int topmosts = rig.view.topmosts;
     rig.sim.tap(vk::kSpace);

@@ -99,7 +99,8 @@ public:
     std::vector<std::pair<int, std::uint32_t>> keyEventsSent() const {
         std::vector<std::pair<int, std::uint32_t>> events;
         for (const sim::SentInput& call : sim.sent()) {
-            if (call.kind == sim::SentInput::Kind::KeybdEvent && call.extraInfo == 0) events.emplace_back(call.vk, call.flags);
+            const bool own = call.kind == sim::SentInput::Kind::KeybdEvent && call.extraInfo == 0;
+            if (own) events.emplace_back(call.vk, call.flags);
         }
         return events;
     }

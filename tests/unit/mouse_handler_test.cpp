@@ -98,7 +98,8 @@ TEST_F(MouseHandlerTest, DoubleClicksNeedTheSettingsTimeAndDistance) {
         for (const Press& press : presses) {
             rig.advance(static_cast<std::uint64_t>(press.afterMs));
             rig.click({p.x + press.dx, p.y + press.dy});
-            EXPECT_EQ(doubleClicksPosted(), press.doubleClicks) << press.afterMs << " ms, " << press.dx << "," << press.dy;
+            EXPECT_EQ(doubleClicksPosted(), press.doubleClicks)
+                << press.afterMs << " ms, " << press.dx << ", " << press.dy << " pixels";
         }
         rig.tap(vk::kEscape);
         rig.desktop.clearLog();

@@ -21,8 +21,9 @@ using ::testing::ElementsAre;
 class PopupRowsTest : public ::testing::Test {
 protected:
     PopupRowsTest() {
-        table_.assign({{u'\u00E9', u'\u00C9', 1, false, "e with acute"}, {u'\u0119', u'\u0118', 3, true, "e with ogonek"},
-                       {u'\u00DF', 0, 4, false, "sharp s"}, {u'\u0451', u'\u0401', 5, true, "cyrillic io"}});
+        table_.assign({{u'\u00E9', u'\u00C9', 1, false, "e with acute"}, {u'\u00DF', 0, 4, false, "sharp s"},
+                       {u'\u0119', u'\u0118', 3, true, "e with ogonek"},
+                       {u'\u0451', u'\u0401', 5, true, "cyrillic io"}});
         state_.characters = &table_;
     }
 
