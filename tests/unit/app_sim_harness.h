@@ -55,9 +55,6 @@ public:
         return process;
     }
 
-    platform::WindowHandle find(std::string_view caption) {
-        return anyDesktop().findMainWindow(caption);
-    }
     int countMainWindows(std::string_view caption) {
         int count = 0;
         for (const auto h : anyDesktop().mainWindows()) count += anyDesktop().windowText(h) == caption;
