@@ -136,7 +136,9 @@ TEST(Service, SecondServiceStartsAMissingInterceptionInstanceThenEnds) {
     EXPECT_EQ(m.world.launchLog().size(), 1u);
 }
 
-TEST(Service, TimerRunsAtOnceAndEveryTenSeconds) {
+// The service's timer runs at once and every ten seconds; a close request never gives it
+// a hook or a popup, nor ends it.
+TEST(Service, TimerRunsAtOnceAndEveryTenSecondsAndACloseGivesItNoHookOrPopup) {
     SimMachine m;
     m.setAutoStart("No");
     sim::SimProcess& service = m.run("/service");
@@ -148,6 +150,11 @@ TEST(Service, TimerRunsAtOnceAndEveryTenSeconds) {
     m.world.clock().advance(1);
     service.processPendingMessages();
     EXPECT_EQ(steps.ticks, 2u);
+
+    m.instanceOf(service).onCloseRequested();
+    EXPECT_FALSE(steps.hook);
+    EXPECT_FALSE(steps.popup);
+    EXPECT_FALSE(service.ended());
 }
 
 TEST(Shutdown, ClosingTheOptionsDialogHidesAndKeepsRunning) {
@@ -199,15 +206,6 @@ TEST(Shutdown, CloseDuringStartUpAtEveryMessagePassLeavesNothing) {
         EXPECT_FALSE(machine.stepsOf(second).popup);
         EXPECT_EQ(machine.countMainWindows(kCaptionOptions), 0);
     }
-}
-
-TEST(Shutdown, TheServiceNeverTakesAHookOrPopupWhateverCloseItGets) {
-    SimMachine machine;
-    sim::SimProcess& service = machine.run("/service");
-    machine.instanceOf(service).onCloseRequested();
-    EXPECT_FALSE(machine.stepsOf(service).hook);
-    EXPECT_FALSE(machine.stepsOf(service).popup);
-    EXPECT_FALSE(service.ended());
 }
 
 }  // namespace
