@@ -75,18 +75,6 @@ TEST_F(MouseHandlerTest, ClicksArePostedOnlyToThePopupsOwnWindows) {
     EXPECT_TRUE(rig.popup.shown());
 }
 
-TEST_F(MouseHandlerTest, ClickingBelowTheLastCandidateSelectsTheLastAndADoubleClickTypesIt) {
-    rig.keys['e'] = {u'\u00E9', u'\u00E8'};
-    rig.open('E');
-    const platform::Point p = rowsPoint(4 * 615 + 100);
-    rig.click(p);
-    EXPECT_EQ(rig.popup.selected(), 1);
-    rig.doubleClick(p);
-    EXPECT_FALSE(rig.popup.shown());
-    EXPECT_EQ(rig.typed(), u"\u00E8");
-    EXPECT_FALSE(rig.sim.mouseHookInstalled());
-}
-
 // Presses on the heading picture do nothing but may make double clicks: within the time
 // and distance of the user's settings, read when the popup opens; settings of the wrong
 // kind fall back to the system's defaults or to a limit.
