@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "allchars_test_rig.h"
+#include "input_test_rig.h"
 #include "platform/sim/recording_canvas.h"
 #include "popup/all_characters_draw.h"
 

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "allchars_test_rig.h"
+#include "input_test_rig.h"
 
 namespace kz::testing {
 namespace {
@@ -35,7 +35,7 @@ TEST_F(AllCharsScreenTest, OpensOnTheFirstTypeWithItsCharactersInTableOrder) {
     EXPECT_EQ(rig.listedNames(), kAcuteLetters);
     EXPECT_EQ(rig.screen.gridSel(), 0);
     EXPECT_EQ(rig.popup.focusList(), 2);
-    EXPECT_TRUE(rig.input.sim.mouseHookInstalled());
+    EXPECT_TRUE(rig.sim.mouseHookInstalled());
 }
 
 TEST_F(AllCharsScreenTest, LanguagesAreEveryKnownOneInTheUsersOrderEnabledOrNot) {
@@ -76,29 +76,22 @@ TEST_F(AllCharsScreenTest, ScrollMaximaFollowTheListsLength) {
     EXPECT_EQ(rig.screen.topBar().max(), -1);         // four languages
 }
 
+// Each list's keys (2: the characters list, 1: the top list, whose last type "with ring"
+// has no characters) stop at both of its ends, scrolled into view.
 TEST_F(AllCharsScreenTest, PageKeysStopAtBothEndsOfEachList) {
+    struct Step { int list; std::vector<int> keys; int sel, bar; std::size_t listed; };
+    const Step steps[] = {{2, {vk::kNext}, 7, 1, 9},          {2, {vk::kNext}, 8, 2, 9},
+                          {2, {vk::kPrior, vk::kPrior}, 0, 0, 9}, {1, {vk::kNext, vk::kNext}, 6, 2, 0},
+                          {1, {vk::kPrior, vk::kPrior}, 0, 0, 9}};
     rig.open();
-    rig.tap(vk::kNext);
-    EXPECT_EQ(rig.screen.gridSel(), 7);
-    EXPECT_EQ(rig.screen.charactersBar().value(), 1);
-    rig.tap(vk::kNext);
-    EXPECT_EQ(rig.screen.gridSel(), 8);  // the last letter
-    EXPECT_EQ(rig.screen.charactersBar().value(), 2);
-    rig.tap(vk::kPrior);
-    rig.tap(vk::kPrior);
-    EXPECT_EQ(rig.screen.gridSel(), 0);
-    EXPECT_EQ(rig.screen.charactersBar().value(), 0);
-
-    rig.popup.setFocusList(1);
-    rig.tap(vk::kNext);
-    rig.tap(vk::kNext);
-    EXPECT_EQ(rig.screen.groupSel(), 6);  // the last type, scrolled into view
-    EXPECT_EQ(rig.screen.topBar().value(), 2);
-    EXPECT_EQ(rig.listedNames(), Names{});  // "with ring" has no characters
-    rig.tap(vk::kPrior);
-    rig.tap(vk::kPrior);
-    EXPECT_EQ(rig.screen.groupSel(), 0);
-    EXPECT_EQ(rig.screen.topBar().value(), 0);
+    for (const Step& step : steps) {
+        rig.popup.setFocusList(step.list);
+        for (int key : step.keys) rig.tap(key);
+        const bool top = step.list == 1;
+        EXPECT_EQ(top ? rig.screen.groupSel() : rig.screen.gridSel(), step.sel) << step.list << " " << step.sel;
+        EXPECT_EQ((top ? rig.screen.topBar() : rig.screen.charactersBar()).value(), step.bar) << step.sel;
+        EXPECT_EQ(rig.listedNames().size(), step.listed) << step.sel;
+    }
     EXPECT_EQ(rig.listedNames(), kAcuteLetters);
 }
 
@@ -107,21 +100,21 @@ TEST_F(AllCharsScreenTest, EnterTypesTheSelectedCharacterInTheChosenCase) {
     rig.tap(vk::kDown);
     rig.tap(vk::kReturn);
     EXPECT_FALSE(rig.popup.shown());
-    EXPECT_FALSE(rig.input.sim.mouseHookInstalled());
-    EXPECT_EQ(rig.input.typed(), u"\u00E9");
+    EXPECT_FALSE(rig.sim.mouseHookInstalled());
+    EXPECT_EQ(rig.typed(), u"\u00E9");
 
-    rig.input.sim.setCapsLock(true);  // opens in upper case
+    rig.sim.setCapsLock(true);  // opens in upper case
     rig.open();
     EXPECT_EQ(rig.screen.gridSel(), 1);  // remembered
     rig.tap(vk::kReturn);
-    EXPECT_EQ(rig.input.typed(), u"\u00E9\u00C9");
+    EXPECT_EQ(rig.typed(), u"\u00E9\u00C9");
 
     rig.open();
     rig.popup.setFocusList(1);
     for (int i = 0; i < 4; ++i) rig.tap(vk::kDown);  // "other letters": sharp s has no capital
     rig.popup.setFocusList(2);
     rig.tap(vk::kReturn);
-    EXPECT_EQ(rig.input.typed(), u"\u00E9\u00C9\u00DF");
+    EXPECT_EQ(rig.typed(), u"\u00E9\u00C9\u00DF");
 }
 
 TEST_F(AllCharsScreenTest, ClosingStoresWhereTheScreenWasLeft) {
@@ -130,10 +123,10 @@ TEST_F(AllCharsScreenTest, ClosingStoresWhereTheScreenWasLeft) {
     rig.click(rig.pointIn(PopupControl::CharacterList, 100));
     for (int i = 0; i < 4; ++i) rig.tap(vk::kDown);  // its fifth character, ú
     rig.tap(vk::kEscape);
-    EXPECT_EQ(rig.storedState(settings::kOptionSel), "1");
-    EXPECT_EQ(rig.storedState(settings::kSelectedType), "with acute");
-    EXPECT_EQ(rig.storedState(settings::kSelectedLanguage), "Spanish");
-    EXPECT_EQ(rig.storedState(settings::kCharSel), "250");
+    EXPECT_EQ(settings::Read(rig.store, settings::kOptionSel), "1");
+    EXPECT_EQ(settings::Read(rig.store, settings::kSelectedType), "with acute");
+    EXPECT_EQ(settings::Read(rig.store, settings::kSelectedLanguage), "Spanish");
+    EXPECT_EQ(settings::Read(rig.store, settings::kCharSel), "250");
 }
 
 // With RememberState the screen reopens on the stored list and character, scrolled into
@@ -150,7 +143,7 @@ TEST_F(AllCharsScreenTest, OpeningSelectsTheStoredStateWhenItFits) {
     };
     for (const Case& c : cases) {
         AllCharsRig fresh;
-        fresh.input.settings.rememberState = c.remember;
+        fresh.settings.rememberState = c.remember;
         const char* section = "Zavora\\AllCharactersScreen";
         fresh.store.write(Scope::PerUser, section, "OptionSel", c.option);
         if (*c.type) fresh.store.write(Scope::PerUser, section, "List1Sel", c.type);
@@ -161,7 +154,7 @@ TEST_F(AllCharsScreenTest, OpeningSelectsTheStoredStateWhenItFits) {
         EXPECT_EQ(screen.optionIndex(), c.optionIndex) << c.character;
         EXPECT_EQ(c.optionIndex == 1 ? screen.languageSel() : screen.groupSel(), c.listSel) << c.character;
         EXPECT_EQ(screen.gridSel(), c.gridSel) << c.character;
-        EXPECT_EQ(fresh.screen.charactersBar().value(), c.barValue) << c.character;
+        EXPECT_EQ(screen.charactersBar().value(), c.barValue) << c.character;
     }
 }
 
@@ -179,8 +172,8 @@ TEST_F(AllCharsScreenTest, MissingGroupsFileOpensWithEmptyListsAndKeepsTheStored
     EXPECT_EQ(rig.screen.gridSel(), 0);
     rig.tap(vk::kReturn);  // an empty list: the screen closes and types nothing
     EXPECT_FALSE(rig.popup.shown());
-    EXPECT_EQ(rig.input.typed(), u"");
-    EXPECT_EQ(rig.storedState(settings::kSelectedType), "with grave");
+    EXPECT_EQ(rig.typed(), u"");
+    EXPECT_EQ(settings::Read(rig.store, settings::kSelectedType), "with grave");
 }
 
 TEST_F(AllCharsScreenTest, RefillingAScrolledCharactersListLeavesTheKeysInTheTopList) {

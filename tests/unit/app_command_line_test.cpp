@@ -9,23 +9,17 @@ namespace {
 // "/setup", "/service", "/install" and "/uninstall" match anywhere in any case; "/close",
 // "/tutorial", "/options" and "/grantusers" must be the whole line.
 TEST(ReadSwitches, SomeSwitchesMatchAnywhereOthersMustBeTheWholeLine) {
-    struct Case { const char* line; bool StartupSwitches::*flag; bool set; };
+    using S = StartupSwitches;
+    struct Case { const char* line; bool S::*flag; bool set; };
     const Case cases[] = {
-        {"foo /SETUP /service", &StartupSwitches::setup, true},
-        {"foo /SETUP /service", &StartupSwitches::service, true},
-        {"/Uninstall now", &StartupSwitches::uninstall, true},
-        {"x/INSTALL", &StartupSwitches::install, true},
-        {"", &StartupSwitches::install, false},
-        {"/CLOSE", &StartupSwitches::closeAll, true},
-        {"/close ", &StartupSwitches::closeAll, false},
-        {"/close /mainstart", &StartupSwitches::closeAll, false},
-        {"/Tutorial", &StartupSwitches::tutorial, true},
-        {"/tutorial x", &StartupSwitches::tutorial, false},
-        {"/OPTIONS", &StartupSwitches::options, true},
-        {" /options", &StartupSwitches::options, false},
-        {"/GrantUsers", &StartupSwitches::grantUsers, true},
-        {"/grantusers /service", &StartupSwitches::grantUsers, false},
-        {"/wait", &StartupSwitches::wait, true},
+        {"foo /SETUP /service", &S::setup, true}, {"foo /SETUP /service", &S::service, true},
+        {"/Uninstall now", &S::uninstall, true},  {"x/INSTALL", &S::install, true},
+        {"", &S::install, false},                 {"/CLOSE", &S::closeAll, true},
+        {"/close ", &S::closeAll, false},         {"/close /mainstart", &S::closeAll, false},
+        {"/Tutorial", &S::tutorial, true},        {"/tutorial x", &S::tutorial, false},
+        {"/OPTIONS", &S::options, true},          {" /options", &S::options, false},
+        {"/GrantUsers", &S::grantUsers, true},    {"/grantusers /service", &S::grantUsers, false},
+        {"/wait", &S::wait, true},
     };
     for (const Case& c : cases) EXPECT_EQ(ReadSwitches(c.line).*c.flag, c.set) << c.line;
 }
@@ -46,17 +40,14 @@ TEST(ExeCommandLine, QuotesAPathWithBlanksOnly) {
 // The service ignores "close" but not "closeall"; other texts are wiped, and the
 // comparisons are exact.
 TEST(DecideCommand, WhatEachWindowDoesWithEachText) {
+    using enum CommandAction;
     struct Case { const char* caption; const char* text; CommandAction action; };
     const Case cases[] = {
-        {"Kelvra Zavora Options", "close", CommandAction::Exit},
-        {"Kelvra Zavora Loading", "close", CommandAction::Exit},
-        {"Kelvra Zavora Service", "close", CommandAction::ResetText},
-        {"Kelvra Zavora Service", "closeall", CommandAction::Exit},
-        {"Kelvra Zavora Options", "closeall", CommandAction::Exit},
-        {"Kelvra Zavora Options", "Close", CommandAction::ResetText},
-        {"Kelvra Zavora Options", "close ", CommandAction::ResetText},
-        {"Kelvra Zavora Options", "", CommandAction::ResetText},
-        {"Kelvra Zavora Options", "Text1", CommandAction::Nothing},
+        {"Kelvra Zavora Options", "close", Exit},      {"Kelvra Zavora Loading", "close", Exit},
+        {"Kelvra Zavora Service", "close", ResetText}, {"Kelvra Zavora Service", "closeall", Exit},
+        {"Kelvra Zavora Options", "closeall", Exit},   {"Kelvra Zavora Options", "Close", ResetText},
+        {"Kelvra Zavora Options", "close ", ResetText}, {"Kelvra Zavora Options", "", ResetText},
+        {"Kelvra Zavora Options", "Text1", Nothing},
     };
     for (const Case& c : cases) EXPECT_EQ(DecideCommand(c.caption, c.text), c.action) << c.caption << c.text;
 }

@@ -47,7 +47,7 @@ TEST(Roles, ASecondStartEitherTakesOverOrEndsItself) {
         EXPECT_EQ(m.countMainWindows(kCaptionOptions), 1) << c.arguments;
         EXPECT_EQ(m.countMainWindows(kCaptionService), 1) << c.arguments << ": the service ignored the takeover";
         if (c.takesOver) {
-            EXPECT_EQ(m.find(kCaptionOptions), m.instanceOf(second).mainWindow()->handle());
+            EXPECT_EQ(m.instanceOf(second).mainWindow()->caption(), kCaptionOptions) << c.arguments;
         }
     }
 }
@@ -136,47 +136,41 @@ TEST(Service, SecondServiceStartsAMissingInterceptionInstanceThenEnds) {
     EXPECT_EQ(m.world.launchLog().size(), 1u);
 }
 
-TEST(Service, TimerRunsAtOnceAndEveryTenSeconds) {
-    struct CountingSteps : app::NoProgramSteps {
-        void serviceTick(unsigned count) override { last = count; }
-        unsigned last = 0;
-    } steps;
-    sim::SimWorld world;
-    sim::SimProcess process(world, 1, "/service");
-    SettingsStore store(world.registry());
-    store.write(platform::Scope::PerUser, "Zavora", "AutoStart", "No");
-    app::Instance instance({process.desktop(), process, world.clock(), store}, steps);
-    instance.start();
-    EXPECT_EQ(steps.last, 1u);
-    world.clock().advance(9'999);
-    process.processPendingMessages();
-    EXPECT_EQ(steps.last, 1u);
-    world.clock().advance(1);
-    process.processPendingMessages();
-    EXPECT_EQ(steps.last, 2u);
+// The service's timer runs at once and every ten seconds; a close request never gives it
+// a hook or a popup, nor ends it.
+TEST(Service, TimerRunsAtOnceAndEveryTenSecondsAndACloseGivesItNoHookOrPopup) {
+    SimMachine m;
+    m.setAutoStart("No");
+    sim::SimProcess& service = m.run("/service");
+    const HoldingSteps& steps = m.stepsOf(service);
+    EXPECT_EQ(steps.ticks, 1u);
+    m.world.clock().advance(9'999);
+    service.processPendingMessages();
+    EXPECT_EQ(steps.ticks, 1u);
+    m.world.clock().advance(1);
+    service.processPendingMessages();
+    EXPECT_EQ(steps.ticks, 2u);
+
+    m.instanceOf(service).onCloseRequested();
+    EXPECT_FALSE(steps.hook);
+    EXPECT_FALSE(steps.popup);
+    EXPECT_FALSE(service.ended());
 }
 
 TEST(Shutdown, ClosingTheOptionsDialogHidesAndKeepsRunning) {
-    struct HookSteps : app::NoProgramSteps {
-        void installKeyboardHook() override { ++installs; }
-        void removeKeyboardHook() override { ++removals; }
-        void unloadPopup() override { ++popupUnloads; }
-        void makePopupTopmost() override { ++retops; }
-        int installs = 0, removals = 0, popupUnloads = 0, retops = 0;
-    } steps;
-    sim::SimWorld world;
-    sim::SimProcess process(world, 1, "");
-    SettingsStore store(world.registry());
-    app::Instance instance({process.desktop(), process, world.clock(), store}, steps);
-    instance.start();
+    SimMachine m;
+    sim::SimProcess& process = m.run("");
+    app::Instance& instance = m.instanceOf(process);
+    const HoldingSteps& steps = m.stepsOf(process);
+    const int installs = steps.installs, retops = steps.retops;
     instance.setOptionsOpen(true);
     instance.mainWindow()->setVisible(true);
     instance.onCloseRequested();  // close box, OK or Cancel
     EXPECT_FALSE(process.ended());
     EXPECT_FALSE(instance.mainWindow()->isVisible());
     EXPECT_FALSE(instance.optionsOpen());
-    EXPECT_EQ(steps.installs, 2);
-    EXPECT_EQ(steps.retops, 1);
+    EXPECT_EQ(steps.installs, installs + 1);
+    EXPECT_EQ(steps.retops, retops + 1);
     instance.exitProgram();  // the tray menu's "Exit"
     instance.exitProgram();  // a second exit finds nothing to do
     process.processPendingMessages();
@@ -212,15 +206,6 @@ TEST(Shutdown, CloseDuringStartUpAtEveryMessagePassLeavesNothing) {
         EXPECT_FALSE(machine.stepsOf(second).popup);
         EXPECT_EQ(machine.countMainWindows(kCaptionOptions), 0);
     }
-}
-
-TEST(Shutdown, TheServiceNeverTakesAHookOrPopupWhateverCloseItGets) {
-    SimMachine machine;
-    sim::SimProcess& service = machine.run("/service");
-    machine.instanceOf(service).onCloseRequested();
-    EXPECT_FALSE(machine.stepsOf(service).hook);
-    EXPECT_FALSE(machine.stepsOf(service).popup);
-    EXPECT_FALSE(service.ended());
 }
 
 }  // namespace

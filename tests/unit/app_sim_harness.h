@@ -11,13 +11,18 @@
 
 namespace kz::testing {
 
-// Program steps that remember what a process holds: its hook and its popup.
+// Program steps that remember what a process holds (its hook and its popup) and count
+// what was asked of them.
 struct HoldingSteps : app::NoProgramSteps {
-    void installKeyboardHook() override { hook = true; }
-    void removeKeyboardHook() override { hook = false; }
+    void installKeyboardHook() override { hook = true; ++installs; }
+    void removeKeyboardHook() override { hook = false; ++removals; }
     void loadPopupHidden() override { popup = true; }
-    void unloadPopup() override { popup = false; }
+    void unloadPopup() override { popup = false; ++popupUnloads; }
+    void makePopupTopmost() override { ++retops; }
+    void serviceTick(unsigned count) override { ticks = count; }
     bool hook = false, popup = false;
+    int installs = 0, removals = 0, popupUnloads = 0, retops = 0;
+    unsigned ticks = 0;
 };
 
 // The objects of one simulated process of the program.
@@ -50,9 +55,6 @@ public:
         return process;
     }
 
-    platform::WindowHandle find(std::string_view caption) {
-        return anyDesktop().findMainWindow(caption);
-    }
     int countMainWindows(std::string_view caption) {
         int count = 0;
         for (const auto h : anyDesktop().mainWindows()) count += anyDesktop().windowText(h) == caption;

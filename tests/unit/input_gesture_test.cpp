@@ -1,6 +1,7 @@
 // Whole gestures on the simulated desktop, from the trigger to the character that the
 // application receives: numbers, arrows, Enter, the repeated key, accent symbols, case,
-// Escape and Backspace, the automatic insert and the all-characters screen's entry.
+// Escape and Backspace, the automatic insert, the all-characters screen's entry and the
+// reports to the tutorial window while it is open.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,27 +14,16 @@
 namespace kz::testing {
 namespace {
 
-// Alt Gr + key, Alt Gr let go: the popup waits for a choice.
-void OpenAndRelease(InputRig& rig, int key) {
-    rig.sim.press(vk::kRMenu);
-    rig.sim.tap(key);
-    rig.sim.release(vk::kRMenu);
-    ASSERT_TRUE(rig.popup.shown());
-    rig.sim.clearLogs();
-}
-
 // After Alt Gr + key and its release, the user taps `taps` (with Shift held if `shift`).
+// A closing popup releases the trigger keys before it types.
 TEST(GestureTest, KeysInTheOpenPopupChooseTypeOrClose) {
     struct Case { int key; std::vector<int> taps; bool shift; std::u16string typed; bool shown; };
     const Case cases[] = {
-        {'E', {'2'}, false, u"\u00E8", false},
-        {'E', {'0', '9'}, false, u"", true},  // no tenth or ninth candidate
+        {'E', {'2'}, false, u"\u00E8", false},  {'E', {vk::kEscape}, false, u"", false},
+        {'E', {vk::kBack}, false, u"", false},   {'E', {'0', '9'}, false, u"", true},  // no tenth or ninth candidate
         {'E', {vk::kDown, vk::kDown, vk::kDown, vk::kUp, vk::kReturn}, false, u"\u00EA", false},
-        {'E', {vk::kEscape}, false, u"", false},
-        {'E', {vk::kBack}, false, u"", false},
         {'C', {222}, false, u"\u00E7", false},  // ' : only the cedilla on C
-        {'E', {222}, false, u"\u00E9", false},
-        {'E', {'6'}, true, u"\u00EA", false},   // ^
+        {'E', {222}, false, u"\u00E9", false},  {'E', {'6'}, true, u"\u00EA", false},  // ^
         {'D', {189}, false, u"\u0111", false},  // - : no macron, so the stroke
         {'D', {192}, false, u"", true},         // ` : no grave on D
         {'S', {vk::kRight, vk::kReturn}, false, u"\u00DF", false},  // no upper case: itself
@@ -43,7 +33,9 @@ TEST(GestureTest, KeysInTheOpenPopupChooseTypeOrClose) {
     };
     for (const Case& c : cases) {
         InputRig rig;
-        OpenAndRelease(rig, c.key);
+        rig.altGrTap(c.key);
+        ASSERT_TRUE(rig.popup.shown());
+        rig.sim.clearLogs();
         if (c.shift) rig.sim.press(vk::kLShift);
         for (int key : c.taps) rig.sim.tap(key);
         if (c.shift) rig.sim.release(vk::kLShift);
@@ -59,18 +51,10 @@ TEST(GestureTest, KeysInTheOpenPopupChooseTypeOrClose) {
         }
         if (!c.shown) {
             EXPECT_EQ(rig.keyEventsSent().size(), 16u) << trace << ": the trigger keys are released";
+            EXPECT_EQ(rig.sim.sent().size(), c.typed.empty() ? 16u : 17u) << trace;
+            EXPECT_EQ(rig.sim.sent().back().kind == sim::SentInput::Kind::SendInput, !c.typed.empty()) << trace;
         }
     }
-}
-
-TEST(GestureTest, TheTriggerKeysAreReleasedBeforeTheCharacterIsTyped) {
-    InputRig rig;
-    OpenAndRelease(rig, 'E');
-    rig.sim.tap('2');
-    const auto& sent = rig.sim.sent();
-    ASSERT_EQ(sent.size(), 17u);
-    for (int i = 0; i < 16; ++i) EXPECT_EQ(sent[i].kind, sim::SentInput::Kind::KeybdEvent);
-    EXPECT_EQ(sent[16].kind, sim::SentInput::Kind::SendInput);
 }
 
 // With the trigger held a number waits, and Enter with nothing selected closes.
@@ -86,7 +70,7 @@ TEST(GestureTest, NumbersWaitWhileTheTriggerIsHeldOrDoNothingWhenNotShown) {
 
     InputRig hidden;
     hidden.settings.showNumbers = false;
-    OpenAndRelease(hidden, 'E');
+    hidden.altGrTap('E');
     hidden.sim.tap('2');
     EXPECT_TRUE(hidden.popup.shown());
     EXPECT_EQ(hidden.typed(), u"");
@@ -99,8 +83,7 @@ TEST(GestureTest, ShiftOrCapsLockChoosesUpperCaseAndBothTogetherLower) {
         InputRig r;
         r.sim.setCapsLock(caps);
         if (shift) r.sim.press(vk::kLShift);
-        r.withHeld(vk::kRMenu, 'E');
-        r.sim.release(vk::kRMenu);
+        r.altGrTap('E');
         if (shift) r.sim.release(vk::kLShift);
         EXPECT_EQ(r.popup.caseSel(), upper ? 1 : 0);
         r.sim.tap(vk::kReturn);
@@ -112,7 +95,7 @@ TEST(GestureTest, TappingTheKeyAgainStepsAndWrapsAndTheReleaseInserts) {
     InputRig rig;
     rig.withHeld(vk::kRMenu, 'E');
     EXPECT_EQ(rig.view.shows, 1);  // shown once per opening, and the service is asked for
-    EXPECT_EQ(rig.serviceStarts(), 1u);
+    EXPECT_EQ(rig.world.launchLog().size(), 1u);
     std::vector<int> selections;
     for (int i = 0; i < 6; ++i) {
         rig.sim.tap('E');
@@ -144,33 +127,21 @@ TEST(GestureTest, TheOpeningKeysAutoRepeatIsDroppedAndAnotherKeyReopens) {
 // popup is shown its keys come first, so the symbol picks its candidate, and neither the
 // symbol nor an accent waiting for the next key reaches the application.
 TEST(DeadKeyLayoutTest, AccentSymbolsAndNumbersPickOnEachLayout) {
-    struct Case {
-        const sim::SimLayout& layout;
-        int letter;
-        int key;
-        bool shift;
-        char16_t typed;
-    };
+    struct Case { const sim::SimLayout& layout; int letter, key; bool shift; char16_t typed; };
+    const sim::SimLayout& us = sim::UsInternationalLayout();
     const Case cases[] = {
-        {sim::UsInternationalLayout(), 'E', 222, false, kEAcute},  // dead '
-        {sim::UsInternationalLayout(), 'E', 222, true, kEDiaer},   // dead "
-        {sim::UsInternationalLayout(), 'E', 192, false, kEGrave},  // dead `
-        {sim::UsInternationalLayout(), 'E', '6', true, kECirc},    // dead ^
-        {sim::GermanLayout(), 'E', 220, false, kECirc},   // dead ^
-        {sim::GermanLayout(), 'E', 221, true, kEGrave},   // dead `
-        {sim::GermanLayout(), 'E', '2', true, kEDiaer},   // "
-        {sim::GermanLayout(), 'D', 189, false, kDStroke}, // -
-        {sim::FrenchLayout(), 'E', 221, false, kECirc},   // dead ^
-        {sim::FrenchLayout(), 'E', '4', false, kEAcute},  // '
-        {sim::FrenchLayout(), 'E', '2', true, kEGrave},   // the digit needs Shift
-        {sim::FrenchLayout(), 'D', '6', false, kDStroke}, // -
+        {us, 'E', 222, false, kEAcute}, {us, 'E', 222, true, kEDiaer},  // dead ' and "
+        {us, 'E', 192, false, kEGrave}, {us, 'E', '6', true, kECirc},   // dead ` and ^
+        {sim::GermanLayout(), 'E', 220, false, kECirc},  {sim::GermanLayout(), 'E', 221, true, kEGrave},
+        {sim::GermanLayout(), 'E', '2', true, kEDiaer},  {sim::GermanLayout(), 'D', 189, false, kDStroke},
+        {sim::FrenchLayout(), 'E', 221, false, kECirc},  {sim::FrenchLayout(), 'E', '4', false, kEAcute},
+        {sim::FrenchLayout(), 'E', '2', true, kEGrave},  // the digit needs Shift
+        {sim::FrenchLayout(), 'D', '6', false, kDStroke},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.layout.name + " key " + std::to_string(c.key) + (c.shift ? " with Shift" : ""));
         InputRig rig(c.layout);
-        rig.sim.press(vk::kRMenu);
-        rig.sim.tap(c.letter);
-        rig.sim.release(vk::kRMenu);
+        rig.altGrTap(c.letter);
         ASSERT_TRUE(rig.popup.shown());
         if (c.shift) rig.sim.press(vk::kLShift);
         rig.sim.tap(c.key);
@@ -239,13 +210,40 @@ TEST(GestureTest, TriggerAndSpaceOpenTheAllCharactersScreenAgainAndAgain) {
     InputRig rig;
     rig.withHeld(vk::kRMenu, vk::kSpace);
     ASSERT_TRUE(rig.popup.shown());
-    EXPECT_EQ(rig.popup.mode(), 2);
-    EXPECT_EQ(rig.popup.focusList(), 2);
     EXPECT_TRUE(rig.gesture.triggerReleased);
     const int topmosts = rig.view.topmosts;
     rig.sim.tap(vk::kSpace);
     EXPECT_EQ(rig.view.topmosts, topmosts + 1) << "opened again";
     EXPECT_EQ(rig.sim.keyDownsReceived(vk::kSpace), 0);
+}
+
+// With the tutorial open the gesture reports its steps to it: a key without characters
+// step two and a message; the choice is recorded, not typed, though the trigger keys are
+// released all the same; Escape goes back to step one.
+TEST(TutorialTest, TheGestureAdvancesTheStepsAndTheChoiceIsRecordedNotTyped) {
+    InputRig rig;
+    FakeTutorial tutorial;
+    rig.tutorial.set(&tutorial);
+    rig.settings.trigger = 4;  // the tutorial teaches Alt Gr whatever the setting
+    rig.sim.press(vk::kRMenu);
+    rig.sim.tap('Q');
+    EXPECT_EQ(tutorial.step, "2");
+    EXPECT_EQ(tutorial.errors, std::vector<std::string>{"There are no characters associated with that key, 2000"});
+    EXPECT_FALSE(rig.popup.shown());
+    rig.sim.clearLogs();
+    rig.sim.tap('E');
+    EXPECT_EQ(tutorial.step, "3");
+    rig.sim.release(vk::kRMenu);
+    rig.sim.tap('2');
+    EXPECT_EQ(tutorial.step, "4");
+    EXPECT_EQ(tutorial.lastText, u"\u00E8");
+    EXPECT_EQ(tutorial.completions, 1);
+    EXPECT_EQ(rig.typed(), u"");
+    EXPECT_EQ(rig.keyEventsSent().size(), 16u);
+
+    rig.altGrTap('E');
+    rig.sim.tap(vk::kEscape);
+    EXPECT_EQ(tutorial.step, "1");
 }
 
 // The program as zavora.exe runs it, from its start-up on the shipped data files: the
@@ -269,9 +267,12 @@ TEST(WholeProgramTest, StartUpThenAGestureTypesACharacter) {
     EXPECT_EQ(windows.optionsBuilds, 0) << "the Options dialog is built when first opened";
 
     const auto launches = world.launchLog().size();
-    world.input().press(vk::kRMenu);
-    world.input().tap('E');
-    world.input().release(vk::kRMenu);
+    const auto gesture = [&world](int key) {
+        world.input().press(vk::kRMenu);
+        world.input().tap(key);
+        world.input().release(vk::kRMenu);
+    };
+    gesture('E');
     const PopupList& popup = program.popup()->popup();
     ASSERT_TRUE(popup.shown());
     // The service check the popup asks for starts no process inside the hook's callback.
@@ -299,18 +300,16 @@ TEST(WholeProgramTest, StartUpThenAGestureTypesACharacter) {
 
     // A hook the system dropped sees nothing until the program puts it in again: told of a
     // resume or an unlock, or at its check every minute.
-    const std::function<void()> revivals[] = {[] {}, [&] { program.instance().onSystemResumed(); },
-                                              [&] {
-                                                  world.clock().advance(app::kHookRefreshMs);
-                                                  process.processPendingMessages();
-                                              }};
+    const auto minuteCheck = [&] {
+        world.clock().advance(app::kHookRefreshMs);
+        process.processPendingMessages();
+    };
+    const std::function<void()> revivals[] = {[] {}, [&] { program.instance().onSystemResumed(); }, minuteCheck};
     for (std::size_t i = 0; i < std::size(revivals); ++i) {
         SCOPED_TRACE(i);
         world.input().systemRemovesKeyboardHook();
         revivals[i]();
-        world.input().press(vk::kRMenu);
-        world.input().tap('E');
-        world.input().release(vk::kRMenu);
+        gesture('E');
         EXPECT_EQ(popup.shown(), i > 0);
         world.input().tap(vk::kEscape);
     }

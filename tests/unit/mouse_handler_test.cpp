@@ -1,9 +1,11 @@
-// The mouse hook's decisions while the popup is shown: what it swallows, what it posts to
-// the popup's windows, double clicks, the wheel, thumb dragging and clicks outside.
+// The mouse hook's decisions while the popup is shown (what it swallows, what it posts to
+// the popup's windows, double clicks, the wheel, thumb dragging and clicks outside) and
+// the popup's own handlers behind the window's hit test: rows, arrows, "abc" / "ABC" and
+// the all-characters screen's lists.
 #include <gtest/gtest.h>
 
-#include "allchars_test_rig.h"
 #include "input/mouse_double_click.h"
+#include "input_test_rig.h"
 
 namespace kz::testing {
 namespace {
@@ -15,40 +17,34 @@ class MouseHandlerTest : public ::testing::Test {
 protected:
     void openKeyPopup() { rig.open('A'); }  // eight candidates, six rows
     platform::Point rowsPoint(int yTwips) const { return rig.pointIn(PopupControl::Rows, yTwips); }
-    // On the heading picture, where presses do nothing but may make double clicks.
-    platform::Point headingPoint() const {
-        const platform::Rect window = rig.windows.windowRect(rig.popupWindow);
-        return {window.left + 40, window.top + 20};
-    }
+    platform::Rect popupRect() const { return rig.desktop.windowRect(rig.popupWindow); }
     int doubleClicksPosted() const {
         int n = 0;
-        for (const PostedMessage& m : rig.windows.posted()) n += m.message == msg::kLeftDoubleClick;
+        for (const PostedMessage& m : rig.desktop.posted()) n += m.message == msg::kLeftDoubleClick;
         return n;
     }
-    void pressAfter(int ms, platform::Point p) {
-        rig.input.advance(static_cast<std::uint64_t>(ms));
-        rig.click(p);
+    void setMouse(std::string_view name, std::string_view value) {
+        rig.world.registry().writeString(Scope::PerUser, "Control Panel\\Mouse", name, value);
     }
 
     AllCharsRig rig;
 };
 
 TEST_F(MouseHandlerTest, TheHookLivesWhileThePopupIsShown) {
-    rig.input.sim.setKeyDown(1, true);  // the left button is already down when the popup opens
+    rig.sim.setKeyDown(1, true);  // the left button is already down when the popup opens
     openKeyPopup();
-    EXPECT_TRUE(rig.input.sim.mouseHookInstalled());
+    EXPECT_TRUE(rig.sim.mouseHookInstalled());
     EXPECT_TRUE(rig.mouse.state().leftDown);
-    rig.input.sim.setKeyDown(1, false);
-    rig.input.sim.tap(vk::kEscape);
-    EXPECT_FALSE(rig.input.sim.mouseHookInstalled());
+    rig.sim.setKeyDown(1, false);
+    rig.tap(vk::kEscape);
+    EXPECT_FALSE(rig.sim.mouseHookInstalled());
 
     // Hidden by a path that does not remove the hook: the next event removes it and passes.
     openKeyPopup();
     rig.popup.setWidth(0);
-    EXPECT_TRUE(rig.input.sim.mouseHookInstalled());
-    const platform::Point p = rowsPoint(100);
-    EXPECT_FALSE(rig.mouseEvent(msg::kLeftDown, p.x, p.y));
-    EXPECT_FALSE(rig.input.sim.mouseHookInstalled());
+    EXPECT_TRUE(rig.sim.mouseHookInstalled());
+    EXPECT_FALSE(rig.mouseEvent(msg::kLeftDown, rowsPoint(100).x, rowsPoint(100).y));
+    EXPECT_FALSE(rig.sim.mouseHookInstalled());
 }
 
 TEST_F(MouseHandlerTest, AClickInsideIsSwallowedAndReachesTheRowsWithRelativeCoordinates) {
@@ -56,13 +52,12 @@ TEST_F(MouseHandlerTest, AClickInsideIsSwallowedAndReachesTheRowsWithRelativeCoo
     const platform::Point p = rowsPoint(2 * 615 + 300);  // the third row
     EXPECT_TRUE(rig.mouseEvent(msg::kLeftDown, p.x, p.y));
     EXPECT_TRUE(rig.mouseEvent(msg::kLeftUp, p.x, p.y));
-    const platform::Rect window = rig.windows.windowRect(rig.popupWindow);
-    ASSERT_EQ(rig.windows.posted().size(), 2u);
-    EXPECT_EQ(rig.windows.posted()[0],
-              (PostedMessage{rig.popupWindow, msg::kLeftDown, 1,
-                             platform::MouseLParam(p.x - window.left, p.y - window.top)}));
-    EXPECT_EQ(rig.windows.posted()[1].message, msg::kLeftUp);
-    EXPECT_EQ(rig.windows.posted()[1].wParam, 0u);
+    const platform::Rect window = popupRect();
+    ASSERT_EQ(rig.desktop.posted().size(), 2u);
+    EXPECT_EQ(rig.desktop.posted()[0], (PostedMessage{rig.popupWindow, msg::kLeftDown, 1,
+                                                      platform::MouseLParam(p.x - window.left, p.y - window.top)}));
+    EXPECT_EQ(rig.desktop.posted()[1].message, msg::kLeftUp);
+    EXPECT_EQ(rig.desktop.posted()[1].wParam, 0u);
     EXPECT_EQ(rig.popup.selected(), 2);
     EXPECT_TRUE(rig.applicationMessages.empty());
 }
@@ -71,58 +66,45 @@ TEST_F(MouseHandlerTest, AClickInsideIsSwallowedAndReachesTheRowsWithRelativeCoo
 // popup, belong to the application.
 TEST_F(MouseHandlerTest, ClicksArePostedOnlyToThePopupsOwnWindows) {
     openKeyPopup();
-    const platform::Rect window = rig.windows.windowRect(rig.popupWindow);
+    const platform::Rect window = popupRect();
     EXPECT_FALSE(rig.mouseEvent(msg::kLeftDown, window.right, window.top + 50));
     rig.mouseEvent(msg::kLeftUp, window.right, window.top + 50);
-    rig.windows.addWindow({window.left, window.top, window.right, window.top + 30});
+    rig.desktop.addWindow({window.left, window.top, window.right, window.top + 30});
     EXPECT_FALSE(rig.mouseEvent(msg::kRightDown, window.left + 5, window.top + 5));
-    EXPECT_TRUE(rig.windows.posted().empty());
+    EXPECT_TRUE(rig.desktop.posted().empty());
     EXPECT_TRUE(rig.popup.shown());
 }
 
-TEST_F(MouseHandlerTest, ClickingBelowTheLastCandidateSelectsTheLastAndADoubleClickTypesIt) {
-    rig.input.keys['e'] = {u'\u00E9', u'\u00E8'};
-    rig.open('E');
-    const platform::Point p = rowsPoint(4 * 615 + 100);
-    rig.click(p);
-    EXPECT_EQ(rig.popup.selected(), 1);
-    rig.doubleClick(p);
-    EXPECT_FALSE(rig.popup.shown());
-    EXPECT_EQ(rig.input.typed(), u"\u00E8");
-    EXPECT_FALSE(rig.input.sim.mouseHookInstalled());
-}
-
+// Presses on the heading picture do nothing but may make double clicks: within the time
+// and distance of the user's settings, read when the popup opens; settings of the wrong
+// kind fall back to the system's defaults or to a limit.
 TEST_F(MouseHandlerTest, DoubleClicksNeedTheSettingsTimeAndDistance) {
+    struct Press { int afterMs, dx, dy, doubleClicks; };
+    const auto pressAll = [&](std::initializer_list<Press> presses) {
+        const platform::Point p{popupRect().left + 40, popupRect().top + 20};
+        rig.click(p);
+        for (const Press& press : presses) {
+            rig.advance(static_cast<std::uint64_t>(press.afterMs));
+            rig.click({p.x + press.dx, p.y + press.dy});
+            EXPECT_EQ(doubleClicksPosted(), press.doubleClicks)
+                << press.afterMs << " ms, " << press.dx << ", " << press.dy << " pixels";
+        }
+        rig.tap(vk::kEscape);
+        rig.desktop.clearLog();
+        rig.advance(1000);
+    };
     openKeyPopup();
-    const platform::Point p = headingPoint();
-    rig.click(p);
-    pressAfter(300, {p.x + 2, p.y + 2});
-    EXPECT_EQ(doubleClicksPosted(), 1);
-    pressAfter(600, p);  // too late
-    EXPECT_EQ(doubleClicksPosted(), 1);
-    pressAfter(100, {p.x + 5, p.y});  // too far
-    EXPECT_EQ(doubleClicksPosted(), 1);
-    EXPECT_TRUE(rig.popup.shown());
-
-    // The user's own settings, read when the popup opens.
-    rig.input.sim.tap(vk::kEscape);
-    rig.registry.writeString(Scope::PerUser, "Control Panel\\Mouse", "DoubleClickSpeed", "200");
-    rig.registry.writeString(Scope::PerUser, "Control Panel\\Mouse", "DoubleClickWidth", "10");
-    rig.input.advance(1000);
+    pressAll({{300, 2, 2, 1}, {600, 0, 0, 1}, {100, 5, 0, 1}});  // then too late, then too far
+    setMouse("DoubleClickSpeed", "200");
+    setMouse("DoubleClickWidth", "10");
     openKeyPopup();
-    rig.click(p);
-    pressAfter(300, p);
-    EXPECT_EQ(doubleClicksPosted(), 1);
-    pressAfter(150, {p.x + 8, p.y});
-    EXPECT_EQ(doubleClicksPosted(), 2);
-}
+    pressAll({{300, 0, 0, 0}, {150, 8, 0, 1}});
 
-TEST_F(MouseHandlerTest, DoubleClickSettingsOfTheWrongKindFallBack) {
-    rig.registry.setRaw(Scope::PerUser, "Control Panel\\Mouse", "DoubleClickSpeed",
-                        platform::RawValue{platform::ValueType::Other, "\x10\x27"});
-    rig.registry.writeString(Scope::PerUser, "Control Panel\\Mouse", "DoubleClickWidth", "wide");
-    rig.registry.writeString(Scope::PerUser, "Control Panel\\Mouse", "DoubleClickHeight", "99999999999999");
-    const DoubleClickSettings settings = ReadDoubleClickSettings(rig.registry);
+    rig.world.registry().setRaw(Scope::PerUser, "Control Panel\\Mouse", "DoubleClickSpeed",
+                                platform::RawValue{platform::ValueType::Other, "\x10\x27"});
+    setMouse("DoubleClickWidth", "wide");
+    setMouse("DoubleClickHeight", "99999999999999");
+    const DoubleClickSettings settings = ReadDoubleClickSettings(rig.world.registry());
     EXPECT_EQ(settings.speedMs, 500);
     EXPECT_EQ(settings.width, 0);
     EXPECT_EQ(settings.height, 1'000'000'000);
@@ -138,8 +120,7 @@ TEST_F(MouseHandlerTest, TheWheelScrollsTheKeyPopupFromAnywhere) {
     EXPECT_EQ(rig.popup.topRow(), 1);
     EXPECT_EQ(rig.popup.selected(), 1);
     const std::pair<int, int> turns[] = {{-120, 2}, {-120, 2},  // the last candidate shows
-                                         {120, 1},  {-40, 1}, {-40, 1}, {-40, 2},
-                                         {-60, 2},  {60, 2},  {60, 1}};
+                                         {120, 1},  {-40, 1}, {-40, 1}, {-40, 2}, {-60, 2}, {60, 2}, {60, 1}};
     for (const auto& [delta, top] : turns) {
         rig.wheel({5, 5}, delta);
         EXPECT_EQ(rig.popup.topRow(), top) << delta;
@@ -172,10 +153,10 @@ TEST(MouseScalingTest, ClicksLandWhereTheyAreDrawnAtEveryScale) {
     for (const int dpi : {96, 120, 144, 168, 192, 216, 240, 288}) {
         SCOPED_TRACE(dpi);
         AllCharsRig rig;
-        rig.lists.layout.monitors = {MonitorInfo{
-            .bounds = {0, 0, 3840, 2160}, .workArea = {0, 0, 3840, 2160}, .dpi = dpi, .primary = true}};
+        rig.view.layout.monitors = {
+            MonitorInfo{.bounds = {0, 0, 3840, 2160}, .workArea = {0, 0, 3840, 2160}, .dpi = dpi, .primary = true}};
         rig.open('A');  // eight candidates, six rows
-        const platform::Rect window = rig.windows.windowRect(rig.popupWindow);
+        const platform::Rect window = rig.desktop.windowRect(rig.popupWindow);
         for (const platform::Point corner : {platform::Point{window.left, window.top},
                                              platform::Point{window.right - 1, window.bottom - 1}}) {
             EXPECT_TRUE(rig.mouseEvent(msg::kRightDown, corner.x, corner.y));
@@ -190,9 +171,9 @@ TEST(MouseScalingTest, ClicksLandWhereTheyAreDrawnAtEveryScale) {
         rig.click(rig.pointIn(PopupControl::ArrowUp, 127));
         EXPECT_EQ(rig.popup.topRow(), 0);
         rig.doubleClick(rig.pointIn(PopupControl::Rows, 5 * 615 + 307));
-        EXPECT_EQ(rig.input.typed(), u"\u00E3");
+        EXPECT_EQ(rig.typed(), u"\u00E3");
 
-        rig.input.advance(1000);
+        rig.advance(1000);
         rig.open();  // nine letters in the characters list, seven rows
         for (int row = 0; row < 7; ++row) {
             rig.click(rig.pointIn(PopupControl::CharacterList, row * 400 + 200));
@@ -204,19 +185,19 @@ TEST(MouseScalingTest, ClicksLandWhereTheyAreDrawnAtEveryScale) {
 
 // Outside the popup a press closes it, releasing the trigger keys, and still reaches the
 // application; moves, releases and the horizontal wheel change nothing.
-TEST_F(MouseHandlerTest, OutsideThePopupOnlyAPressCloses) {
+TEST(MouseOutsideTest, OutsideThePopupOnlyAPressCloses) {
     for (const std::uint32_t message : {msg::kRightDown, msg::kLeftDown, msg::kMove, msg::kLeftUp, 0x20Eu}) {
-        AllCharsRig fresh;
-        fresh.input.withHeld(vk::kRMenu, 'A');
-        fresh.input.sim.release(vk::kRMenu);
-        fresh.input.sim.clearLogs();
+        SCOPED_TRACE(message);
+        AllCharsRig rig;
+        rig.altGrTap('A');
+        rig.sim.clearLogs();
         const bool closes = message == msg::kRightDown || message == msg::kLeftDown;
-        EXPECT_FALSE(fresh.mouseEvent(message, 900, 700)) << std::hex << message;
-        EXPECT_EQ(fresh.popup.shown(), !closes) << std::hex << message;
-        EXPECT_EQ(fresh.input.sim.mouseHookInstalled(), !closes) << std::hex << message;
-        EXPECT_EQ(fresh.input.keyEventsSent().size(), closes ? 16u : 0u) << std::hex << message;
-        EXPECT_TRUE(fresh.windows.posted().empty());
-        EXPECT_EQ(fresh.input.typed(), u"");
+        EXPECT_FALSE(rig.mouseEvent(message, 900, 700));
+        EXPECT_EQ(rig.popup.shown(), !closes);
+        EXPECT_EQ(rig.sim.mouseHookInstalled(), !closes);
+        EXPECT_EQ(rig.keyEventsSent().size(), closes ? 16u : 0u);
+        EXPECT_TRUE(rig.desktop.posted().empty());
+        EXPECT_EQ(rig.typed(), u"");
     }
 }
 
@@ -227,36 +208,92 @@ TEST_F(MouseHandlerTest, AReleaseElsewhereStillReachesTheWindowThatWasPressed) {
     EXPECT_EQ(rig.mouse.state().captureWindow, rig.popupWindow);
     rig.mouseEvent(msg::kLeftUp, 900, 700);
     EXPECT_EQ(rig.mouse.state().captureWindow, 0u);
-    const PostedMessage& last = rig.windows.posted().back();
-    EXPECT_EQ(last.window, rig.popupWindow);
-    EXPECT_EQ(last.message, msg::kLeftUp);
+    EXPECT_EQ(rig.desktop.posted().back().window, rig.popupWindow);
+    EXPECT_EQ(rig.desktop.posted().back().message, msg::kLeftUp);
     EXPECT_TRUE(rig.popup.shown());
 }
 
 TEST_F(MouseHandlerTest, DraggingEitherThumbMovesItsListAndGivesItTheKeys) {
     rig.open();
-    const platform::Rect bar = rig.windows.windowRect(rig.charactersBarWindow);
+    const platform::Rect bar = rig.desktop.windowRect(rig.charactersBarWindow);
     rig.mouseEvent(msg::kLeftDown, bar.left + 5, bar.top + 20);
     EXPECT_EQ(rig.mouse.state().captureWindow, rig.charactersBarWindow);
     EXPECT_EQ(doubleClicksPosted(), 0);
     rig.popup.setFocusList(1);
-    rig.windows.clearLog();
+    rig.desktop.clearLog();
     // Dragging is not swallowed, and the bar is told its button is still down.
     EXPECT_FALSE(rig.mouseEvent(msg::kMove, bar.left + 5, bar.top + 130));
     EXPECT_EQ(rig.screen.charactersBar().value(), 2);
     EXPECT_EQ(rig.popup.focusList(), 2);
-    ASSERT_EQ(rig.windows.posted().size(), 1u);
-    EXPECT_EQ(rig.windows.posted()[0].window, rig.charactersBarWindow);
-    EXPECT_EQ(rig.windows.posted()[0].message, msg::kLeftDown);
+    ASSERT_EQ(rig.desktop.posted().size(), 1u);
+    EXPECT_EQ(rig.desktop.posted()[0].window, rig.charactersBarWindow);
+    EXPECT_EQ(rig.desktop.posted()[0].message, msg::kLeftDown);
     rig.mouseEvent(msg::kMove, bar.left + 5, bar.top + 80);
     EXPECT_EQ(rig.screen.charactersBar().value(), 0);
     rig.mouseEvent(msg::kLeftUp, bar.left + 5, bar.top + 80);
 
-    const platform::Rect top = rig.windows.windowRect(rig.topBarWindow);
+    const platform::Rect top = rig.desktop.windowRect(rig.topBarWindow);
     rig.mouseEvent(msg::kLeftDown, top.left + 5, top.top + 20);
     rig.mouseEvent(msg::kMove, top.left + 5, top.top + 50);
     EXPECT_EQ(rig.screen.topBar().value(), 2);
     EXPECT_EQ(rig.popup.focusList(), 1);
+}
+
+TEST_F(MouseHandlerTest, TheDownArrowShowsTheNextCandidateAndSelectsTheFirstVisible) {
+    rig.open('A', true);  // the trigger still held: nothing selected
+    ASSERT_EQ(rig.popup.selected(), kNothingSelected);
+    rig.click(rig.pointIn(PopupControl::ArrowUp, 100));  // inactive: nothing above
+    EXPECT_EQ(rig.popup.topRow(), 0);
+    EXPECT_EQ(rig.popup.selected(), kNothingSelected);
+    rig.click(rig.pointIn(PopupControl::ArrowDown, 100));
+    EXPECT_EQ(rig.popup.topRow(), 1);
+    EXPECT_EQ(rig.popup.selected(), 1);
+    EXPECT_EQ(rig.popup.rowText(0), u'\u00E1');
+    rig.click(rig.pointIn(PopupControl::ArrowDown, 100));
+    rig.click(rig.pointIn(PopupControl::ArrowDown, 100));  // now inactive: the last one shows
+    EXPECT_EQ(rig.popup.topRow(), 2);
+    rig.click(rig.pointIn(PopupControl::Rows, 5 * 615 + 10));
+    EXPECT_EQ(rig.popup.selected(), 7);
+    rig.click(rig.pointIn(PopupControl::ArrowUp, 100));  // keeps the selection in view
+    EXPECT_EQ(rig.popup.topRow(), 1);
+    EXPECT_EQ(rig.popup.selected(), 6);
+}
+
+TEST_F(MouseHandlerTest, CaseLabelsChooseTheCaseInBothModes) {
+    rig.open('A', true);  // the trigger still held: nothing selected
+    rig.click(rig.pointIn(PopupControl::CaseUpper, 50));
+    EXPECT_EQ(rig.popup.caseSel(), 1);
+    rig.click(rig.pointIn(PopupControl::CaseLower, 50));
+    EXPECT_EQ(rig.popup.caseSel(), 0);
+    rig.sim.release(vk::kRMenu);
+    rig.sim.tap(vk::kEscape);
+
+    rig.open();
+    const int redraws = rig.view.listRedraws;
+    rig.click(rig.pointIn(PopupControl::CaseUpper, 50));
+    EXPECT_EQ(rig.popup.caseSel(), 1);
+    EXPECT_GT(rig.view.listRedraws, redraws);
+    rig.doubleClick(rig.pointIn(PopupControl::CharacterList, 400 + 100));
+    EXPECT_EQ(rig.typed(), u"\u00C9");
+}
+
+TEST_F(MouseHandlerTest, ClicksMoveTheKeysBetweenTheTwoLists) {
+    rig.open();
+    rig.click(rig.pointIn(PopupControl::TopList, 210 + 50));  // "with grave"
+    EXPECT_EQ(rig.popup.focusList(), 1);
+    EXPECT_EQ(rig.screen.groupSel(), 1);
+    EXPECT_EQ(rig.listedNames(), (std::vector<std::string>{"e with grave", "a with grave"}));
+    rig.sim.tap(vk::kReturn);
+    EXPECT_TRUE(rig.popup.shown());  // the top list has the keys
+    EXPECT_EQ(rig.typed(), u"");
+
+    rig.click(rig.pointIn(PopupControl::CharacterList, 400 + 100));
+    EXPECT_EQ(rig.popup.focusList(), 2);
+    EXPECT_EQ(rig.screen.gridSel(), 1);
+    rig.click(rig.pointIn(PopupControl::CharacterList, 6 * 400 + 100));  // below the last one
+    EXPECT_EQ(rig.screen.gridSel(), 1);
+    rig.sim.tap(vk::kReturn);
+    EXPECT_EQ(rig.typed(), u"\u00E0");
 }
 
 }  // namespace

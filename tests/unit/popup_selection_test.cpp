@@ -53,10 +53,19 @@ TEST_F(SelectionTest, SelectingScrollsTheRowsAndTurnsTheArrows) {
     EXPECT_EQ(rows(), u"......");
 }
 
-// Beside the tutorial five rows show in a shorter window, which grows back without it.
+// Beside the tutorial five rows show in a shorter window at the tutorial's lower right,
+// which grows back without it; a lone candidate is not inserted by itself there.
 TEST_F(SelectionTest, TheTutorialLeavesFiveRowsAndAShorterWindow) {
     FakeTutorial tutorial;
     rig.tutorial.set(&tutorial);
+    rig.settings.autoInsert = true;
+    rig.withHeld(vk::kRMenu, 'Y');
+    ASSERT_TRUE(rig.popup.shown());
+    EXPECT_EQ(rig.typed(), u"");
+    EXPECT_EQ(rig.popup.bounds().heightTwips, 4920);
+    // 1500 + 7000 - 2 * 18 - 375 - 2175, and 1500 + 6000 - 4920 - 165 - (2 * 18 + 3).
+    EXPECT_EQ(rig.popup.bounds().leftTwips, 5914);
+    EXPECT_EQ(rig.popup.bounds().topTwips, 2376);
     load(eight);
     EXPECT_EQ(rows(), u"01234");
     rig.popup.makeselected(5);
