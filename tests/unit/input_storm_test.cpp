@@ -2,9 +2,10 @@
 // on a plain and on an Alt Gr layout with dead keys. After every event: no key is down
 // for the system that the user does not hold (so every key-down the program injected has
 // had its key-up), and whenever the hands are free the handler is idle: a plain letter
-// reaches the application. The length comes from ZAVORA_STORM_EVENTS (scripts/storm.sh
-// runs a million); the default is a few seconds' worth.
+// reaches the application; memory stays flat. The length comes from ZAVORA_STORM_EVENTS
+// (scripts/storm.sh runs a million); the default is a few seconds' worth.
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include <bitset>
 #include <cstdlib>
@@ -26,6 +27,7 @@ constexpr std::uint32_t kMouseMessages[] = {0x200, 0x201, 0x202, 0x204, 0x205, 0
 std::string RunStorm(InputRig& rig, std::mt19937& random, long events) {
     const auto pick = [&random](int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); };
     std::bitset<256> held;
+    std::size_t heapAtStart = 0;
     const auto release = [&](int key) {
         held[key] = false;
         rig.sim.release(key);
@@ -52,6 +54,9 @@ std::string RunStorm(InputRig& rig, std::mt19937& random, long events) {
         if (i % 4096 == 0) {
             rig.sim.clearLogs();
             rig.windows.helpTopics.clear();
+            const std::size_t heap = mallinfo2().uordblks;
+            if (heapAtStart == 0) heapAtStart = heap;
+            if (heap > heapAtStart + (512u << 10)) return "event " + std::to_string(i) + ": memory grew";
         }
 
         // The keys the user's hands hold down for the system: an Alt Gr layout adds a left Ctrl.
