@@ -31,11 +31,11 @@ def time_openings(env, cls, count):
     times = []
     try:
         for _ in range(count):
-            env.keyboard.right_alt_down()
+            env.keyboard.down("altgr")
             times.append(timing.press(e))
             wait_until(lambda: shown(env, cls), 10, what=f"the {cls} window to show")
             timing.release(e)
-            env.keyboard.right_alt_up()
+            env.keyboard.up("altgr")
             env.keyboard.tap("Escape")  # zavora.exe's popup stays open after the release
             wait_until(lambda: not shown(env, cls), 10, what=f"the {cls} window to hide")
     finally:
