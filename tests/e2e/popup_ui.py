@@ -24,18 +24,18 @@ def start(env, zavora, test_language=TEST_LANGUAGE, **user):
     return env.target()
 
 
-def popup(env):
-    return next(iter(env.probe.find(cls=POPUP_CLASS)), None)
+def popup(env, cls=POPUP_CLASS):
+    return next(iter(env.probe.find(cls=cls)), None)
 
 
-def shown(env):
-    window = popup(env)
+def shown(env, cls=POPUP_CLASS):
+    window = popup(env, cls)
     return bool(window and window.visible and window.width > 0)
 
 
-def wait_popup(env, visible=True):
-    wait_until(lambda: shown(env) == visible, 10, what="the popup to " + ("show" if visible else "hide"))
-    return popup(env)
+def wait_popup(env, visible=True, cls=POPUP_CLASS):
+    wait_until(lambda: shown(env, cls) == visible, 10, what=f"the {cls} window to " + ("show" if visible else "hide"))
+    return popup(env, cls)
 
 
 def open_with(env, *keys, release=True):

@@ -4,6 +4,7 @@ is closed the gesture types again. Pictured at 96 and 144 dpi. (Running it again
 the popup's keys inside it, are the simulated desktop's: tests/unit/firstrun_tutorial_test.cpp.)"""
 import pytest
 
+from harness.probe import WM_CLOSE
 from harness.waiting import wait_until
 
 import options_ui as ui
@@ -38,7 +39,7 @@ def test_switch_and_tray_item_show_one_window(env, zavora):
     assert progress(env) == "-1"  # opened, not completed
     ui.choose_from_tray(env, "Tutorial")
     assert [w.hwnd for w in env.probe.find(text=CAPTION)] == [window.hwnd]
-    env.probe.post(window.hwnd, 0x0010, 0, 0)  # WM_CLOSE
+    env.probe.post(window.hwnd, WM_CLOSE)
     env.probe.wait_gone(text=CAPTION)
     ui.choose_from_tray(env, "Tutorial")
     assert wait_tutorial(env).hwnd != window.hwnd
