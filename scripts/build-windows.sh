@@ -4,7 +4,7 @@
 # Results: BUILD_DIR/zavora.exe with the data files and the help file (zavorahelp.chm)
 # beside it, the same in BUILD_DIR/dist/ (the folder to copy to a Windows machine),
 # BUILD_DIR/zavora-symbols.exe (the exe before stripping, for the size report),
-# BUILD_DIR/e2e-tools/{probe,target,wizard,bare}.exe and BUILD_DIR/win32-checks/win32_checks.exe.
+# BUILD_DIR/e2e-tools/{probe,target,bare}.exe and BUILD_DIR/win32-checks/win32_checks.exe.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-${ZAVORA_WIN_BUILD:-$root/build/windows}}"

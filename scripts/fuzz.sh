@@ -39,11 +39,10 @@ seed() {  # seed TARGET NAME CONTENT
 }
 mkdir -p "$build/seeds"
 for target in "${targets[@]}"; do mkdir -p "$build/seeds/$target"; done
-cp "$repo"/data/*.dat "$build/seeds/text_file_fuzz/" 2>/dev/null || true
+cp "$repo"/data/*.dat "$build/seeds/text_fuzz/" 2>/dev/null || true
 cp "$repo/data/characters.dat" "$build/seeds/character_file_fuzz/" 2>/dev/null || true
-cp "$repo/data/groups.dat" "$build/seeds/group_file_fuzz/" 2>/dev/null || true
-seed text_file_fuzz utf16le '\xff\xfea\x00;\x00b\x00\r\x00\n\x00\r\x00\n\x00'
-seed text_file_fuzz utf16be '\xfe\xff\x00a\x00;\x00b'
+seed text_fuzz utf16le '\xff\xfea\x00;\x00b\x00\r\x00\n\x00\r\x00\n\x00'
+seed text_fuzz utf16be '\xfe\xff\x00a\x00;\x00b'
 seed character_file_fuzz short '00e9;00c9;x;3;e with acute\r\n0151;;;4;o\r\n10000;0;;1;big'
 seed language_body_fuzz lines 'e 00E900E8;;E 00C9\r\no 00F60F8;;\xc5\x91 0151'
 seed language_order_fuzz order 'French;!German;Swiss German;;x\x00French{e 00E9;;c 00E7}German{a 00E4}Swiss German{u 00FC}'
@@ -51,7 +50,7 @@ if [ -f "$repo/data/order.dat" ] && [ -f "$repo/data/data.dat" ]; then
     { cat "$repo/data/order.dat"; printf '\0'; cat "$repo/data/data.dat"; } >"$build/seeds/language_order_fuzz/shipped"
     cp "$repo/data/data.dat" "$build/seeds/language_body_fuzz/"
 fi
-seed key_codes_fuzz notation 'a[[13]]b[[ 65.5]]x[[300]][[91]][66]]'
+seed text_fuzz notation 'a[[13]]b[[ 65.5]]x[[300]][[91]][66]]'
 
 status=0
 total=0

@@ -49,17 +49,5 @@ void BM_LoadCharacterTable(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadCharacterTable)->Unit(benchmark::kMicrosecond);
 
-void BM_CodeIndexLookup(benchmark::State& state) {
-    sim::Windows1252CodePage codePage;
-    auto characters = std::make_unique<CharacterTable>();
-    LoadCharacterTable(*characters, kFolder, codePage);
-    char16_t c = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(characters->find(c));
-        c = static_cast<char16_t>(c + 97);
-    }
-}
-BENCHMARK(BM_CodeIndexLookup);
-
 }  // namespace
 }  // namespace kz

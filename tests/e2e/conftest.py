@@ -15,7 +15,7 @@ from harness.prefix import WinePrefix
 from harness.probe import Probe
 from harness.target import Target
 from harness.xserver import XServer
-from harness.zavora import Zavora
+from harness.zavora import SETUP, Zavora
 
 
 def pytest_addoption(parser):
@@ -73,7 +73,7 @@ class Desktop(Machine):
     """Everything a scenario drives: the display, the prefix, the probe, keys and mouse."""
 
     def __init__(self, build_dir, artifacts):
-        tools = ("probe.exe", "target.exe", "wizard.exe", "bare.exe")
+        tools = ("probe.exe", "target.exe", "bare.exe")
         super().__init__(build_dir, os.path.join(artifacts, "logs"), tools)
         self.artifacts = artifacts
         self.keyboard = Keyboard(self.display)
@@ -103,7 +103,7 @@ class Desktop(Machine):
         for code in self.keyboard.pressed():
             self.keyboard.up(code)
         self.mouse.move(5, 5)  # in a corner where no test window appears
-        for name in ("target.exe", "wizard.exe", "bare.exe"):  # what a test may leave running
+        for name in ("target.exe", SETUP, "bare.exe"):  # what a test may leave running
             self.probe.kill_all(name)
         self.zavora.reset()
 

@@ -6,7 +6,7 @@ from Xlib import display as xdisplay
 
 from harness.waiting import wait_until
 from harness.zavora import OPTIONS, MAIN_CLASS
-from popup_ui import TEST_LANGUAGE
+from popup_ui import launch
 
 MENU_CLASS = "#32768"
 PAGE_CLASS = "#32770"  # the pages, and message boxes
@@ -23,8 +23,7 @@ def twips(value, dpi):
 
 def start(env, zavora, *args, user=None, machine=None):
     """zavora.exe with the test language, settled, with its tray icon on the taskbar."""
-    zavora.start(*args, user={"Languages": "Testlang", "AutoStart": "No", **(user or {})},
-                 machine={r"Languages\Testlang": TEST_LANGUAGE, **(machine or {})})
+    launch(zavora, *args, user=user, machine=machine)
     zavora.wait_settled(timeout=60)
     wait_until(lambda: tray_icon_point(env), 30, what="the tray icon on the taskbar")
 
@@ -87,7 +86,7 @@ def menu_item_points(env, menu):
 def open_tray_menu(env, button=3):
     """Clicks the tray icon (right button by default) and returns the shown menu."""
     env.mouse.click(*wait_until(lambda: tray_icon_point(env), 30, what="the tray icon"), button=button)
-    return wait_until(lambda: env.probe.find(cls=MENU_CLASS, visible=True), 10, what="the tray menu")[0]
+    return env.probe.wait_shown(cls=MENU_CLASS)
 
 
 def choose_from_tray(env, caption):
@@ -96,7 +95,7 @@ def choose_from_tray(env, caption):
     points = wait_until(lambda: menu_item_points(env, menu), 10,
                         what="the tray menu drawn with its two separators")
     env.mouse.click(*points[caption])
-    wait_until(lambda: not env.probe.find(cls=MENU_CLASS, visible=True), 10, what="the tray menu to close")
+    env.probe.wait_gone(cls=MENU_CLASS, visible=True)
 
 
 def dialog(env):
@@ -161,8 +160,7 @@ def caption(text):
 def answer_message_box(env, text, answer):
     """Waits for the program's message box (captioned "Kelvra Zavora") to show `text`,
     then clicks the button `answer` and waits for the box to close."""
-    box = wait_until(lambda: next(iter(env.probe.find(cls=PAGE_CLASS, text="Kelvra Zavora", visible=True)),
-                                  None), 10, what="a message box")
+    box = env.probe.wait_shown(cls=PAGE_CLASS, text="Kelvra Zavora")
     assert text in [c.text for c in controls(env, window=box)]
     click(env, button(env, answer, box))
     wait_until(lambda: not getattr(env.probe.info(box.hwnd), "visible", False), 10,

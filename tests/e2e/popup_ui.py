@@ -10,27 +10,32 @@ E_ACUTE, E_GRAVE, A_ACUTE = "\u00e9", "\u00e8", "\u00e1"
 SETTLE = 0.5
 
 
+def launch(zavora, *args, test_language=TEST_LANGUAGE, user=None, machine=None):
+    """Starts zavora.exe with the test language alone in use and no start at logon."""
+    return zavora.start(*args, user={"Languages": "Testlang", "AutoStart": "No", **(user or {})},
+                        machine={r"Languages\Testlang": test_language, **(machine or {})})
+
+
 def start(env, zavora, test_language=TEST_LANGUAGE, **user):
     """zavora.exe settled with its (hidden) popup window made, and a focused target."""
-    zavora.start(user={"Languages": "Testlang", "AutoStart": "No", **user},
-                 machine={r"Languages\Testlang": test_language})
+    launch(zavora, test_language=test_language, user=user)
     zavora.wait_settled(timeout=60)
     wait_until(lambda: env.probe.find(cls=POPUP_CLASS), 30, what="the popup window")
     return env.target()
 
 
-def popup(env):
-    return next(iter(env.probe.find(cls=POPUP_CLASS)), None)
+def popup(env, cls=POPUP_CLASS):
+    return next(iter(env.probe.find(cls=cls)), None)
 
 
-def shown(env):
-    window = popup(env)
+def shown(env, cls=POPUP_CLASS):
+    window = popup(env, cls)
     return bool(window and window.visible and window.width > 0)
 
 
-def wait_popup(env, visible=True):
-    wait_until(lambda: shown(env) == visible, 10, what="the popup to " + ("show" if visible else "hide"))
-    return popup(env)
+def wait_popup(env, visible=True, cls=POPUP_CLASS):
+    wait_until(lambda: shown(env, cls) == visible, 10, what=f"the {cls} window to " + ("show" if visible else "hide"))
+    return popup(env, cls)
 
 
 def open_with(env, *keys, release=True):

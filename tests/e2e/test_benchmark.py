@@ -14,14 +14,10 @@ import statistics
 
 from harness.screen_timing import ScreenTiming, private_memory_kib
 from harness.waiting import wait_until
-from popup_ui import POPUP_CLASS, start
+from popup_ui import POPUP_CLASS, start, wait_popup
 
 RUNS = 15
 BARE_CLASS = "ZavoraE2EBare"
-
-
-def shown(env, cls):
-    return any(w.width > 0 for w in env.probe.find(cls=cls, visible=True))
 
 
 def time_openings(env, cls, count):
@@ -31,13 +27,13 @@ def time_openings(env, cls, count):
     times = []
     try:
         for _ in range(count):
-            env.keyboard.right_alt_down()
+            env.keyboard.down("altgr")
             times.append(timing.press(e))
-            wait_until(lambda: shown(env, cls), 10, what=f"the {cls} window to show")
+            wait_popup(env, True, cls)
             timing.release(e)
-            env.keyboard.right_alt_up()
+            env.keyboard.up("altgr")
             env.keyboard.tap("Escape")  # zavora.exe's popup stays open after the release
-            wait_until(lambda: not shown(env, cls), 10, what=f"the {cls} window to hide")
+            wait_popup(env, False, cls)
     finally:
         timing.close()
     return times

@@ -20,7 +20,7 @@ def test_number_after_letting_go_types_that_candidate(env, zavora):
     print("popup screenshot:", env.screenshot("popup-e-open"))
     # Right Alt alone is plain Alt on this layout: its release after a swallowed key
     # must not open the menu bar.
-    env.keyboard.right_alt_up()
+    env.keyboard.up("altgr")
     holds_for(lambda: not env.probe.focus()["inmenu"], pu.SETTLE, what="the menu bar closed")
     pu.pick(env, target, pu.E_GRAVE, "2")
 

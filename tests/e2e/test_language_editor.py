@@ -34,8 +34,7 @@ class Editor:
         env.keyboard.tap("Right")
         wait_until(lambda: ui.one(env, "SysListView32").visible, 15, what="the Languages page")
         ui.click(env, ui.button(env, "Add Language"))
-        self.window = wait_until(lambda: next(iter(env.probe.find(cls=EDITOR_CLASS, visible=True)), None),
-                                 15, what="the language editor")
+        self.window = env.probe.wait_shown(15, cls=EDITOR_CLASS)
         self.dpi = env.probe.dpi()
 
     def child(self, text=None, cls=None):
@@ -70,7 +69,7 @@ class Editor:
 
     def close_with(self, caption):
         self.press(caption)
-        wait_until(lambda: not self.env.probe.find(cls=EDITOR_CLASS, visible=True), 10, what="the editor to close")
+        self.env.probe.wait_gone(cls=EDITOR_CLASS, visible=True)
 
 
 def test_a_new_language_made_in_the_editor_is_offered_by_the_popup(env, zavora):

@@ -16,15 +16,14 @@ LANGUAGES_KEY = r"HKLM\Software\Kelvra\Zavora\Languages"
 
 
 def test_a_trigger_chosen_in_the_list_works_at_once_after_ok(env, zavora):
-    zavora.start("/options", user={"Languages": "Testlang", "AutoStart": "No", "Trigger": "3"},
-                 machine={r"Languages\Testlang": pu.TEST_LANGUAGE})
+    pu.launch(zavora, "/options", user={"Trigger": "3"})
     window = ui.wait_dialog(env)
     combo, apply = ui.one(env, "ComboBox"), ui.button(env, "Apply")
     assert env.probe.text(combo.hwnd) == "F11" and not ui.enabled(env, apply)
     ui.click(env, combo)
-    wait_until(lambda: env.probe.find(cls="ComboLBox", visible=True), 5, what="the open trigger list")
+    env.probe.wait_shown(5, cls="ComboLBox")
     env.keyboard.tap("Up", "Return")
-    wait_until(lambda: not env.probe.find(cls="ComboLBox", visible=True), 5, what="the list to close")
+    env.probe.wait_gone(5, cls="ComboLBox", visible=True)
     assert env.probe.text(combo.hwnd) == "F10" and ui.enabled(env, apply)
     ui.click(env, ui.button(env, "OK"))
     ui.wait_closed(env)

@@ -1,7 +1,7 @@
 """The Windows build checked by Windows: what zavora.exe carries (the version resource,
 both icon groups at every size and depth, the manifest), and the Win32 drawing layer and
-popup window checks of tests/win32 (handle holders, real GDI pixels, font cache, window
-styles), which scripts/build-windows.sh builds into <build>/win32-checks."""
+popup window checks of tests/win32 (handle holders, real GDI pixels, font cache, the popup's
+answers to activation), which scripts/build-windows.sh builds into <build>/win32-checks."""
 import os
 import re
 

@@ -1,8 +1,12 @@
 """The first-run language picker ("/setup"): started by hand it stands alone and "Next >"
-writes the order; over the installer's wizard it takes the wizard's place, hides the
+writes the order; over the setup program's wizard it takes the wizard's place, hides the
 wizard while it is up and shows it again when its close box ends it, without writing."""
+import os
+import shutil
+
 from harness.probe import WM_CLOSE
 from harness.waiting import wait_until
+from harness.zavora import SETUP
 from popup_ui import TEST_LANGUAGE
 
 import options_ui as ui
@@ -13,8 +17,7 @@ ORDER = "German;!French;Testlang"
 
 def start_picker(env, zavora):
     process = zavora.start("/setup", user={"Languages": ORDER}, machine={r"Languages\Testlang": TEST_LANGUAGE})
-    return process, wait_until(lambda: env.probe.find(cls="KelvraZavoraSetup", text=CAPTION, visible=True), 30,
-                               what="the language picker")[0]
+    return process, env.probe.wait_shown(30, cls="KelvraZavoraSetup", text=CAPTION)
 
 
 def test_by_hand_the_picker_writes_the_order_with_next(env, zavora):
@@ -39,9 +42,10 @@ def test_by_hand_the_picker_writes_the_order_with_next(env, zavora):
 
 
 def test_over_the_wizard_the_picker_takes_its_place_and_gives_it_back(env, zavora):
-    env.prefix.start(["C:\\e2e-tools\\wizard.exe", "150", "120", "500", "390"], "wizard")
-    wizard = wait_until(lambda: env.probe.find(cls=ui.PAGE_CLASS, text=CAPTION, visible=True), 30,
-                        what="the wizard")[0]
+    shutil.copy2(os.path.join(env.build_dir, SETUP), env.prefix.drive_c())
+    env.prefix.start(["C:\\" + SETUP], "setup-wizard")
+    # The wizard carries the caption the picker looks for, and installs nothing until asked.
+    wizard = env.probe.wait_shown(60, cls=ui.PAGE_CLASS, text=CAPTION)
     process, window = start_picker(env, zavora)
     assert window.rect[:2] == wizard.rect[:2]
     wait_until(lambda: not env.probe.info(wizard.hwnd).visible, 10, what="the wizard hidden")
@@ -50,3 +54,4 @@ def test_over_the_wizard_the_picker_takes_its_place_and_gives_it_back(env, zavor
     process.wait(30)
     wait_until(lambda: env.probe.info(wizard.hwnd).visible, 10, what="the wizard shown again")
     assert zavora.user_setting("Languages") == ORDER and zavora.machine_setting("SetupLanguages") is None
+    assert not os.path.exists(env.prefix.drive_c("Program Files", "Kelvra Zavora"))

@@ -26,14 +26,14 @@ def test_either_button_opens_the_menu_at_the_icon(env, zavora, button):
     assert left <= x <= right + 2 and bottom <= y + 2
     # A click elsewhere closes it (the foreground and WM_NULL handling) and does nothing.
     env.mouse.click(500, 300)
-    wait_until(lambda: not env.probe.find(cls=ui.MENU_CLASS, visible=True), 10, what="the menu to close")
+    env.probe.wait_gone(cls=ui.MENU_CLASS, visible=True)
     assert ui.dialog(env) is None and zavora.settled()
 
 
 def test_about_shows_one_box_with_the_version(env, zavora):
     ui.start(env, zavora)
     ui.choose_from_tray(env, "About")
-    about = wait_until(lambda: env.probe.find(text=ABOUT_CAPTION, visible=True), 10, what="the about box")[0]
+    about = env.probe.wait_shown(text=ABOUT_CAPTION)
     texts = [c.text for c in env.probe.children(about.hwnd)]
     details = next(t for t in texts if t.startswith("Version "))
     assert "Kelvra Zavora" in texts and details.splitlines()[0] == "Version 1.0.0"
@@ -41,7 +41,7 @@ def test_about_shows_one_box_with_the_version(env, zavora):
     ui.choose_from_tray(env, "About")
     assert [w.hwnd for w in env.probe.find(text=ABOUT_CAPTION)] == [about.hwnd]
     env.keyboard.tap("Escape")
-    wait_until(lambda: not env.probe.find(text=ABOUT_CAPTION, visible=True), 10, what="the about box to close")
+    env.probe.wait_gone(text=ABOUT_CAPTION, visible=True)
 
 
 @pytest.mark.parametrize("with_file", [True, False], ids=["help file", "no help file"])

@@ -60,13 +60,11 @@ void CheckHolder(Make make, Alive alive) {
 }  // namespace
 
 CHECK_CASE(GdiObjectHoldersReleaseOnce) {
-    CheckHolder<UniqueFont>([] { return CreateFontW(-12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial"); },
-                            [](HFONT f) { return GdiAlive(f); });
-    CheckHolder<UniqueBitmap>([] { return CreateBitmap(4, 4, 1, 32, nullptr); },
-                              [](HBITMAP b) { return GdiAlive(b); });
-    CheckHolder<UniqueBrush>([] { return CreateSolidBrush(RGB(1, 2, 3)); }, [](HBRUSH b) { return GdiAlive(b); });
-    CheckHolder<UniquePen>([] { return CreatePen(PS_SOLID, 1, RGB(1, 2, 3)); }, [](HPEN p) { return GdiAlive(p); });
-    CheckHolder<UniqueMemoryDc>([] { return CreateCompatibleDC(nullptr); }, [](HDC dc) { return GdiAlive(dc); });
+    CheckHolder<UniqueFont>([] { return CreateFontW(-12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial"); }, GdiAlive);
+    CheckHolder<UniqueBitmap>([] { return CreateBitmap(4, 4, 1, 32, nullptr); }, GdiAlive);
+    CheckHolder<UniqueBrush>([] { return CreateSolidBrush(RGB(1, 2, 3)); }, GdiAlive);
+    CheckHolder<UniquePen>([] { return CreatePen(PS_SOLID, 1, RGB(1, 2, 3)); }, GdiAlive);
+    CheckHolder<UniqueMemoryDc>([] { return CreateCompatibleDC(nullptr); }, GdiAlive);
 }
 
 CHECK_CASE(IconHolderDestroysTheIcon) {

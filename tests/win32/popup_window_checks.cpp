@@ -1,5 +1,7 @@
-// The popup window never activates: its styles, its answers to activation and erasing,
-// and a close request that hides instead of destroying.
+// The popup window never activates: its answers to activation and erasing, and a close
+// request that hides instead of destroying. (Its styles, its size in twips at every DPI
+// and its showing without activation are checked on the real program by the end-to-end
+// scenarios of tests/e2e/test_gesture.py and test_popup_dpi.py.)
 #include <windows.h>
 
 #include "checks.h"
@@ -10,65 +12,23 @@
 using kz::win32::FontCache;
 using kz::win32::PopupWindow;
 
-CHECK_CASE(PopupWindowIsANonActivatingTopmostToolWindow) {
-    FontCache fonts;
-    PopupWindow popup(GetModuleHandleW(nullptr), fonts);
-    HWND window = popup.handle();
-    CHECK(window != nullptr);
-    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-    const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
-    CHECK((style & WS_POPUP) != 0);
-    CHECK((exStyle & WS_EX_TOOLWINDOW) != 0);
-    CHECK((exStyle & WS_EX_NOACTIVATE) != 0);
-    CHECK((exStyle & WS_EX_TOPMOST) != 0);
-    CHECK(!IsWindowVisible(window));
-    CHECK_EQ(SendMessageW(window, WM_MOUSEACTIVATE, 0, 0), static_cast<LRESULT>(MA_NOACTIVATE));
-    CHECK_EQ(SendMessageW(window, WM_ERASEBKGND, 0, 0), static_cast<LRESULT>(1));
-}
-
-CHECK_CASE(PopupWindowShowsWithoutActivationAndTakesTheSizeFromTwips) {
-    FontCache fonts;
-    PopupWindow popup(GetModuleHandleW(nullptr), fonts);
-    HWND window = popup.handle();
-    kz::PopupBounds bounds;
-    bounds.widthTwips = 2175;
-    bounds.heightTwips = 5535;
-    bounds.pixels = kz::platform::Rect{100, 50, 245, 419};
-    popup.place(bounds);
-    popup.show();
-    CHECK(IsWindowVisible(window));
-    CHECK(GetActiveWindow() != window);
-    CHECK(GetForegroundWindow() != window);
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    const int dpi = popup.dpi();
-    CHECK_EQ(rect.left, 100L);
-    CHECK_EQ(rect.top, 50L);
-    CHECK_EQ(static_cast<int>(rect.right - rect.left), kz::platform::TwipsToPixels(2175, dpi));
-    CHECK_EQ(static_cast<int>(rect.bottom - rect.top), kz::platform::TwipsToPixels(5535, dpi));
-    popup.hide();
-    CHECK(!IsWindowVisible(window));
-}
-
-CHECK_CASE(CloseRequestHidesInsteadOfDestroying) {
-    FontCache fonts;
-    PopupWindow popup(GetModuleHandleW(nullptr), fonts);
-    int closes = 0;
-    popup.setCloseHandler([&] { ++closes; });
-    SendMessageW(popup.handle(), WM_CLOSE, 0, 0);
-    CHECK_EQ(closes, 1);
-    CHECK(IsWindow(popup.handle()));
-}
-
-CHECK_CASE(DestroyedWithItsObject) {
+CHECK_CASE(PopupWindowRefusesActivationAndHidesOnCloseUntilItsObjectGoes) {
     HWND window = nullptr;
     {
         FontCache fonts;
-    PopupWindow popup(GetModuleHandleW(nullptr), fonts);
+        PopupWindow popup(GetModuleHandleW(nullptr), fonts);
         window = popup.handle();
+        CHECK(window != nullptr);
+        CHECK(!IsWindowVisible(window));
+        CHECK_EQ(SendMessageW(window, WM_MOUSEACTIVATE, 0, 0), static_cast<LRESULT>(MA_NOACTIVATE));
+        CHECK_EQ(SendMessageW(window, WM_ERASEBKGND, 0, 0), static_cast<LRESULT>(1));
+        int closes = 0;
+        popup.setCloseHandler([&] { ++closes; });
+        SendMessageW(window, WM_CLOSE, 0, 0);
+        CHECK_EQ(closes, 1);
         CHECK(IsWindow(window));
     }
-    CHECK(!IsWindow(window));
+    CHECK(!IsWindow(window));  // destroyed with its object
 }
 
 CHECK_CASE(ScrollBarFollowsItsModelBothWays) {
@@ -106,4 +66,12 @@ CHECK_CASE(ScrollBarFollowsItsModelBothWays) {
     CHECK_EQ(info.nMax, 16);
     CHECK_EQ(static_cast<int>(info.nPage), 7);
     popup.removeScrollBar(bar);
+
+    // A list shorter than its page (two entries) leaves nothing to scroll: the page shows it all.
+    model.setMax(2 - 7);
+    bar.sync();
+    GetScrollInfo(bar.handle(), SB_CTL, &info);
+    CHECK_EQ(info.nPos, 0);
+    CHECK_EQ(info.nMin, 0);
+    CHECK_EQ(info.nMax - info.nMin + 1, static_cast<int>(info.nPage));
 }

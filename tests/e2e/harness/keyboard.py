@@ -55,12 +55,6 @@ class Keyboard:
             for key in reversed(keys):
                 self.up(key)
 
-    def right_alt_down(self):
-        self.down(RIGHT_ALT_KEYCODE)
-
-    def right_alt_up(self):
-        self.up(RIGHT_ALT_KEYCODE)
-
     def type(self, letters):
         """Types letters, capitals with Shift held."""
         for letter in letters:
@@ -87,10 +81,6 @@ class Mouse:
 
     def move(self, x, y):
         self.keyboard.send(X.MotionNotify, x=x, y=y)
-
-    def position(self):
-        pointer = self.keyboard.display.screen().root.query_pointer()
-        return pointer.root_x, pointer.root_y
 
     def down(self, x, y, button=1):
         self.move(x, y)

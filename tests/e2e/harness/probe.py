@@ -8,6 +8,8 @@ import subprocess
 import time
 from types import SimpleNamespace
 
+from .waiting import wait_until
+
 WM_CLOSE = 0x0010
 
 
@@ -84,6 +86,15 @@ class Probe:
                 if (text is None or w.text == text) and (cls is None or w.cls == cls)
                 and (visible is None or w.visible == visible)]
 
+    def wait_shown(self, timeout=10, **match):
+        """The first shown top-level window matching (as find does), once there is one."""
+        return wait_until(lambda: next(iter(self.find(visible=True, **match)), None), timeout,
+                          what=f"a window {match} shown")
+
+    def wait_gone(self, timeout=10, **match):
+        """Waits until no top-level window matches (visible=True: none is shown)."""
+        wait_until(lambda: not self.find(**match), timeout, what=f"no window {match}")
+
     def children(self, hwnd):
         return [Window(**data) for data in self.call("children", hwnd)]
 
@@ -95,15 +106,8 @@ class Probe:
     def exists(self, hwnd):
         return self.info(hwnd) is not None
 
-    # Every other command is a method of its name, answered as it comes (keys start with
-    # HKCU\ or HKLM\): text(hwnd); focus() {"foreground", "focus", "inmenu"}; dpi();
-    # send(hwnd, message[, wparam, lparam]) the answer, 0 when none comes within 3 s;
-    # post(hwnd, message[, wparam, lparam]); listview(hwnd) another process's list view
-    # {"top", "rows": [{"text" (first column), "checked", "selected", "rect" (on the
-    # screen)}]}; processes(exe) [{"pid", "exe"}]; kill_all(exe) how many ended;
-    # reg_get(key, name) REG_SZ text or None; reg_delete(key[, name]) the value or else the
-    # key's subkeys and values; reg_sddl(key) its access list; exe_info(path) {"version",
-    # "icons", "manifest"}.
+    # Every other command is a method of its name, answered as it comes: tools/probe.h
+    # lists them with their arguments and answers.
     def __getattr__(self, name):
         if name.startswith("_"):
             raise AttributeError(name)

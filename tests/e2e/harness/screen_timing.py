@@ -44,10 +44,9 @@ class ScreenTiming:
         for _ in self._events(time.monotonic()):
             pass
 
-    def press(self, keycode, rect=None, timeout=5.0):
+    def press(self, keycode, timeout=5.0):
         """Presses the key and returns (ms to the map of a window, ms to the first
-        damage inside it); with `rect` (left, top, right, bottom) only a window there
-        counts. None for what did not happen within the timeout."""
+        damage inside it); None for what did not happen within the timeout."""
         self.drain()
         start = time.monotonic()
         xtest.fake_input(self.display, X.KeyPress, keycode)
@@ -56,7 +55,7 @@ class ScreenTiming:
         for when, event in self._events(start + timeout):
             if mapped is None and event.type == X.MapNotify:
                 box = self._root_box(event.window)
-                if box and (rect is None or box == tuple(rect)):
+                if box:
                     mapped = (when, *box)
             elif mapped and event.type == self.display.extension_event.DamageNotify:
                 area = event.area

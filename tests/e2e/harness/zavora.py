@@ -7,6 +7,7 @@ import shutil
 from .waiting import wait_until
 
 EXE = "zavora.exe"
+SETUP = "kelvra-zavora-setup.exe"  # beside it in the build folder
 OPTIONS = "Kelvra Zavora Options"  # the interception instance's main window
 SERVICE = "Kelvra Zavora Service"
 MAIN_CLASS = "KelvraZavoraMain"

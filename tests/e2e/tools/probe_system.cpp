@@ -26,7 +26,7 @@ void ForEachProcess(Visit visit) {
 struct Key {
     HKEY handle = nullptr;
     Key(const std::string& text, REGSAM access, bool create = false) {
-        std::wstring path = Wide(text);
+        std::wstring path = Widen(text);
         std::wstring root = path.substr(0, path.find(L'\\'));
         std::wstring sub = path.substr(std::min(path.size(), root.size() + 1));
         HKEY top = root == L"HKCU" ? HKEY_CURRENT_USER : root == L"HKLM" ? HKEY_LOCAL_MACHINE : nullptr;
@@ -86,7 +86,7 @@ std::string IconGroup(HMODULE module, const wchar_t* name) {
 }  // namespace
 
 std::string KillAll(const Args& args) {
-    std::wstring exe = Wide(args.at(0));
+    std::wstring exe = Widen(args.at(0));
     std::vector<DWORD> pids;
     ForEachProcess([&](const PROCESSENTRY32W& entry) {
         // Process ids are reused at once: an id of that name a moment ago may be ours now.
@@ -105,11 +105,11 @@ std::string KillAll(const Args& args) {
 }
 
 std::string ListProcesses(const Args& args) {
-    std::wstring exe = Wide(args.at(0));
+    std::wstring exe = Widen(args.at(0));
     std::vector<std::string> processes;
     ForEachProcess([&](const PROCESSENTRY32W& entry) {
         if (lstrcmpiW(entry.szExeFile, exe.c_str()) == 0)
-            processes.push_back(Object({{"pid", Num(entry.th32ProcessID)}, {"exe", Str(exe)}}));
+            processes.push_back(Object({{"pid", Num(entry.th32ProcessID)}}));
     });
     return Array(processes);
 }
@@ -117,7 +117,7 @@ std::string ListProcesses(const Args& args) {
 // The value's text, or null when it is missing or no text.
 std::string RegistryGet(const Args& args) {
     Key key(args.at(0), KEY_READ);
-    std::wstring name = Wide(args.at(1));
+    std::wstring name = Widen(args.at(1));
     DWORD type = 0, size = 0;
     if (!key.handle || RegQueryValueExW(key.handle, name.c_str(), nullptr, &type, nullptr, &size) ||
         (type != REG_SZ && type != REG_EXPAND_SZ))
@@ -130,7 +130,7 @@ std::string RegistryGet(const Args& args) {
 
 std::string RegistrySet(const Args& args) {
     Key key(args.at(0), KEY_WRITE, true);
-    std::wstring name = Wide(args.at(1)), text = Wide(args.at(2));
+    std::wstring name = Widen(args.at(1)), text = Widen(args.at(2));
     auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
     return Bool(key.handle && !RegSetValueExW(key.handle, name.c_str(), 0, REG_SZ,
                                               reinterpret_cast<const BYTE*>(text.c_str()), bytes));
@@ -141,7 +141,7 @@ std::string RegistryDelete(const Args& args) {
     LONG status = ERROR_SUCCESS;
     if (args.size() > 1) {
         Key key(args[0], KEY_SET_VALUE);
-        if (key.handle) status = RegDeleteValueW(key.handle, Wide(args[1]).c_str());
+        if (key.handle) status = RegDeleteValueW(key.handle, Widen(args[1]).c_str());
     } else {
         // The key stays, empty: to the program that is the same as no key.
         Key key(args.at(0), KEY_ALL_ACCESS);
@@ -167,7 +167,7 @@ std::string RegistrySecurity(const Args& args) {
 }
 
 std::string ExecutableInfo(const Args& args) {
-    std::wstring path = Wide(args.at(0));
+    std::wstring path = Widen(args.at(0));
     HMODULE module =
         LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     if (!module) return "null";

@@ -51,42 +51,39 @@ BOOL CALLBACK Collect(HWND window, LPARAM list) {
     return TRUE;
 }
 
-// Another process's list view takes and fills its records in its own address space:
-// one block there holds the record, and the text buffer after it.
-class RemoteBlock {
+// Another process's list view fills its records in its own address space: one block
+// there holds the record, and the text buffer after it.
+class RemoteText {
 public:
-    explicit RemoteBlock(HWND window) {
+    explicit RemoteText(HWND list) : list_(list) {
         DWORD pid = 0;
-        GetWindowThreadProcessId(window, &pid);
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-        if (process_)
-            base_ = VirtualAllocEx(process_, nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        GetWindowThreadProcessId(list, &pid);
+        process_.reset(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+        if (process_) base_ = VirtualAllocEx(process_.get(), nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     }
-    ~RemoteBlock() {
-        if (base_) VirtualFreeEx(process_, base_, 0, MEM_RELEASE);
-        if (process_) CloseHandle(process_);
+    ~RemoteText() {
+        if (base_) VirtualFreeEx(process_.get(), base_, 0, MEM_RELEASE);
     }
-    RemoteBlock(const RemoteBlock&) = delete;
-    RemoteBlock& operator=(const RemoteBlock&) = delete;
+    RemoteText(const RemoteText&) = delete;
+    RemoteText& operator=(const RemoteText&) = delete;
 
     bool ok() const { return base_ != nullptr; }
-    wchar_t* text() const { return reinterpret_cast<wchar_t*>(static_cast<char*>(base_) + 256); }
-    // Sends the message with the record in the block; returns the record as it came back.
-    template <typename Record>
-    Record send(HWND list, UINT message, WPARAM wParam, Record record) {
-        WriteProcessMemory(process_, base_, &record, sizeof record, nullptr);
-        SendMessageW(list, message, wParam, reinterpret_cast<LPARAM>(base_));
-        ReadProcessMemory(process_, base_, &record, sizeof record, nullptr);
-        return record;
-    }
-    std::string textRead() const {
+    // The row's first column.
+    std::string of(int row) const {
+        LVITEMW item = {};
+        item.mask = LVIF_TEXT;
+        item.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(base_) + 256);
+        item.cchTextMax = 511;
+        WriteProcessMemory(process_.get(), base_, &item, sizeof item, nullptr);
+        SendMessageW(list_, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(base_));
         wchar_t buffer[512] = {};
-        ReadProcessMemory(process_, text(), buffer, sizeof buffer - sizeof(wchar_t), nullptr);
+        ReadProcessMemory(process_.get(), item.pszText, buffer, sizeof buffer - sizeof(wchar_t), nullptr);
         return Str(std::wstring_view(buffer));
     }
 
 private:
-    HANDLE process_ = nullptr;
+    HWND list_;
+    kz::win32::UniqueHandle process_;
     void* base_ = nullptr;
 };
 
@@ -134,27 +131,19 @@ std::string ScreenDpi(const Args&) {
     return Num(GetDeviceCaps(kz::win32::WindowDc(nullptr).get(), LOGPIXELSX));
 }
 
-// {"top", "rows": [{"text", "checked", "selected", "rect"}]}: the first column's text,
-// and the row's bounds on the screen.
+// {"top", "rows": [{"text", "checked", "selected"}]}: the first column's text.
 std::string ReadListView(const Args& args) {
     HWND list = ParseHandle(args.at(0));
-    RemoteBlock block(list);
-    if (!block.ok()) return "null";
+    RemoteText text(list);
+    if (!text.ok()) return "null";
     std::vector<std::string> rows;
     for (int r = 0; r < static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); ++r) {
-        LVITEMW item = {};
-        item.mask = LVIF_TEXT;
-        item.pszText = block.text();
-        item.cchTextMax = 511;
-        block.send(list, LVM_GETITEMTEXTW, r, item);
-        std::string text = block.textRead();
-        RECT rect = block.send(list, LVM_GETITEMRECT, r, RECT{LVIR_BOUNDS, 0, 0, 0});
-        MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&rect), 2);
         auto state =
             static_cast<UINT>(SendMessageW(list, LVM_GETITEMSTATE, r, LVIS_STATEIMAGEMASK | LVIS_SELECTED));
         // State image 2 is the ticked box of a list with check boxes.
-        rows.push_back(Object({{"text", text}, {"checked", Bool(((state & LVIS_STATEIMAGEMASK) >> 12) == 2)},
-                               {"selected", Bool(state & LVIS_SELECTED)}, {"rect", Rect(rect)}}));
+        rows.push_back(Object({{"text", text.of(r)},
+                               {"checked", Bool(((state & LVIS_STATEIMAGEMASK) >> 12) == 2)},
+                               {"selected", Bool(state & LVIS_SELECTED)}}));
     }
     const auto top = static_cast<long long>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
     return Object({{"top", Num(top)}, {"rows", Array(rows)}});
