@@ -1,5 +1,5 @@
 #pragma once
-// The windows of the desktop as the program sees them: its own main window (`Form1`:
+// The windows of the desktop as the program sees them: its own main window (its
 // caption, hidden command box, timer, show/hide, topmost, icon), lookups of the
 // main windows of every instance, and the two ways commands travel between instances.
 //

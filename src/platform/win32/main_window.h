@@ -1,5 +1,5 @@
 #pragma once
-// `Form1`: the main window of every instance, of class "KelvraZavoraMain", with its
+// The main window of every instance, of class "KelvraZavoraMain", with its
 // command box, a real EDIT superclassed as "KelvraZavoraText" so that other
 // instances (and the cleaning of `CommHwds`) can recognise it by class.
 #include <windows.h>
