@@ -57,6 +57,7 @@ void Program::loadPopupHidden() {
         .popup = PopupList::Links{.settings = instance_.runningSettings(),
                                   .characters = characters_,
                                   .keyboard = links_.keyboard,
+                                  .codePage = links_.codePage,
                                   .input = links_.input,
                                   .gesture = gesture_,
                                   .tutorial = tutorial_,

@@ -1,6 +1,8 @@
 #pragma once
 // The symbols that pick a candidate by its accent in the key popup: "'" picks the first
-// candidate "with acute", "-" the first "with macron" (or "with stroke"), and so on.
+// candidate "with acute", "-" the first "with macron" (or "with stroke"), and so on. The
+// spacing accents that dead keys type (the German acute key's "´", the French "¨")
+// pick like the symbols they stand for.
 #include <string_view>
 
 namespace kz {
@@ -12,6 +14,6 @@ struct AccentSearch {
 
 // The search for `symbol` in the popup of a key whose lower-case character is `keyChar`;
 // an empty `first` when `symbol` is not an accent symbol.
-AccentSearch AccentSearchFor(char symbol, char keyChar);
+AccentSearch AccentSearchFor(char16_t symbol, char keyChar);
 
 }  // namespace kz

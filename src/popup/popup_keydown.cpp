@@ -57,7 +57,10 @@ bool PopupList::pickByAccent(char ch, int& keyCode) {
     if (links_.gesture.triggerHeld) return false;
     // A letter key's code is its capital.
     const char keyChar = static_cast<char>(keyCode_ >= 'A' && keyCode_ <= 'Z' ? keyCode_ + 0x20 : keyCode_);
-    const AccentSearch search = AccentSearchFor(ch, keyChar);
+    // The byte is in the system's code page: 0xB4 is the acute accent in Western and
+    // Central European ones, but a Cyrillic letter in another.
+    const AccentSearch search =
+        AccentSearchFor(links_.codePage.decodeByte(static_cast<std::uint8_t>(ch)).value_or(0), keyChar);
     if (search.first.empty()) return false;
     int found = getCharOfType(search.first);
     if (found == -1 && !search.second.empty()) found = getCharOfType(search.second);

@@ -13,6 +13,7 @@
 #include "charset/key_table.h"
 #include "keys/gesture_flags.h"
 #include "keys/tutorial_link.h"
+#include "platform/code_page.h"
 #include "platform/keyboard.h"
 #include "platform/synth_input.h"
 #include "popup/popup_draw_state.h"
@@ -29,6 +30,7 @@ public:
         const RunningSettings& settings;
         const CharacterTable& characters;
         platform::Keyboard& keyboard;
+        const platform::CodePage& codePage;  // what the keyboard's ANSI characters stand for
         platform::SyntheticInput& input;
         const GestureFlags& gesture;
         const TutorialLink& tutorial;
