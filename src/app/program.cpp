@@ -188,7 +188,7 @@ void Program::showTutorial() {
 }
 
 void Program::openTutorialWindow() {
-    links_.windows.showTutorial(TutorialHost{
+    links_.windows.showTutorial(TutorialWindowLinks{
         .store = links_.store,
         .link = tutorial_,
         .popup = [this] { return popupOutline(); },

@@ -61,8 +61,8 @@ public:
     // Opens the help file at "html\" followed by `topic`.
     virtual void showHelp(std::string_view topic) = 0;
     // Opens the tutorial window, or brings the open one forward. The window builds its
-    // steps on `host` and stands in host.link while it is open.
-    virtual void showTutorial(const TutorialHost& host) = 0;
+    // steps on `links` and stands in links.link while it is open.
+    virtual void showTutorial(const TutorialWindowLinks& links) = 0;
     // Every window other than the main window and the popup goes (the exit sequence).
     virtual void unloadOtherWindows() = 0;
     // "/setup": the first-run language picker, the process's only window; the process

@@ -47,7 +47,7 @@ public:
 };
 
 // What the tutorial window needs of the program.
-struct TutorialHost {
+struct TutorialWindowLinks {
     SettingsStore& store;  // the progress value
     TutorialLink& link;    // the window stands in it while it is open
     std::function<PopupOutline()> popup;

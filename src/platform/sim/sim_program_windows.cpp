@@ -17,12 +17,12 @@ void SimProgramWindows::addTrayIcon(platform::MainWindow&, std::string_view tool
     trayTooltip = std::string(tooltip);
 }
 
-void SimProgramWindows::showTutorial(const TutorialHost& host) {
+void SimProgramWindows::showTutorial(const TutorialWindowLinks& links) {
     if (tutorial) return;  // one window: the open one comes forward
     ++tutorialOpenings;
     tutorialView = SimTutorialView{};
-    tutorial.emplace(TutorialSteps::Links{.view = tutorialView, .store = host.store, .popup = host.popup});
-    tutorialLink = &host.link;
+    tutorial.emplace(TutorialSteps::Links{.view = tutorialView, .store = links.store, .popup = links.popup});
+    tutorialLink = &links.link;
     tutorialLink->set(&*tutorial);
 }
 

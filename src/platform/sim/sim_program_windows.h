@@ -104,7 +104,7 @@ public:
     platform::MessageBoxes& messageBoxes() override { return boxes; }
     void showAbout(const app::AboutFacts& facts) override { aboutShown.push_back(facts); }
     void showHelp(std::string_view topic) override { helpTopics.emplace_back(topic); }
-    void showTutorial(const TutorialHost& host) override;
+    void showTutorial(const TutorialWindowLinks& links) override;
     void unloadOtherWindows() override {
         ++unloads;
         closeTutorial();

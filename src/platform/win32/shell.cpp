@@ -45,8 +45,8 @@ options::LanguageEditor& Win32ProgramWindows::languageEditor(const RunningSettin
     return *editor_;
 }
 
-void Win32ProgramWindows::showTutorial(const TutorialHost& host) {
-    if (!tutorial_) tutorial_.emplace(links_.instance, fonts_, host);
+void Win32ProgramWindows::showTutorial(const TutorialWindowLinks& links) {
+    if (!tutorial_) tutorial_.emplace(links_.instance, fonts_, links);
     tutorial_->open();
 }
 

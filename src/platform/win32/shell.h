@@ -46,7 +46,7 @@ public:
     platform::MessageBoxes& messageBoxes() override { return messageBoxes_; }
     void showAbout(const app::AboutFacts& facts) override;
     void showHelp(std::string_view topic) override { help_.show(topic); }
-    void showTutorial(const TutorialHost& host) override;
+    void showTutorial(const TutorialWindowLinks& links) override;
     void unloadOtherWindows() override;
     void showLanguagePicker() override;
 

@@ -116,8 +116,8 @@ struct TutorialWindow::Controls {
     HWND againButton = nullptr;
 };
 
-TutorialWindow::TutorialWindow(HINSTANCE instance, FontCache& fonts, TutorialHost host)
-    : instance_(instance), fonts_(fonts), host_(std::move(host)) {}
+TutorialWindow::TutorialWindow(HINSTANCE instance, FontCache& fonts, TutorialWindowLinks links)
+    : instance_(instance), fonts_(fonts), links_(std::move(links)) {}
 
 // The program's exit closes the window first; by now the link may be gone with the program.
 TutorialWindow::~TutorialWindow() { destroyWindow(); }
@@ -129,7 +129,7 @@ void TutorialWindow::open() {
 }
 
 void TutorialWindow::close() {
-    host_.link.set(nullptr);  // from here on the gesture types again
+    links_.link.set(nullptr);  // from here on the gesture types again
     destroyWindow();
 }
 
@@ -191,9 +191,9 @@ bool TutorialWindow::create() {
                  SWP_NOSIZE | SWP_NOACTIVATE);
 
     // The page is set before the window takes the slot: a report may come at any key.
-    steps_.emplace(TutorialSteps::Links{.view = *this, .store = host_.store, .popup = host_.popup});
+    steps_.emplace(TutorialSteps::Links{.view = *this, .store = links_.store, .popup = links_.popup});
     applyPage();  // the window opens with its first page, not empty
-    host_.link.set(&*steps_);
+    links_.link.set(&*steps_);
     return true;
 }
 
@@ -368,7 +368,7 @@ LRESULT TutorialWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         activate();
         return 0;
     case kShowHelpMessage:
-        if (host_.showHelp) host_.showHelp("usingzavora.htm");
+        if (links_.showHelp) links_.showHelp("usingzavora.htm");
         return 0;
     case WM_COMMAND:
         // The window goes at the next turn of the loop, not inside its button's click.

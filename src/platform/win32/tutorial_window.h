@@ -15,7 +15,7 @@ namespace kz::win32 {
 
 class TutorialWindow final : private TutorialView {
 public:
-    TutorialWindow(HINSTANCE instance, FontCache& fonts, TutorialHost host);
+    TutorialWindow(HINSTANCE instance, FontCache& fonts, TutorialWindowLinks links);
     ~TutorialWindow() override;
     TutorialWindow(const TutorialWindow&) = delete;
     TutorialWindow& operator=(const TutorialWindow&) = delete;
@@ -49,7 +49,7 @@ private:
 
     HINSTANCE instance_;
     FontCache& fonts_;
-    TutorialHost host_;
+    TutorialWindowLinks links_;
     std::optional<TutorialSteps> steps_;
     std::unique_ptr<Controls> controls_;
     TutorialPage page_;
