@@ -35,7 +35,7 @@ public:
     virtual void makePopupTopmost() = 0;
     virtual void unloadPopup() = 0;
 
-    virtual void showTutorial() = 0;   // `Form2`, modeless
+    virtual void showTutorial() = 0;   // the tutorial window, modeless
     virtual void showSetup() = 0;      // the first-run language picker
     // Unloads every form of the process other than the main window and the popup.
     virtual void unloadOtherForms() = 0;

@@ -21,7 +21,7 @@ struct TrayMenuItem {
     std::string_view caption;  // empty for a separator
 };
 
-// `menu_popup`, top to bottom.
+// The tray menu's items, top to bottom.
 inline constexpr std::array<TrayMenuItem, 7> kTrayMenu{{
     {TrayCommand::Tutorial, "Tutorial"},
     {TrayCommand::Separator, ""},

@@ -232,7 +232,7 @@ bool KeyHandler::releaseTrigger(const EventFacts& facts) {
             int enter = vk::kReturn;
             popup.onPopupKey(enter, 0);
         } else if (popup.shown() && popup.selected() == kNothingSelected) {
-            popup.makeselected(0);
+            popup.selectRow(0);
         }
     }
     if (popup.shown() && facts.isUp && key == popup.keyCode()) state_.openingKeyDown = false;
@@ -255,11 +255,11 @@ void KeyHandler::passKeyToPopup(const platform::KeyEvent& event, const EventFact
         popup.onPopupKey(keyCode, shift);
     }
     if (popup.mode() == 1) {
-        if (key == vk::kDown) popup.makeselected(popup.selected() + 1);
-        if (key == vk::kUp) popup.makeselected(popup.selected() - 1);
+        if (key == vk::kDown) popup.selectRow(popup.selected() + 1);
+        if (key == vk::kUp) popup.selectRow(popup.selected() - 1);
     }
-    if (key == vk::kLeft) popup.makeselected_case(0);
-    if (key == vk::kRight) popup.makeselected_case(1);
+    if (key == vk::kLeft) popup.selectCase(0);
+    if (key == vk::kRight) popup.selectCase(1);
 }
 
 // The tutorial's step for this event (0: none): 1 to start again, 2 while the trigger is
@@ -295,14 +295,14 @@ bool KeyHandler::openPopup(const EventFacts& facts, const CandidateList& entry) 
         popup.setTopRow(0);
         popup.setKeyChars(entry);
         popup.setMode(1);
-        popup.makeselected(kNothingSelected);
+        popup.selectRow(kNothingSelected);
     }
     popup.setKeyCode(key);
     state_.openingKeyDown = true;
     popup.setWidth(popup.DefaultWidth());
     if (popup.shown()) {
         popup.installMouseHook();
-        popup.makeselected_case(caseSel);
+        popup.selectCase(caseSel);
     }
     return true;
 }

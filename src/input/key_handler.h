@@ -67,7 +67,7 @@ public:
     bool handle(const platform::KeyEvent& event) noexcept;
     bool onKeyEvent(const platform::KeyEvent& event) noexcept override { return handle(event); }
 
-    // `savesettings` forgets the function key, so a new trigger starts from rest.
+    // Saving the settings forgets the function key, so a new trigger starts from rest.
     void settingsSaved();
 
     const HandlerState& state() const { return state_; }

@@ -1,7 +1,7 @@
 #pragma once
 // The Options dialog's logic: the values of its controls, opening and closing (the hooks
 // are off while it is open), the change handlers that enable Apply, the trigger rule, and
-// `savesettings`, which writes the store and updates the running settings at once.
+// saving, which writes the store and updates the running settings at once.
 // The window that shows it (OptionsView) sets the controls from this model after every
 // handler and reports the user's actions to the handlers below.
 #include <array>

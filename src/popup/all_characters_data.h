@@ -23,7 +23,7 @@ struct CharacterTypes {
 
 CharacterTypes ReadCharacterTypes(std::string_view groupsText);
 
-// `loadLanguageList`: the entries of `order` (the `Languages` setting, or order.dat's text
+// The language list: the entries of `order` (the `Languages` setting, or order.dat's text
 // when that is blank), then the names of `defaultOrder` and `userNames` (both ";"-separated)
 // that `order` does not mention, enabled or not. The "!" of a disabled entry is dropped, a
 // name already listed (letter case ignored) is skipped, and so is a name `known` refuses.

@@ -1,6 +1,6 @@
 #pragma once
-// Drawing the two lists of the all-characters screen through a Canvas: `redrawtextlists`
-// (the character types or languages, five rows of 14 pixels) and `redrawlists` (the
+// Drawing the two lists of the all-characters screen through a Canvas: the text
+// list (the character types or languages, five rows of 14 pixels) and the character list (the
 // characters, seven rows of 400 twips, each with the character and its name). The window
 // gives each routine its picture area as the canvas's current area.
 #include <span>
@@ -37,9 +37,9 @@ platform::FontSpec ListNameFont();       // "Arial" 9: type and language names
 platform::FontSpec ListCharacterFont();  // "Arial" 16: the character
 platform::FontSpec CharacterNameFont();  // "Arial Narrow" 9: the character's name
 
-// `redrawtextlists` into an area `width` × `height` pixels.
+// The text list, into an area `width` × `height` pixels.
 void DrawTextList(platform::Canvas& canvas, const TextListDrawState& state, int width, int height);
-// `redrawlists` into an area `width` × `height` pixels.
+// The character list, into an area `width` × `height` pixels.
 void DrawCharacterList(platform::Canvas& canvas, const CharacterListDrawState& state, int width,
                        int height);
 

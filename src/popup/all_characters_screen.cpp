@@ -95,10 +95,10 @@ void AllCharacters::load() {
     gridChars_.reserve(std::max(links_.characters.size(), kMaxScreenEntries));
     searchText_.reserve(kMaxSearchLength);
     searchText_.clear();
-    LoadState();
+    readState();
 }
 
-void AllCharacters::LoadState() {
+void AllCharacters::readState() {
     long option = 0;
     std::string typeName = "0";
     std::string languageName = "0";
@@ -127,11 +127,11 @@ void AllCharacters::LoadState() {
     }
     if (gridSel_ != 0) {
         BringIntoView(charactersBar_, gridSel_, kCharacterRowsBelowTop);
-        redrawlist();
+        redrawCharacterList();
     }
 }
 
-void AllCharacters::SaveState() {
+void AllCharacters::writeState() {
     settings::Write(links_.store, settings::kOptionSel, option_ == 0 ? "0" : "1");
     // A value the screen cannot name (an empty list) keeps what was stored.
     if (groupSel_ >= 0 && groupSel_ < static_cast<int>(types_.names.size())) {
@@ -149,13 +149,13 @@ void AllCharacters::SaveState() {
 
 void AllCharacters::fillCharacters() {
     if (option_ == 0) {
-        doCharactersList_types();
+        listCharactersOfType();
     } else {
-        doCharactersList_languages();
+        listCharactersOfLanguage();
     }
 }
 
-void AllCharacters::doCharactersList_types() {
+void AllCharacters::listCharactersOfType() {
     clearSearch();
     gridChars_.clear();
     if (groupSel_ >= 0 && groupSel_ < static_cast<int>(types_.typeNumbers.size())) {
@@ -168,7 +168,7 @@ void AllCharacters::doCharactersList_types() {
     finishFill(groupSel_ + 1, static_cast<int>(gridChars_.size()) - kCharacterListRows);
 }
 
-void AllCharacters::doCharactersList_languages() {
+void AllCharacters::listCharactersOfLanguage() {
     clearSearch();
     gridChars_.clear();
     std::string body;
@@ -213,7 +213,7 @@ void AllCharacters::finishFill(int key, int maximum) {
     charactersBar_.setValue(0);
     if (listKey_ != key) {
         gridSel_ = 0;
-        redrawlist();
+        redrawCharacterList();
     }
     listKey_ = key;
     // The same position in a list of another option may lie beyond its end.
@@ -235,7 +235,7 @@ void AllCharacters::optionMouseDown(int index) {
     fillCharacters();
     setTopBarFor(topSel());
     links_.view.redrawTopList();
-    redrawlist();
+    redrawCharacterList();
     links_.popup.setFocusList(1);
 }
 
@@ -251,7 +251,7 @@ void AllCharacters::charactersListKeyDown(int keyCode, int) {
     gridSel_ = std::min({gridSel_, charactersBar_.max() + kCharacterRowsBelowTop, LastIndex(gridChars_)});
     gridSel_ = std::max(gridSel_, 0);
     BringIntoView(charactersBar_, gridSel_, kCharacterRowsBelowTop);
-    redrawlist();
+    redrawCharacterList();
 }
 
 void AllCharacters::topListKeyDown(int keyCode, int) {
@@ -273,7 +273,7 @@ void AllCharacters::topListKeyDown(int keyCode, int) {
 void AllCharacters::charactersListMouseDown(int yTwips) {
     gridSel_ = charactersBar_.value() + std::max(yTwips, 0) / kCharacterRowTwips;
     gridSel_ = std::max(std::min(gridSel_, LastIndex(gridChars_)), 0);
-    redrawlist();
+    redrawCharacterList();
     links_.popup.setFocusList(2);
 }
 
@@ -311,7 +311,7 @@ std::optional<char16_t> AllCharacters::chosenCharacter(int caseSel) const {
     return record.upperCode == 0 || caseSel == 0 ? record.code : record.upperCode;
 }
 
-void AllCharacters::redrawlist() { links_.view.redrawList(); }
+void AllCharacters::redrawCharacterList() { links_.view.redrawList(); }
 
 // Letters, digits and spaces build the search text; Backspace takes its last character
 // back while there is one (an empty search leaves Backspace to close the screen).
@@ -345,7 +345,7 @@ void AllCharacters::runSearch() {
     charactersBar_.setValue(0);
     links_.popup.setFocusList(2);
     links_.view.captionsChanged();
-    redrawlist();
+    redrawCharacterList();
 }
 
 void AllCharacters::clearSearch() {

@@ -31,9 +31,9 @@ class PopupList;
 class AllCharactersView {
 public:
     virtual ~AllCharactersView() = default;
-    // `redrawtoplist`: paint the top list again (topListDrawState()).
+    // Paints the top list again (topListDrawState()).
     virtual void redrawTopList() = 0;
-    // `redrawlist`: paint the characters list again (characterListDrawState()).
+    // Paints the characters list again (characterListDrawState()).
     virtual void redrawList() = 0;
     // The chosen option or a caption changed (optionIndex(), topCaption(), charactersCaption()).
     virtual void captionsChanged() = 0;
@@ -67,18 +67,18 @@ public:
 
     // --- AllCharactersScreen: what the popup calls.
     void load() override;
-    void saveState() override { SaveState(); }
+    void saveState() override { writeState(); }
     void charactersListKey(int keyCode, int shift) override { charactersListKeyDown(keyCode, shift); }
     void topListKey(int keyCode, int shift) override { topListKeyDown(keyCode, shift); }
     std::optional<char16_t> chosenCharacter(int caseSel) const override;
-    void redrawlist() override;
+    void redrawCharacterList() override;
     bool searchKey(int keyCode, unsigned char typed) override;
 
     // --- The screen's routines.
-    void LoadState();
-    void SaveState();
-    void doCharactersList_types();
-    void doCharactersList_languages();
+    void readState();
+    void writeState();
+    void listCharactersOfType();
+    void listCharactersOfLanguage();
     // 0 character types, 1 languages; the top list gets the keys.
     void optionMouseDown(int index);
     // Down, Up, Page Down and Page Up in the characters list and in the top list.

@@ -62,8 +62,8 @@ bool PopupList::pickByAccent(char ch, int& keyCode) {
     const AccentSearch search =
         AccentSearchFor(links_.codePage.decodeByte(static_cast<std::uint8_t>(ch)).value_or(0), keyChar);
     if (search.first.empty()) return false;
-    int found = getCharOfType(search.first);
-    if (found == -1 && !search.second.empty()) found = getCharOfType(search.second);
+    int found = findCandidateOfType(search.first);
+    if (found == -1 && !search.second.empty()) found = findCandidateOfType(search.second);
     if (found < 0) return false;
     selected_ = found;
     keyCode = vk::kReturn;
@@ -75,7 +75,7 @@ bool PopupList::pickByAccent(char ch, int& keyCode) {
 void PopupList::stepWithRepeatedKey() {
     int next = selected_ + 1;
     if (next > count() - 1) next = 0;
-    makeselected(next);
+    selectRow(next);
     insertOnRelease_ = links_.gesture.triggerHeld;
 }
 

@@ -43,7 +43,7 @@ void PopupList::resize(int widthTwips, int heightTwips) {
     if (shown()) links_.view.place(bounds_);
 }
 
-void PopupList::makeselected(int index) {
+void PopupList::selectRow(int index) {
     lastRow_ = tutorialOpen() ? 4 : 5;
     if (mode_ == 1) {  // six rows, or five beside the tutorial
         links_.view.layoutChanged();
@@ -69,12 +69,12 @@ void PopupList::makeselected(int index) {
     links_.view.redraw();
 }
 
-void PopupList::makeselected_case(int c) {
+void PopupList::selectCase(int c) {
     caseSel_ = c == 0 ? 0 : 1;
     if (mode_ == 1) {
         links_.view.redraw();
     } else if (links_.allCharacters) {
-        links_.allCharacters->redrawlist();
+        links_.allCharacters->redrawCharacterList();
     }
 }
 
@@ -114,7 +114,7 @@ void PopupList::autoInsert() {
     autoInserting_ = false;
 }
 
-int PopupList::getCharOfType(std::string_view typeName) const {
+int PopupList::findCandidateOfType(std::string_view typeName) const {
     const auto lower = [](unsigned char c) { return std::tolower(c); };
     for (int i = 0; i < count(); ++i) {
         const CharacterRecord* record = links_.characters.find(keyChars_[i]);

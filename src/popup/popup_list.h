@@ -94,9 +94,9 @@ public:
     // --- Operations.
     // Selects candidate `index` (or kNothingSelected), scrolls it into view, fills the rows
     // and redraws.
-    void makeselected(int index);
+    void selectRow(int index);
     // Chooses lower (0) or upper (1) case and redraws.
-    void makeselected_case(int c);
+    void selectCase(int c);
     // Lays the window out for the mode, makes it topmost, places it and performs the
     // automatic insert. Returns the width to apply: 0 after an automatic insert.
     int DefaultWidth();
@@ -104,7 +104,7 @@ public:
     void onPopupKey(int& keyCode, int shift);
     // Index of the first candidate whose character name contains `typeName` (letter case
     // ignored), -1 when none does.
-    int getCharOfType(std::string_view typeName) const;
+    int findCandidateOfType(std::string_view typeName) const;
     // The hiding sequence used by the window's close request and the mouse handler:
     // release the trigger keys, width 0, store the screen state and remove the mouse hook.
     void hidePopup();

@@ -110,7 +110,7 @@ void PopupMouse::mouseMove(PopupControl control, int buttons, int xTwips, int yT
 }
 
 void PopupMouse::rowsMouseDown(int yTwips) {
-    popup_.makeselected(popup_.topRow() + yTwips / kRowHeightTwips);
+    popup_.selectRow(popup_.topRow() + yTwips / kRowHeightTwips);
 }
 
 void PopupMouse::rowsDoubleClick() { typeSelected(); }
@@ -122,17 +122,17 @@ void PopupMouse::arrowMouseDown(int index) {
         if (!popup_.downArrowActive()) return;
         popup_.setTopRow(popup_.topRow() + 1);
         const int selected = popup_.selected() < popup_.topRow() ? popup_.topRow() : popup_.selected();
-        popup_.makeselected(selected);
+        popup_.selectRow(selected);
     } else {
         if (!popup_.upArrowActive()) return;
         popup_.setTopRow(popup_.topRow() - 1);
         const int selected =
             popup_.selected() - popup_.topRow() > kMaxRows - 1 ? popup_.topRow() + kMaxRows - 1 : popup_.selected();
-        popup_.makeselected(selected);
+        popup_.selectRow(selected);
     }
 }
 
-void PopupMouse::caseLabelMouseDown(int index) { popup_.makeselected_case(index); }
+void PopupMouse::caseLabelMouseDown(int index) { popup_.selectCase(index); }
 
 // The press before the double click gave the characters list the keys.
 void PopupMouse::charactersListDoubleClick() { typeSelected(); }

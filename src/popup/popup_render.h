@@ -1,6 +1,6 @@
 #pragma once
 // Drawing the popup window: the frame (pictures, case selector, arrow strips, lines) and
-// `redraw`, the rows of the key popup. Everything is computed from the model's state and
+// the rows of the key popup. Everything is computed from the model's state and
 // drawn through a Canvas, so the same code paints on Windows and records in tests.
 #include "platform/canvas.h"
 #include "popup/popup_draw_state.h"
@@ -26,7 +26,7 @@ void PaintPopup(platform::Canvas& canvas, const PopupDrawState& state);
 // canvas's pixels).
 void DrawUnicodeBadge(platform::Canvas& canvas, int discLeft, int originY, int discTop);
 
-// `redraw`: the rows of the key popup into the canvas's current area, `width` ×
+// The rows of the key popup into the canvas's current area, `width` ×
 // `height` pixels: cleared, the selection bar, then per row the character, its number
 // label and, for a character outside the system code page, the "U" badge.
 void DrawRows(platform::Canvas& canvas, const PopupDrawState& state, int width, int height);

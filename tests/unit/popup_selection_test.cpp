@@ -1,4 +1,4 @@
-// The key popup's selection and scrolling arithmetic (`makeselected`).
+// The key popup's selection and scrolling arithmetic (`selectRow`).
 #include <gtest/gtest.h>
 
 #include "input_test_rig.h"
@@ -12,7 +12,7 @@ protected:
         rig.popup.setTopRow(0);
         rig.popup.setKeyChars(list);
         rig.popup.setMode(1);
-        rig.popup.makeselected(kNothingSelected);
+        rig.popup.selectRow(kNothingSelected);
     }
     std::u16string rows() const {
         std::u16string text;
@@ -40,7 +40,7 @@ TEST_F(SelectionTest, SelectingScrollsTheRowsAndTurnsTheArrows) {
     };
     for (const Case& c : cases) {
         load(c.list);
-        for (int request : c.requests) rig.popup.makeselected(request);
+        for (int request : c.requests) rig.popup.selectRow(request);
         const std::string trace = "request " + std::to_string(c.requests.back());
         EXPECT_EQ(rig.popup.selected(), c.selected) << trace;
         EXPECT_EQ(rig.popup.topRow(), c.top) << trace;
@@ -68,11 +68,11 @@ TEST_F(SelectionTest, TheTutorialLeavesFiveRowsAndAShorterWindow) {
     EXPECT_EQ(rig.popup.bounds().topTwips, 2376);
     load(eight);
     EXPECT_EQ(rows(), u"01234");
-    rig.popup.makeselected(5);
+    rig.popup.selectRow(5);
     EXPECT_EQ(rig.popup.topRow(), 1);
     const int shorter = rig.popup.bounds().heightTwips;
     rig.tutorial.set(nullptr);
-    rig.popup.makeselected(5);
+    rig.popup.selectRow(5);
     EXPECT_EQ(rig.popup.bounds().heightTwips, shorter + 615);
 }
 

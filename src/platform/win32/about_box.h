@@ -1,5 +1,5 @@
 #pragma once
-// The about box `frmAbout`: a small modeless window with the program's name and icon, its
+// The about box: a small modeless window with the program's name and icon, its
 // version from the executable's version resource, how many languages are in use and how
 // many characters are known, and a Close button. Opening it while it is open brings the
 // same window forward; closing hides it until the next opening.

@@ -1,5 +1,5 @@
 #pragma once
-// The tray icon's menu `menu_popup`, shown at the mouse position.
+// The tray icon's menu, shown at the mouse position.
 #include <windows.h>
 
 #include "app/tray_menu.h"
