@@ -111,21 +111,14 @@ LRESULT CALLBACK AboutBox::WindowProc(HWND window, UINT message, WPARAM wParam, 
 }
 
 LRESULT AboutBox::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto relayout = [this](int dpi) { layout(dpi); };
+    if (const auto answer = AnswerDialogMessage(window_, message, wParam, lParam, kCloseId, relayout)) return *answer;
     switch (message) {
     case WM_COMMAND:
         if (LOWORD(wParam) == kCloseId) ShowWindow(window_, SW_HIDE);
         return 0;
     case WM_CLOSE:
         ShowWindow(window_, SW_HIDE);  // the next opening shows the same window
-        return 0;
-    case DM_GETDEFID:
-        return MAKELONG(kCloseId, DC_HASDEFID);
-    case WM_NEXTDLGCTL:
-        MoveDialogFocus(window_, wParam, lParam);
-        return 0;
-    case WM_DPICHANGED:
-        MoveToSuggestedPlace(window_, lParam);
-        layout(HIWORD(wParam));
         return 0;
     default:
         return DefWindowProcW(window_, message, wParam, lParam);

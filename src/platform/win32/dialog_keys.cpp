@@ -1,5 +1,7 @@
 #include "platform/win32/dialog_keys.h"
 
+#include "platform/win32/dpi.h"
+
 namespace kz::win32 {
 namespace {
 
@@ -37,6 +39,24 @@ bool TranslateDialogKeys(MSG& message) {
     }
     if (SendMessageW(root, DialogKeyMessage(), 0, reinterpret_cast<LPARAM>(&message)) != 0) return true;
     return IsDialogMessageW(root, &message) != FALSE;
+}
+
+std::optional<LRESULT> AnswerDialogMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int defaultId,
+                                           const std::function<void(int dpi)>& relayout) {
+    switch (message) {
+    case DM_GETDEFID:
+        return defaultId != 0 ? MAKELONG(defaultId, DC_HASDEFID) : 0;
+    case WM_NEXTDLGCTL:
+        MoveDialogFocus(window, wParam, lParam);
+        return 0;
+    case WM_DPICHANGED:
+        if (TestDpiOverride()) return 0;  // a DPI forced for a test stays
+        MoveToSuggestedPlace(window, lParam);
+        relayout(HIWORD(wParam));
+        return 0;
+    default:
+        return std::nullopt;
+    }
 }
 
 }  // namespace kz::win32

@@ -5,6 +5,9 @@
 // The mark is a property of the window itself, so no list of windows is kept anywhere.
 #include <windows.h>
 
+#include <functional>
+#include <optional>
+
 namespace kz::win32 {
 
 void MarkAsDialog(HWND window);
@@ -18,5 +21,13 @@ void MoveDialogFocus(HWND window, WPARAM wParam, LPARAM lParam);
 // IsDialogMessage for the marked top-level window that `message` belongs to. True when it
 // handled the message, which must then not be dispatched again.
 bool TranslateDialogKeys(MSG& message);
+
+// The messages that the program's own dialog windows (the about box, the language picker,
+// the tutorial) answer alike: Enter's default button `defaultId` (0: none at the moment),
+// focus moves asked for by the dialog keys, and a move to a monitor of another DPI, where
+// the window takes the suggested place and `relayout` lays it out for the new DPI. Empty for
+// any other message.
+std::optional<LRESULT> AnswerDialogMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int defaultId,
+                                           const std::function<void(int dpi)>& relayout);
 
 }  // namespace kz::win32

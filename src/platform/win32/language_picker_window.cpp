@@ -8,10 +8,6 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_binding.h"
 
-#ifndef WM_DPICHANGED
-#define WM_DPICHANGED 0x02E0
-#endif
-
 namespace kz::win32 {
 namespace {
 
@@ -240,6 +236,8 @@ void LanguagePickerWindow::paintBackground(HDC dc) {
 }
 
 LRESULT LanguagePickerWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto relayout = [this](int dpi) { layout(dpi); };
+    if (const auto answer = AnswerDialogMessage(window_, message, wParam, lParam, kNextId, relayout)) return *answer;
     switch (message) {
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED) onCommand(LOWORD(wParam));
@@ -251,15 +249,6 @@ LRESULT LanguagePickerWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         paintBackground(reinterpret_cast<HDC>(wParam));
         return 1;
-    case DM_GETDEFID:
-        return MAKELONG(kNextId, DC_HASDEFID);
-    case WM_NEXTDLGCTL:
-        MoveDialogFocus(window_, wParam, lParam);
-        return 0;
-    case WM_DPICHANGED:
-        MoveToSuggestedPlace(window_, lParam);
-        layout(HIWORD(wParam));
-        return 0;
     case WM_CLOSE:  // the close box: nothing is written
         DestroyWindow(window_);
         return 0;

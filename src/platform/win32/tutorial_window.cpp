@@ -12,10 +12,6 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_binding.h"
 
-#ifndef WM_DPICHANGED
-#define WM_DPICHANGED 0x02E0
-#endif
-
 namespace kz::win32 {
 
 namespace {
@@ -353,6 +349,10 @@ LRESULT CALLBACK TutorialWindow::WindowProc(HWND window, UINT message, WPARAM wP
 }
 
 LRESULT TutorialWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Enter means Close only while Close is there.
+    const int defaultId = page_.doneButtons ? kCloseId : 0;
+    const auto relayout = [this](int dpi) { layout(dpi); };
+    if (const auto answer = AnswerDialogMessage(window_, message, wParam, lParam, defaultId, relayout)) return *answer;
     if (message == DialogKeyMessage()) {
         const MSG& key = *reinterpret_cast<const MSG*>(lParam);
         if (key.message != WM_KEYDOWN || key.wParam != VK_F1) return 0;
@@ -393,19 +393,6 @@ LRESULT TutorialWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         SetTextColor(dc, isNumber ? kAccent : GetSysColor(isMessage ? COLOR_INFOTEXT : COLOR_WINDOWTEXT));
         SetBkColor(dc, GetSysColor(isMessage ? COLOR_INFOBK : COLOR_WINDOW));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(isMessage ? COLOR_INFOBK : COLOR_WINDOW));
-    }
-    case DM_GETDEFID:  // Enter means Close only while Close is there
-        return page_.doneButtons ? MAKELONG(kCloseId, DC_HASDEFID) : 0;
-    case WM_NEXTDLGCTL:
-        MoveDialogFocus(window_, wParam, lParam);
-        return 0;
-    case WM_DPICHANGED: {
-        if (TestDpiOverride()) return 0;  // the forced value stays
-        const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        layout(HIWORD(wParam));
-        return 0;
     }
     default:
         return DefWindowProcW(window_, message, wParam, lParam);
