@@ -52,17 +52,6 @@ TEST_F(AllCharsSearchTest, TypedWordsListMatchingCharactersAndEnterTypesTheFirst
     EXPECT_EQ(rig.typed(), u"\u00F8");
 }
 
-// The results scroll as any list of nine does: up to two rows.
-TEST_F(AllCharsSearchTest, UpperCaseLettersSearchTheSameAndTheResultsScroll) {
-    rig.open();
-    rig.sim.press(vk::kShift);
-    rig.typeText("ACUTE");
-    rig.sim.release(vk::kShift);
-    EXPECT_EQ(rig.screen.searchText(), "acute");
-    EXPECT_EQ(rig.screen.gridChars().size(), 9u);
-    EXPECT_EQ(rig.screen.charactersBar().max(), 2);
-}
-
 TEST_F(AllCharsSearchTest, BackspaceTakesBackOneCharacterAndClosesOnlyWhenNothingIsLeft) {
     rig.open();
     rig.tap(vk::kDown);
@@ -81,36 +70,6 @@ TEST_F(AllCharsSearchTest, BackspaceTakesBackOneCharacterAndClosesOnlyWhenNothin
     rig.tap(vk::kBack);
     EXPECT_FALSE(rig.popup.shown());
     EXPECT_EQ(rig.typed(), u"");
-}
-
-TEST_F(AllCharsSearchTest, ASearchWithoutHitsShowsAnEmptyListAndEscapeCloses) {
-    rig.open();
-    rig.typeText("zz9");
-    EXPECT_TRUE(rig.screen.gridChars().empty());
-    rig.tap(vk::kDown);
-    EXPECT_EQ(rig.screen.gridSel(), 0);
-    rig.tap(vk::kEscape);
-    EXPECT_FALSE(rig.popup.shown());
-    rig.open();  // a new opening starts without a search
-    EXPECT_EQ(rig.screen.searchText(), "");
-    EXPECT_EQ(rig.listedNames().size(), 9u);
-}
-
-TEST_F(AllCharsSearchTest, ChoosingATypeOrALanguageClearsTheSearch) {
-    rig.open();
-    rig.typeText("stroke");
-    rig.click(rig.pointIn(PopupControl::TopList, 50));  // the type already chosen
-    EXPECT_EQ(rig.screen.searchText(), "");
-    EXPECT_EQ(rig.listedNames().size(), 9u);
-    rig.typeText("stroke");
-    rig.click(rig.pointIn(PopupControl::OptionLanguages, 50));
-    EXPECT_EQ(rig.screen.searchText(), "");
-    EXPECT_EQ(rig.listedNames().size(), 4u);
-    rig.typeText("stroke");
-    rig.popup.setFocusList(1);
-    rig.tap(vk::kDown);
-    EXPECT_EQ(rig.screen.searchText(), "");
-    EXPECT_EQ(rig.screen.languageSel(), 1);
 }
 
 TEST_F(AllCharsSearchTest, LettersTypedWithTheTriggerHeldDoNotSearch) {

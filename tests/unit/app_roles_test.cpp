@@ -13,23 +13,6 @@ namespace {
 using namespace kz::app;
 constexpr const char* kExe = "\"C:\\Program Files\\Kelvra Zavora\\zavora.exe\"";
 
-TEST(Roles, PlainStartBecomesTheInterceptionInstanceAndStartsTheService) {
-    SimMachine m;
-    auto& first = m.run("");
-    EXPECT_FALSE(first.ended());
-    EXPECT_EQ(m.countMainWindows(kCaptionOptions), 1);
-    EXPECT_EQ(m.countMainWindows(kCaptionService), 1);
-    // "/service" only: the service finds the interception instance running.
-    ASSERT_EQ(m.world.launchLog().size(), 1u);
-    EXPECT_EQ(m.world.launchLog()[0].commandLine, std::string(kExe) + " /service");
-    EXPECT_EQ(m.world.launchLog()[0].show, platform::ShowMode::NoActivate);
-    EXPECT_TRUE(first.hiddenFromTaskList());
-    auto* window = m.instanceOf(first).mainWindow();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(window->commandText(), "Text1");
-    EXPECT_TRUE(window->commandBoxEnabled());
-}
-
 // A running interception instance, then a second start: who is left running.
 TEST(Roles, ASecondStartEitherTakesOverOrEndsItself) {
     struct Case { const char* arguments; bool tutorialOpen; bool takesOver; };
@@ -50,21 +33,6 @@ TEST(Roles, ASecondStartEitherTakesOverOrEndsItself) {
             EXPECT_EQ(m.instanceOf(second).mainWindow()->caption(), kCaptionOptions) << c.arguments;
         }
     }
-}
-
-// A standard user may not write the machine-wide list of command boxes, so no instance
-// is on it: the second channel alone reaches them, for a takeover and for "/close".
-TEST(Roles, CommandsReachEveryInstanceWhenTheListCannotBeWritten) {
-    SimMachine m;
-    m.world.registry().setWritable(platform::Scope::MachineWide, false);
-    auto& first = m.run("");
-    auto& second = m.run("");
-    EXPECT_EQ(m.commHwds(), "<missing>");
-    EXPECT_TRUE(first.ended());
-    EXPECT_FALSE(second.ended());
-    EXPECT_EQ(m.countMainWindows(kCaptionOptions), 1);
-    EXPECT_TRUE(m.run("/close").ended());
-    EXPECT_TRUE(m.world.runningProcesses().empty());
 }
 
 TEST(Roles, TakeoverGivesUpOnAnInstanceThatDoesNotGo) {
@@ -155,28 +123,6 @@ TEST(Service, TimerRunsAtOnceAndEveryTenSecondsAndACloseGivesItNoHookOrPopup) {
     EXPECT_FALSE(steps.hook);
     EXPECT_FALSE(steps.popup);
     EXPECT_FALSE(service.ended());
-}
-
-TEST(Shutdown, ClosingTheOptionsDialogHidesAndKeepsRunning) {
-    SimMachine m;
-    sim::SimProcess& process = m.run("");
-    app::Instance& instance = m.instanceOf(process);
-    const HoldingSteps& steps = m.stepsOf(process);
-    const int installs = steps.installs, retops = steps.retops;
-    instance.setOptionsOpen(true);
-    instance.mainWindow()->setVisible(true);
-    instance.onCloseRequested();  // close box, OK or Cancel
-    EXPECT_FALSE(process.ended());
-    EXPECT_FALSE(instance.mainWindow()->isVisible());
-    EXPECT_FALSE(instance.optionsOpen());
-    EXPECT_EQ(steps.installs, installs + 1);
-    EXPECT_EQ(steps.retops, retops + 1);
-    instance.exitProgram();  // the tray menu's "Exit"
-    instance.exitProgram();  // a second exit finds nothing to do
-    process.processPendingMessages();
-    EXPECT_TRUE(process.ended());
-    EXPECT_EQ(steps.removals, 1);
-    EXPECT_EQ(steps.popupUnloads, 1);
 }
 
 // A "close" may arrive in any message pass of a start-up that is taking over from a

@@ -45,19 +45,6 @@ TEST(TriggerTest, WhichHeldKeysArmEachTrigger) {
     }
 }
 
-// The trigger's release selects the first candidate; Ctrl + Alt ends with the Alt's
-// release, not the Ctrl's (low-level events name the left Ctrl).
-TEST(TriggerTest, TheReleaseSelectsTheFirstCandidate) {
-    InputRig ctrlAlt;
-    ctrlAlt.settings.trigger = 1;
-    ctrlAlt.sim.press(vk::kLControl);
-    ctrlAlt.withHeld(vk::kLMenu, 'A');
-    ctrlAlt.sim.release(vk::kLControl);
-    EXPECT_EQ(ctrlAlt.popup.selected(), kNothingSelected);
-    ctrlAlt.sim.release(vk::kLMenu);
-    EXPECT_EQ(ctrlAlt.popup.selected(), 0);
-}
-
 // Ctrl + function key triggers count a Ctrl released within half a second as held.
 TEST(TriggerTest, FunctionKeyTriggersNeverReachTheApplicationAndStayArmedHalfASecond) {
     InputRig ctrl;
