@@ -84,18 +84,6 @@ TEST_F(AllCharsScreenTest, EnterTypesTheSelectedCharacterInTheChosenCase) {
     EXPECT_EQ(rig.typed(), u"\u00E9\u00C9\u00DF");
 }
 
-TEST_F(AllCharsScreenTest, ClosingStoresWhereTheScreenWasLeft) {
-    rig.open();
-    chooseLanguage(3);  // Spanish
-    rig.click(rig.pointIn(PopupControl::CharacterList, 100));
-    for (int i = 0; i < 4; ++i) rig.tap(vk::kDown);  // its fifth character, ú
-    rig.tap(vk::kEscape);
-    EXPECT_EQ(settings::Read(rig.store, settings::kOptionSel), "1");
-    EXPECT_EQ(settings::Read(rig.store, settings::kSelectedType), "with acute");
-    EXPECT_EQ(settings::Read(rig.store, settings::kSelectedLanguage), "Spanish");
-    EXPECT_EQ(settings::Read(rig.store, settings::kCharSel), "250");
-}
-
 // With RememberState the screen reopens on the stored list and character, scrolled into
 // view; without it, or when the stored names and numbers fit nothing, on the first ones.
 TEST_F(AllCharsScreenTest, OpeningSelectsTheStoredStateWhenItFits) {

@@ -1,7 +1,7 @@
 // The mouse hook's decisions while the popup is shown (what it swallows, what it posts to
-// the popup's windows, double clicks, the wheel, thumb dragging and clicks outside) and
-// the popup's own handlers behind the window's hit test: rows, arrows, "abc" / "ABC" and
-// the all-characters screen's lists.
+// the popup's windows, double clicks, the wheel and clicks outside) and the popup's own
+// handlers behind the window's hit test: rows, arrows, "abc" / "ABC" and the
+// all-characters screen's characters list.
 #include <gtest/gtest.h>
 
 #include "input/mouse_double_click.h"
@@ -113,7 +113,7 @@ TEST(MouseOutsideTest, OutsideThePopupOnlyAPressCloses) {
     }
 }
 
-TEST_F(MouseHandlerTest, TheDownArrowShowsTheNextCandidateAndSelectsTheFirstVisible) {
+TEST_F(MouseHandlerTest, TheArrowsScrollKeepingTheSelectionInViewAndTheLabelsChooseTheCase) {
     rig.open('A', true);  // the trigger still held: nothing selected
     ASSERT_EQ(rig.popup.selected(), kNothingSelected);
     rig.click(rig.pointIn(PopupControl::ArrowUp, 100));  // inactive: nothing above
@@ -131,10 +131,8 @@ TEST_F(MouseHandlerTest, TheDownArrowShowsTheNextCandidateAndSelectsTheFirstVisi
     rig.click(rig.pointIn(PopupControl::ArrowUp, 100));  // keeps the selection in view
     EXPECT_EQ(rig.popup.topRow(), 1);
     EXPECT_EQ(rig.popup.selected(), 6);
-}
 
-TEST_F(MouseHandlerTest, CaseLabelsChooseTheCaseInBothModes) {
-    rig.open('A', true);  // the trigger still held: nothing selected
+    // The case labels choose the case, in the key popup and in the all-characters screen.
     rig.click(rig.pointIn(PopupControl::CaseUpper, 50));
     EXPECT_EQ(rig.popup.caseSel(), 1);
     rig.click(rig.pointIn(PopupControl::CaseLower, 50));
