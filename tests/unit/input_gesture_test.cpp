@@ -148,6 +148,16 @@ TEST(GestureTest, ALoneCandidateIsInsertedAtOnceAndTheTriggerPressedAgain) {
     rig.sim.tap('E');  // still held: the next key opens its popup
     EXPECT_TRUE(rig.popup.shown());
 
+    // Each held key goes down again on its own side: the extended flag marks the right one.
+    InputRig ctrlAlt;
+    ctrlAlt.settings.autoInsert = true;
+    ctrlAlt.settings.trigger = 1;
+    ctrlAlt.sim.press(vk::kRControl);
+    ctrlAlt.withHeld(vk::kLMenu, 'Y');
+    EXPECT_EQ(ctrlAlt.typed(), u"\u00FF");
+    EXPECT_TRUE(ctrlAlt.sim.asyncKeyDown(vk::kRControl) && ctrlAlt.sim.asyncKeyDown(vk::kLMenu));
+    EXPECT_FALSE(ctrlAlt.sim.asyncKeyDown(vk::kLControl));
+
     InputRig f12;  // only Alt Gr and Ctrl + Alt insert at once
     f12.settings.autoInsert = true;
     f12.settings.trigger = 4;

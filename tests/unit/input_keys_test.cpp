@@ -91,5 +91,28 @@ TEST(DisabledKeysTest, TheDisableKeysTextAndDisableOtherKeysLetKeysPass) {
     }
 }
 
+// A dead key and the key after it reach the layout undisturbed when the trigger is not
+// held, modifiers between them included; with the trigger held, the key after the dead
+// key opens its popup.
+TEST(DeadKeysTest, ADeadKeyAndTheKeyAfterItPassWhenTheTriggerIsNotHeld) {
+    InputRig rig(sim::UsInternationalLayout());
+    rig.sim.tap(222);  // dead acute
+    rig.sim.tap('E');
+    rig.sim.tap(222);
+    rig.sim.press(vk::kLShift);
+    EXPECT_TRUE(rig.handler.state().deadKeyPending);
+    rig.sim.tap('E');
+    rig.sim.release(vk::kLShift);
+    EXPECT_FALSE(rig.handler.state().deadKeyPending);
+    EXPECT_EQ(rig.typed(), u"\u00E9\u00C9");
+    EXPECT_FALSE(rig.popup.shown());
+
+    rig.sim.press(vk::kRMenu);
+    rig.sim.tap(222);
+    rig.sim.tap('E');
+    EXPECT_TRUE(rig.popup.shown());
+    EXPECT_EQ(rig.sim.keyDownsReceived('E'), 2);
+}
+
 }  // namespace
 }  // namespace kz::testing

@@ -192,15 +192,11 @@ public:
         }
         desktop.moveWindow(popupWindow, popup.bounds().pixels);
     }
-    platform::Rect childRect(PopupControl control) const {
-        const PopupBounds& b = popup.bounds();
-        const platform::Rect r = platform::PixelsOf(ControlBox(popup.mode(), popup.lastRow(), control), b.dpi);
-        return {b.pixels.left + r.left, b.pixels.top + r.top, b.pixels.left + r.right, b.pixels.top + r.bottom};
-    }
     // A screen point inside `control`, `yTwips` below its top and 10 pixels from its left.
     platform::Point pointIn(PopupControl control, int yTwips = 0) const {
-        const platform::Rect r = childRect(control);
-        return {r.left + 10, r.top + platform::PixelHolding(yTwips, popup.bounds().dpi)};
+        const PopupBounds& b = popup.bounds();
+        const platform::Rect r = platform::PixelsOf(ControlBox(popup.mode(), popup.lastRow(), control), b.dpi);
+        return {b.pixels.left + r.left + 10, b.pixels.top + r.top + platform::PixelHolding(yTwips, b.dpi)};
     }
 
     // The user's mouse: through the hook when it is installed, then the message loop turns.
