@@ -72,6 +72,12 @@ TEST(GestureTest, ShiftOrCapsLockChoosesUpperCaseAndBothTogetherLower) {
         r.sim.tap(vk::kReturn);
         EXPECT_EQ(r.typed(), upper ? u"\u00C9" : u"\u00E9") << shift << caps;
     }
+    // A Shift pressed while a function-key trigger counts as held reaches the system too.
+    InputRig f12;
+    f12.settings.trigger = 4;
+    f12.sim.press(vk::kF12);
+    f12.withHeld(vk::kLShift, 'E');
+    EXPECT_EQ(f12.popup.caseSel(), 1);
 }
 
 TEST(GestureTest, TappingTheKeyAgainStepsAndWrapsAndTheReleaseInserts) {
