@@ -2,8 +2,6 @@
 // handler on the simulated desktop.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "input_test_rig.h"
 
 namespace kz::testing {
@@ -22,37 +20,6 @@ protected:
     }
     AllCharsRig rig;
 };
-
-TEST_F(AllCharsScreenTest, OpensOnTheFirstTypeWithItsCharactersInTableOrder) {
-    rig.open();
-    ASSERT_TRUE(rig.popup.shown());
-    EXPECT_EQ(rig.popup.mode(), 2);
-    EXPECT_EQ(rig.screen.groupNames(), (Names{"with acute", "with grave", "with stroke", "with cedilla",
-                                              "other letters", "punctuation", "with ring"}));
-    EXPECT_EQ(rig.screen.optionIndex(), 0);
-    EXPECT_EQ(rig.screen.topCaption(), "Character Types:");
-    EXPECT_EQ(rig.screen.charactersCaption(), "Characters:");
-    EXPECT_EQ(rig.listedNames(), kAcuteLetters);
-    EXPECT_EQ(rig.screen.gridSel(), 0);
-    EXPECT_EQ(rig.popup.focusList(), 2);
-    EXPECT_TRUE(rig.sim.mouseHookInstalled());
-}
-
-TEST_F(AllCharsScreenTest, LanguagesAreEveryKnownOneInTheUsersOrderEnabledOrNot) {
-    rig.open();
-    // order.dat: French, German, then the disabled ones; "Empty" has no body and is left out.
-    EXPECT_EQ(rig.screen.languageNames(), (Names{"French", "German", "Polish", "Spanish"}));
-    rig.tap(vk::kEscape);
-
-    // The user's order first (a disabled entry still listed, case of a duplicate ignored),
-    // then the shipped languages it does not mention, then the user's own languages.
-    rig.store.write(Scope::PerUser, "Zavora", "Languages", "!Spanish;German;spanish");
-    rig.store.write(Scope::MachineWide, "Zavora\\Languages", "klingon", "k 00E9;;q 00E1");
-    rig.open();
-    EXPECT_EQ(rig.screen.languageNames(), (Names{"Spanish", "German", "French", "Polish", "Klingon"}));
-    chooseLanguage(4);
-    EXPECT_EQ(rig.listedNames(), (Names{"e with acute", "a with acute"}));  // keys k, then q
-}
 
 TEST_F(AllCharsScreenTest, ALanguageListsItsKeysFromAToZThenTheOtherKeysAndEachCharacterOnce) {
     rig.open();
@@ -117,18 +84,6 @@ TEST_F(AllCharsScreenTest, EnterTypesTheSelectedCharacterInTheChosenCase) {
     EXPECT_EQ(rig.typed(), u"\u00E9\u00C9\u00DF");
 }
 
-TEST_F(AllCharsScreenTest, ClosingStoresWhereTheScreenWasLeft) {
-    rig.open();
-    chooseLanguage(3);  // Spanish
-    rig.click(rig.pointIn(PopupControl::CharacterList, 100));
-    for (int i = 0; i < 4; ++i) rig.tap(vk::kDown);  // its fifth character, ú
-    rig.tap(vk::kEscape);
-    EXPECT_EQ(settings::Read(rig.store, settings::kOptionSel), "1");
-    EXPECT_EQ(settings::Read(rig.store, settings::kSelectedType), "with acute");
-    EXPECT_EQ(settings::Read(rig.store, settings::kSelectedLanguage), "Spanish");
-    EXPECT_EQ(settings::Read(rig.store, settings::kCharSel), "250");
-}
-
 // With RememberState the screen reopens on the stored list and character, scrolled into
 // view; without it, or when the stored names and numbers fit nothing, on the first ones.
 TEST_F(AllCharsScreenTest, OpeningSelectsTheStoredStateWhenItFits) {
@@ -156,37 +111,6 @@ TEST_F(AllCharsScreenTest, OpeningSelectsTheStoredStateWhenItFits) {
         EXPECT_EQ(screen.gridSel(), c.gridSel) << c.character;
         EXPECT_EQ(screen.charactersBar().value(), c.barValue) << c.character;
     }
-}
-
-TEST_F(AllCharsScreenTest, MissingGroupsFileOpensWithEmptyListsAndKeepsTheStoredType) {
-    std::filesystem::remove(rig.folder.path() / "groups.dat");
-    rig.screen.prepare();  // what the program reads ahead
-    rig.store.write(Scope::PerUser, "Zavora\\AllCharactersScreen", "List1Sel", "with grave");
-    rig.open();
-    ASSERT_TRUE(rig.popup.shown());
-    EXPECT_TRUE(rig.screen.groupNames().empty());
-    EXPECT_TRUE(rig.screen.gridChars().empty());
-    rig.tap(vk::kDown);
-    rig.tap(vk::kNext);
-    rig.click(rig.pointIn(PopupControl::CharacterList, 900));
-    EXPECT_EQ(rig.screen.gridSel(), 0);
-    rig.tap(vk::kReturn);  // an empty list: the screen closes and types nothing
-    EXPECT_FALSE(rig.popup.shown());
-    EXPECT_EQ(rig.typed(), u"");
-    EXPECT_EQ(settings::Read(rig.store, settings::kSelectedType), "with grave");
-}
-
-TEST_F(AllCharsScreenTest, RefillingAScrolledCharactersListLeavesTheKeysInTheTopList) {
-    rig.open();
-    rig.tap(vk::kNext);
-    ASSERT_EQ(rig.screen.charactersBar().value(), 1);
-    rig.popup.setFocusList(1);
-    rig.tap(vk::kDown);
-    EXPECT_EQ(rig.screen.charactersBar().value(), 0);
-    EXPECT_EQ(rig.screen.gridSel(), 0);
-    EXPECT_EQ(rig.popup.focusList(), 1);
-    rig.tap(vk::kReturn);
-    EXPECT_TRUE(rig.popup.shown());
 }
 
 }  // namespace

@@ -39,35 +39,16 @@ protected:
     AllCharsRig rig;
 };
 
-TEST_F(AllCharsSearchTest, TypedWordsListMatchingCharactersAndEnterTypesTheFirst) {
-    rig.open();
-    rig.popup.setFocusList(1);
-    rig.typeText("o stroke");
-    EXPECT_EQ(rig.screen.searchText(), "o stroke");
-    EXPECT_EQ(rig.screen.charactersCaption(), "Search: o stroke");
-    EXPECT_EQ(rig.listedNames(), Names{"o with stroke"});
-    EXPECT_EQ(rig.popup.focusList(), 2);
-    rig.tap(vk::kReturn);
-    EXPECT_FALSE(rig.popup.shown());
-    EXPECT_EQ(rig.typed(), u"\u00F8");
-}
-
-// The results scroll as any list of nine does: up to two rows.
-TEST_F(AllCharsSearchTest, UpperCaseLettersSearchTheSameAndTheResultsScroll) {
-    rig.open();
-    rig.sim.press(vk::kShift);
-    rig.typeText("ACUTE");
-    rig.sim.release(vk::kShift);
-    EXPECT_EQ(rig.screen.searchText(), "acute");
-    EXPECT_EQ(rig.screen.gridChars().size(), 9u);
-    EXPECT_EQ(rig.screen.charactersBar().max(), 2);
-}
-
-TEST_F(AllCharsSearchTest, BackspaceTakesBackOneCharacterAndClosesOnlyWhenNothingIsLeft) {
+// Typed words list the matching characters and give the list the keys; Backspace takes
+// back one character at a time and closes only when nothing is left; Enter types the first.
+TEST_F(AllCharsSearchTest, TypedWordsListMatchesBackspaceTakesThemBackAndEnterTypesTheFirst) {
     rig.open();
     rig.tap(vk::kDown);
+    rig.popup.setFocusList(1);
     rig.typeText("e g");
+    EXPECT_EQ(rig.screen.charactersCaption(), "Search: e g");
     EXPECT_EQ(rig.listedNames(), Names{"e with grave"});
+    EXPECT_EQ(rig.popup.focusList(), 2);
     rig.tap(vk::kBack);
     EXPECT_EQ(rig.screen.searchText(), "e ");
     EXPECT_EQ(rig.listedNames(), (Names{"e with acute", "e with grave", "inverted exclamation mark"}));
@@ -81,36 +62,13 @@ TEST_F(AllCharsSearchTest, BackspaceTakesBackOneCharacterAndClosesOnlyWhenNothin
     rig.tap(vk::kBack);
     EXPECT_FALSE(rig.popup.shown());
     EXPECT_EQ(rig.typed(), u"");
-}
 
-TEST_F(AllCharsSearchTest, ASearchWithoutHitsShowsAnEmptyListAndEscapeCloses) {
     rig.open();
-    rig.typeText("zz9");
-    EXPECT_TRUE(rig.screen.gridChars().empty());
-    rig.tap(vk::kDown);
-    EXPECT_EQ(rig.screen.gridSel(), 0);
-    rig.tap(vk::kEscape);
+    rig.typeText("o stroke");
+    EXPECT_EQ(rig.listedNames(), Names{"o with stroke"});
+    rig.tap(vk::kReturn);
     EXPECT_FALSE(rig.popup.shown());
-    rig.open();  // a new opening starts without a search
-    EXPECT_EQ(rig.screen.searchText(), "");
-    EXPECT_EQ(rig.listedNames().size(), 9u);
-}
-
-TEST_F(AllCharsSearchTest, ChoosingATypeOrALanguageClearsTheSearch) {
-    rig.open();
-    rig.typeText("stroke");
-    rig.click(rig.pointIn(PopupControl::TopList, 50));  // the type already chosen
-    EXPECT_EQ(rig.screen.searchText(), "");
-    EXPECT_EQ(rig.listedNames().size(), 9u);
-    rig.typeText("stroke");
-    rig.click(rig.pointIn(PopupControl::OptionLanguages, 50));
-    EXPECT_EQ(rig.screen.searchText(), "");
-    EXPECT_EQ(rig.listedNames().size(), 4u);
-    rig.typeText("stroke");
-    rig.popup.setFocusList(1);
-    rig.tap(vk::kDown);
-    EXPECT_EQ(rig.screen.searchText(), "");
-    EXPECT_EQ(rig.screen.languageSel(), 1);
+    EXPECT_EQ(rig.typed(), u"\u00F8");
 }
 
 TEST_F(AllCharsSearchTest, LettersTypedWithTheTriggerHeldDoNotSearch) {

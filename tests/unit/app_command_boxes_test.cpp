@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <set>
-#include <sstream>
-
-#include "app_sim_harness.h"
 #include "app/command_boxes.h"
+#include "platform/sim/sim_process.h"
+#include "platform/sim/sim_world.h"
+#include "settings/settings_store.h"
 
 namespace kz::testing {
 namespace {
@@ -25,18 +24,6 @@ protected:
     app::CommandBoxes boxes{store, process.desktop()};
 };
 
-// A missing or empty list gets just the handle; more handles follow after a semicolon.
-TEST_F(CommandBoxesTest, RegisterWritesTheHandleAloneOrAfterASemicolon) {
-    const auto a = box(), b = box(), c = box();
-    boxes.registerBox(a);
-    EXPECT_EQ(list(), std::to_string(a));
-    boxes.registerBox(b);
-    EXPECT_EQ(list(), std::to_string(a) + ";" + std::to_string(b));
-    setList("");
-    boxes.registerBox(c);
-    EXPECT_EQ(list(), std::to_string(c));
-}
-
 TEST_F(CommandBoxesTest, CleaningDropsClosedForeignBusyAndNonNumberEntries) {
     const auto kept1 = box();
     const auto closed = box();
@@ -52,63 +39,6 @@ TEST_F(CommandBoxesTest, CleaningDropsClosedForeignBusyAndNonNumberEntries) {
     world.removeWindow(kept2);
     boxes.clean();
     EXPECT_EQ(list(), "");  // written also when empty
-}
-
-TEST_F(CommandBoxesTest, BroadcastSkipsTheOwnBoxAndReachesLookalikes) {
-    // A text box of another program with our class and the idle text gets the command too.
-    const auto own = box(), other = box();
-    setList(std::to_string(own) + ";" + std::to_string(other));
-    boxes.broadcast("close", own);
-    EXPECT_EQ(process.desktop().windowText(own), "Text1");
-    EXPECT_EQ(process.desktop().windowText(other), "close");
-}
-
-TEST(CommandBoxReceiver, ServiceResetsCloseToTheIdleText) {
-    SimMachine m;
-    m.setAutoStart("No");
-    auto& service = m.run("/service");
-    auto* window = m.instanceOf(service).mainWindow();
-    EXPECT_TRUE(service.desktop().sendText(window->commandBox(), "close"));
-    EXPECT_FALSE(service.ended());
-    EXPECT_EQ(window->commandText(), "Text1");
-    service.desktop().sendText(window->commandBox(), "something else");
-    EXPECT_EQ(window->commandText(), "Text1");
-    service.desktop().sendText(window->commandBox(), "closeall");
-    service.processPendingMessages();  // where the window goes
-    EXPECT_TRUE(service.ended());
-    EXPECT_FALSE(service.desktop().sendText(window->commandBox(), "close"));
-}
-
-TEST(CommandBoxReceiver, SecondChannelRespectsADisabledBox) {
-    SimMachine m;
-    auto& first = m.run("");
-    auto* window = m.instanceOf(first).mainWindow();
-    window->setCommandBoxEnabled(false);
-    EXPECT_FALSE(first.desktop().sendCommand(window->handle(), "close"));
-    EXPECT_FALSE(first.ended());
-    window->setCommandBoxEnabled(true);
-    EXPECT_TRUE(first.desktop().sendCommand(window->handle(), "close"));
-    first.processPendingMessages();
-    EXPECT_TRUE(first.ended());
-}
-
-// The list names exactly the command boxes of the running instances (the interception
-// instance and the service), and "/close" reaches through it every one of them.
-TEST(CommandBoxReceiver, TheListNamesTheLiveCommandBoxesOfEveryInstance) {
-    SimMachine m;
-    m.run("");
-    std::set<std::string> boxes;
-    for (const auto& [id, program] : m.instances) {
-        boxes.insert(std::to_string(program->instance.mainWindow()->commandBox()));
-    }
-    ASSERT_EQ(boxes.size(), 2u);
-    std::set<std::string> listed;
-    std::stringstream list(m.commHwds());
-    for (std::string entry; std::getline(list, entry, ';');) listed.insert(entry);
-    EXPECT_EQ(listed, boxes);
-    EXPECT_TRUE(m.run("/CLOSE").ended());
-    for (const std::string& handle : listed) EXPECT_EQ(m.world.window(std::stoull(handle)), nullptr);
-    EXPECT_TRUE(m.world.runningProcesses().empty());
 }
 
 }  // namespace

@@ -24,19 +24,6 @@ TEST(ReadSwitches, SomeSwitchesMatchAnywhereOthersMustBeTheWholeLine) {
     for (const Case& c : cases) EXPECT_EQ(ReadSwitches(c.line).*c.flag, c.set) << c.line;
 }
 
-// "/wait" takes the line's last two characters, wherever they are, in tenths of a second.
-TEST(ReadSwitches, WaitTakesTheLastTwoCharactersInTenthsOfASecond) {
-    const std::pair<const char*, double> cases[] = {
-        {"/WAIT07", 0.7}, {"/wait25", 2.5}, {"/wait x 12", 1.2}, {"/wait", 0.0}, {"/waitzz", 0.0}, {"/wait-5", -0.5}};
-    for (const auto& [line, seconds] : cases) EXPECT_DOUBLE_EQ(ReadSwitches(line).waitSeconds, seconds) << line;
-}
-
-TEST(ExeCommandLine, QuotesAPathWithBlanksOnly) {
-    EXPECT_EQ(ExeCommandLine("C:\\Kelvra\\", "/service"), "C:\\Kelvra\\zavora.exe /service");
-    EXPECT_EQ(ExeCommandLine("C:\\Program Files\\Kelvra\\", "/mainstart"),
-              "\"C:\\Program Files\\Kelvra\\zavora.exe\" /mainstart");
-}
-
 // The service ignores "close" but not "closeall"; other texts are wiped, and the
 // comparisons are exact.
 TEST(DecideCommand, WhatEachWindowDoesWithEachText) {

@@ -1,5 +1,5 @@
 // Start-up roles: which instance intercepts keys, the service, "/close", "/setup",
-// "/wait", "/install" and "/uninstall", and what closing the Options dialog ends.
+// "/wait", "/install" and "/uninstall", and what a close during a start-up leaves.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,23 +12,6 @@ namespace {
 
 using namespace kz::app;
 constexpr const char* kExe = "\"C:\\Program Files\\Kelvra Zavora\\zavora.exe\"";
-
-TEST(Roles, PlainStartBecomesTheInterceptionInstanceAndStartsTheService) {
-    SimMachine m;
-    auto& first = m.run("");
-    EXPECT_FALSE(first.ended());
-    EXPECT_EQ(m.countMainWindows(kCaptionOptions), 1);
-    EXPECT_EQ(m.countMainWindows(kCaptionService), 1);
-    // "/service" only: the service finds the interception instance running.
-    ASSERT_EQ(m.world.launchLog().size(), 1u);
-    EXPECT_EQ(m.world.launchLog()[0].commandLine, std::string(kExe) + " /service");
-    EXPECT_EQ(m.world.launchLog()[0].show, platform::ShowMode::NoActivate);
-    EXPECT_TRUE(first.hiddenFromTaskList());
-    auto* window = m.instanceOf(first).mainWindow();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(window->commandText(), "Text1");
-    EXPECT_TRUE(window->commandBoxEnabled());
-}
 
 // A running interception instance, then a second start: who is left running.
 TEST(Roles, ASecondStartEitherTakesOverOrEndsItself) {
@@ -50,21 +33,6 @@ TEST(Roles, ASecondStartEitherTakesOverOrEndsItself) {
             EXPECT_EQ(m.instanceOf(second).mainWindow()->caption(), kCaptionOptions) << c.arguments;
         }
     }
-}
-
-// A standard user may not write the machine-wide list of command boxes, so no instance
-// is on it: the second channel alone reaches them, for a takeover and for "/close".
-TEST(Roles, CommandsReachEveryInstanceWhenTheListCannotBeWritten) {
-    SimMachine m;
-    m.world.registry().setWritable(platform::Scope::MachineWide, false);
-    auto& first = m.run("");
-    auto& second = m.run("");
-    EXPECT_EQ(m.commHwds(), "<missing>");
-    EXPECT_TRUE(first.ended());
-    EXPECT_FALSE(second.ended());
-    EXPECT_EQ(m.countMainWindows(kCaptionOptions), 1);
-    EXPECT_TRUE(m.run("/close").ended());
-    EXPECT_TRUE(m.world.runningProcesses().empty());
 }
 
 TEST(Roles, TakeoverGivesUpOnAnInstanceThatDoesNotGo) {
@@ -122,20 +90,6 @@ TEST(Service, StartsTheInterceptionInstanceWhenAutoStartIsYesOrInstalling) {
     }
 }
 
-TEST(Service, SecondServiceStartsAMissingInterceptionInstanceThenEnds) {
-    SimMachine m;
-    m.setAutoStart("No");
-    auto& first = m.run("/service");
-    m.setAutoStart("Yes");
-    auto& second = m.run("/service");
-    EXPECT_TRUE(second.ended());
-    EXPECT_FALSE(first.ended());
-    EXPECT_EQ(m.countMainWindows(kCaptionService), 1);
-    EXPECT_EQ(m.countMainWindows(kCaptionOptions), 1);
-    EXPECT_TRUE(m.run("/service").ended());  // interception running now: starts nothing
-    EXPECT_EQ(m.world.launchLog().size(), 1u);
-}
-
 // The service's timer runs at once and every ten seconds; a close request never gives it
 // a hook or a popup, nor ends it.
 TEST(Service, TimerRunsAtOnceAndEveryTenSecondsAndACloseGivesItNoHookOrPopup) {
@@ -155,28 +109,6 @@ TEST(Service, TimerRunsAtOnceAndEveryTenSecondsAndACloseGivesItNoHookOrPopup) {
     EXPECT_FALSE(steps.hook);
     EXPECT_FALSE(steps.popup);
     EXPECT_FALSE(service.ended());
-}
-
-TEST(Shutdown, ClosingTheOptionsDialogHidesAndKeepsRunning) {
-    SimMachine m;
-    sim::SimProcess& process = m.run("");
-    app::Instance& instance = m.instanceOf(process);
-    const HoldingSteps& steps = m.stepsOf(process);
-    const int installs = steps.installs, retops = steps.retops;
-    instance.setOptionsOpen(true);
-    instance.mainWindow()->setVisible(true);
-    instance.onCloseRequested();  // close box, OK or Cancel
-    EXPECT_FALSE(process.ended());
-    EXPECT_FALSE(instance.mainWindow()->isVisible());
-    EXPECT_FALSE(instance.optionsOpen());
-    EXPECT_EQ(steps.installs, installs + 1);
-    EXPECT_EQ(steps.retops, retops + 1);
-    instance.exitProgram();  // the tray menu's "Exit"
-    instance.exitProgram();  // a second exit finds nothing to do
-    process.processPendingMessages();
-    EXPECT_TRUE(process.ended());
-    EXPECT_EQ(steps.removals, 1);
-    EXPECT_EQ(steps.popupUnloads, 1);
 }
 
 // A "close" may arrive in any message pass of a start-up that is taking over from a

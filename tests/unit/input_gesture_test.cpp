@@ -1,7 +1,8 @@
 // Whole gestures on the simulated desktop, from the trigger to the character that the
 // application receives: numbers, arrows, Enter, the repeated key, accent symbols, case,
-// Escape and Backspace, the automatic insert, the all-characters screen's entry and the
-// reports to the tutorial window while it is open.
+// Escape and Backspace, the automatic insert, the all-characters screen's entry, the menu
+// mask that keeps the application out of its menu bar, and the reports to the tutorial
+// window while it is open.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include "app/names.h"
 #include "charset_test_folder.h"
 #include "input_test_rig.h"
+#include "keys/menu_mask.h"
 
 namespace kz::testing {
 namespace {
@@ -57,25 +59,6 @@ TEST(GestureTest, KeysInTheOpenPopupChooseTypeOrClose) {
     }
 }
 
-// With the trigger held a number waits, and Enter with nothing selected closes.
-TEST(GestureTest, NumbersWaitWhileTheTriggerIsHeldOrDoNothingWhenNotShown) {
-    InputRig held;
-    held.withHeld(vk::kRMenu, 'E');
-    held.sim.tap('2');
-    EXPECT_EQ(held.popup.selected(), kNothingSelected);
-    EXPECT_EQ(held.sim.keyDownsReceived('2'), 0);
-    held.sim.tap(vk::kReturn);
-    EXPECT_FALSE(held.popup.shown());
-    EXPECT_EQ(held.typed(), u"");
-
-    InputRig hidden;
-    hidden.settings.showNumbers = false;
-    hidden.altGrTap('E');
-    hidden.sim.tap('2');
-    EXPECT_TRUE(hidden.popup.shown());
-    EXPECT_EQ(hidden.typed(), u"");
-}
-
 TEST(GestureTest, ShiftOrCapsLockChoosesUpperCaseAndBothTogetherLower) {
     const std::tuple<bool, bool, bool> cases[] = {
         {false, false, false}, {true, false, true}, {false, true, true}, {true, true, false}};
@@ -89,6 +72,12 @@ TEST(GestureTest, ShiftOrCapsLockChoosesUpperCaseAndBothTogetherLower) {
         r.sim.tap(vk::kReturn);
         EXPECT_EQ(r.typed(), upper ? u"\u00C9" : u"\u00E9") << shift << caps;
     }
+    // A Shift pressed while a function-key trigger counts as held reaches the system too.
+    InputRig f12;
+    f12.settings.trigger = 4;
+    f12.sim.press(vk::kF12);
+    f12.withHeld(vk::kLShift, 'E');
+    EXPECT_EQ(f12.popup.caseSel(), 1);
 }
 
 TEST(GestureTest, TappingTheKeyAgainStepsAndWrapsAndTheReleaseInserts) {
@@ -106,21 +95,6 @@ TEST(GestureTest, TappingTheKeyAgainStepsAndWrapsAndTheReleaseInserts) {
     rig.sim.release(vk::kRMenu);
     EXPECT_EQ(rig.typed(), u"\u00E8");
     EXPECT_FALSE(rig.popup.shown());
-}
-
-TEST(GestureTest, TheOpeningKeysAutoRepeatIsDroppedAndAnotherKeyReopens) {
-    InputRig rig;
-    rig.sim.press(vk::kRMenu);
-    rig.sim.press('E');
-    rig.sim.press('E');  // auto-repeat
-    EXPECT_EQ(rig.popup.selected(), kNothingSelected);
-    rig.sim.release('E');
-    rig.sim.press('E');  // a new press reaches the popup once
-    EXPECT_EQ(rig.popup.selected(), 0);
-    rig.sim.release('E');
-    rig.sim.tap('C');
-    EXPECT_EQ(rig.popup.keyChars(), (CandidateList{kCCedil, kCAcute}));
-    EXPECT_EQ(rig.popup.selected(), kNothingSelected);
 }
 
 // Layouts that type the accent symbols with dead keys, or the digits with Shift: while the
@@ -182,30 +156,22 @@ TEST(GestureTest, ALoneCandidateIsInsertedAtOnceAndTheTriggerPressedAgain) {
     rig.sim.tap('E');  // still held: the next key opens its popup
     EXPECT_TRUE(rig.popup.shown());
 
+    // Each held key goes down again on its own side: the extended flag marks the right one.
+    InputRig ctrlAlt;
+    ctrlAlt.settings.autoInsert = true;
+    ctrlAlt.settings.trigger = 1;
+    ctrlAlt.sim.press(vk::kRControl);
+    ctrlAlt.withHeld(vk::kLMenu, 'Y');
+    EXPECT_EQ(ctrlAlt.typed(), u"\u00FF");
+    EXPECT_TRUE(ctrlAlt.sim.asyncKeyDown(vk::kRControl) && ctrlAlt.sim.asyncKeyDown(vk::kLMenu));
+    EXPECT_FALSE(ctrlAlt.sim.asyncKeyDown(vk::kLControl));
+
     InputRig f12;  // only Alt Gr and Ctrl + Alt insert at once
     f12.settings.autoInsert = true;
     f12.settings.trigger = 4;
     f12.withHeld(vk::kF12, 'Y');
     EXPECT_TRUE(f12.popup.shown());
     EXPECT_EQ(f12.typed(), u"");
-}
-
-TEST(GestureTest, FunctionKeyTriggersTypeTheChoiceAlthoughTheKeyStillCountsAsHeld) {
-    InputRig rig;
-    rig.settings.trigger = 4;
-    rig.withHeld(vk::kF12, 'E');
-    rig.sim.tap('E');
-    rig.sim.release(vk::kF12);  // inserts at once, well within half a second
-    EXPECT_EQ(rig.typed(), u"\u00E9");
-
-    rig.withHeld(vk::kF12, 'E');
-    rig.sim.release(vk::kF12);
-    rig.advance(200);
-    rig.sim.tap('2');  // the trigger still counts as held: numbers wait
-    EXPECT_EQ(rig.typed(), u"\u00E9");
-    rig.advance(400);
-    rig.sim.tap('2');
-    EXPECT_EQ(rig.typed(), u"\u00E9\u00E8");
 }
 
 TEST(GestureTest, TriggerAndSpaceOpenTheAllCharactersScreenAgainAndAgain) {
@@ -217,6 +183,48 @@ TEST(GestureTest, TriggerAndSpaceOpenTheAllCharactersScreenAgainAndAgain) {
     rig.sim.tap(vk::kSpace);
     EXPECT_EQ(rig.view.topmosts, topmosts + 1) << "opened again";
     EXPECT_EQ(rig.sim.keyDownsReceived(vk::kSpace), 0);
+}
+
+int MaskEventsSent(const InputRig& rig) {
+    int count = 0;
+    for (const sim::SentInput& call : rig.sim.sent()) {
+        if (call.kind == sim::SentInput::Kind::KeybdEvent && call.extraInfo == kMenuMaskTag) {
+            EXPECT_EQ(call.vk, kMenuMaskKey);
+            ++count;
+        }
+    }
+    return count;
+}
+
+// However an Alt Gr gesture ends (a digit chooses after the release, the repeated key's
+// release inserts, automatic insertion), the application stays out of menu mode: a mask
+// press and release goes out, unswallowed, ahead of anything typed.
+TEST(MenuMaskTest, AGestureWithAltGrLeavesTheApplicationOutOfMenuMode) {
+    struct Case { bool autoInsert; std::string whileHeld, afterwards; std::u16string typed; int masks; };
+    const Case cases[] = {
+        {false, "E", "2", u"\u00E8", 2},  // one press and release, for the swallowed E
+        {false, "EE", "", u"\u00E9", 4},  // one mask for each swallowed E
+        {true, "Y", "", u"\u00FF", 4},   // the swallowed Y, then the automatic insert
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.whileHeld);
+        InputRig rig;
+        rig.settings.autoInsert = c.autoInsert;
+        rig.sim.press(vk::kRMenu);
+        for (const char key : c.whileHeld) rig.sim.tap(key);
+        rig.sim.release(vk::kRMenu);
+        for (const char key : c.afterwards) rig.sim.tap(key);
+        EXPECT_EQ(rig.typed(), c.typed);
+        EXPECT_EQ(rig.sim.menuActivations(), 0);
+        EXPECT_EQ(MaskEventsSent(rig), c.masks);
+        ASSERT_FALSE(rig.sim.sent().empty());
+        EXPECT_EQ(rig.sim.sent().front().extraInfo, kMenuMaskTag);
+        for (const sim::Delivery& d : rig.sim.deliveries()) {
+            if (d.event.extraInfo == kMenuMaskTag) {
+                EXPECT_FALSE(d.swallowed);
+            }
+        }
+    }
 }
 
 // With the tutorial open the gesture reports its steps to it: a key without characters

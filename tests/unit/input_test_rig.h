@@ -39,7 +39,7 @@ public:
 
 // Candidates used across the tests.
 inline constexpr char16_t kEAcute = u'\u00E9', kEGrave = u'\u00E8', kECirc = u'\u00EA', kEDiaer = u'\u00EB',
-                          kCCedil = u'\u00E7', kCAcute = u'\u0107', kDStroke = u'\u0111', kYDiaer = u'\u00FF';
+                          kDStroke = u'\u0111';
 
 // The program's links to one simulated process and the desktop it runs on.
 inline app::Program::Links SimProgramLinks(sim::SimProcess& process, SettingsStore& store,
@@ -66,14 +66,14 @@ public:
         characters.assign({
             {kEAcute, u'\u00C9', 1, false, "e with acute"},    {kEGrave, u'\u00C8', 2, false, "e with grave"},
             {kECirc, u'\u00CA', 3, false, "e with circumflex"}, {kEDiaer, u'\u00CB', 4, false, "e with diaeresis"},
-            {kCCedil, u'\u00C7', 5, false, "c with cedilla"},  {kCAcute, u'\u0106', 1, true, "c with acute"},
+            {u'\u00E7', u'\u00C7', 5, false, "c with cedilla"}, {u'\u0107', u'\u0106', 1, true, "c with acute"},
             {kDStroke, u'\u0110', 6, true, "d with stroke"},   {u'\u010F', u'\u010E', 7, true, "d with caron"},
-            {kYDiaer, u'\u0178', 4, false, "y with diaeresis"}, {u'\u00DF', 0, 8, false, "sharp s"},
+            {u'\u00FF', u'\u0178', 4, false, "y with diaeresis"}, {u'\u00DF', 0, 8, false, "sharp s"},
         });
         keys['e'] = {kEAcute, kEGrave, kECirc, kEDiaer};
-        keys['c'] = {kCCedil, kCAcute};
+        keys['c'] = {u'\u00E7', u'\u0107'};
         keys['d'] = {kDStroke, u'\u010F'};
-        keys['y'] = {kYDiaer};
+        keys['y'] = {u'\u00FF'};
         keys['s'] = {u'\u00DF'};
         keys['a'] = {u'\u00E0', u'\u00E1', u'\u00E2', u'\u00E4', u'\u00E6', u'\u00E3', u'\u00E5', u'\u0101'};
         keys['1'] = {u'\u00B9'};
@@ -178,9 +178,8 @@ public:
         placeWindows();
     }
     void tap(int key) { sim.tap(key); }
-    // The popup window (which finds the control under the pointer itself) and, on top of
-    // it, the two scroll bars as windows of their own, where Windows puts them: the window
-    // at the popup's pixel rectangle, its children at their boxes' pixels at its DPI.
+    // The popup window, which finds the control under the pointer itself, at the popup's
+    // pixel rectangle.
     void placeWindows() {
         if (popupWindow == 0) {
             popupWindow = desktop.addWindow(
@@ -190,26 +189,14 @@ public:
                                                              platform::MouseX(m.lParam), platform::MouseY(m.lParam));
                 },
                 true);
-            topBarWindow = desktop.addWindow({}, {}, true);
-            charactersBarWindow = desktop.addWindow({}, {}, true);
-            screen.topBar().setWindow(topBarWindow);
-            screen.charactersBar().setWindow(charactersBarWindow);
         }
         desktop.moveWindow(popupWindow, popup.bounds().pixels);
-        desktop.moveWindow(topBarWindow, childRect(PopupControl::TopBar));
-        desktop.moveWindow(charactersBarWindow, childRect(PopupControl::CharactersBar));
-        screen.topBar().setHeightPixels(childRect(PopupControl::TopBar).height());
-        screen.charactersBar().setHeightPixels(childRect(PopupControl::CharactersBar).height());
-    }
-    platform::Rect childRect(PopupControl control) const {
-        const PopupBounds& b = popup.bounds();
-        const platform::Rect r = platform::PixelsOf(ControlBox(popup.mode(), popup.lastRow(), control), b.dpi);
-        return {b.pixels.left + r.left, b.pixels.top + r.top, b.pixels.left + r.right, b.pixels.top + r.bottom};
     }
     // A screen point inside `control`, `yTwips` below its top and 10 pixels from its left.
     platform::Point pointIn(PopupControl control, int yTwips = 0) const {
-        const platform::Rect r = childRect(control);
-        return {r.left + 10, r.top + platform::PixelHolding(yTwips, popup.bounds().dpi)};
+        const PopupBounds& b = popup.bounds();
+        const platform::Rect r = platform::PixelsOf(ControlBox(popup.mode(), popup.lastRow(), control), b.dpi);
+        return {b.pixels.left + r.left + 10, b.pixels.top + r.top + platform::PixelHolding(yTwips, b.dpi)};
     }
 
     // The user's mouse: through the hook when it is installed, then the message loop turns.
@@ -243,7 +230,7 @@ public:
 
     DataFolder folder;
     sim::SimMouseWindows& desktop = world.mouseWindows();
-    platform::WindowHandle application = 0, popupWindow = 0, topBarWindow = 0, charactersBarWindow = 0;
+    platform::WindowHandle application = 0, popupWindow = 0;
     std::vector<sim::PostedMessage> applicationMessages;
 };
 

@@ -1,7 +1,7 @@
 // The mouse hook's decisions while the popup is shown (what it swallows, what it posts to
-// the popup's windows, double clicks, the wheel, thumb dragging and clicks outside) and
-// the popup's own handlers behind the window's hit test: rows, arrows, "abc" / "ABC" and
-// the all-characters screen's lists.
+// the popup's windows, double clicks, the wheel and clicks outside) and the popup's own
+// handlers behind the window's hit test: rows, arrows, "abc" / "ABC" and the
+// all-characters screen's characters list.
 #include <gtest/gtest.h>
 
 #include "input/mouse_double_click.h"
@@ -11,16 +11,14 @@ namespace kz::testing {
 namespace {
 
 namespace msg = mouse_message;
-using sim::PostedMessage;
 
 class MouseHandlerTest : public ::testing::Test {
 protected:
     void openKeyPopup() { rig.open('A'); }  // eight candidates, six rows
-    platform::Point rowsPoint(int yTwips) const { return rig.pointIn(PopupControl::Rows, yTwips); }
     platform::Rect popupRect() const { return rig.desktop.windowRect(rig.popupWindow); }
     int doubleClicksPosted() const {
         int n = 0;
-        for (const PostedMessage& m : rig.desktop.posted()) n += m.message == msg::kLeftDoubleClick;
+        for (const sim::PostedMessage& m : rig.desktop.posted()) n += m.message == msg::kLeftDoubleClick;
         return n;
     }
     void setMouse(std::string_view name, std::string_view value) {
@@ -29,38 +27,6 @@ protected:
 
     AllCharsRig rig;
 };
-
-TEST_F(MouseHandlerTest, TheHookLivesWhileThePopupIsShown) {
-    rig.sim.setKeyDown(1, true);  // the left button is already down when the popup opens
-    openKeyPopup();
-    EXPECT_TRUE(rig.sim.mouseHookInstalled());
-    EXPECT_TRUE(rig.mouse.state().leftDown);
-    rig.sim.setKeyDown(1, false);
-    rig.tap(vk::kEscape);
-    EXPECT_FALSE(rig.sim.mouseHookInstalled());
-
-    // Hidden by a path that does not remove the hook: the next event removes it and passes.
-    openKeyPopup();
-    rig.popup.setWidth(0);
-    EXPECT_TRUE(rig.sim.mouseHookInstalled());
-    EXPECT_FALSE(rig.mouseEvent(msg::kLeftDown, rowsPoint(100).x, rowsPoint(100).y));
-    EXPECT_FALSE(rig.sim.mouseHookInstalled());
-}
-
-TEST_F(MouseHandlerTest, AClickInsideIsSwallowedAndReachesTheRowsWithRelativeCoordinates) {
-    openKeyPopup();
-    const platform::Point p = rowsPoint(2 * 615 + 300);  // the third row
-    EXPECT_TRUE(rig.mouseEvent(msg::kLeftDown, p.x, p.y));
-    EXPECT_TRUE(rig.mouseEvent(msg::kLeftUp, p.x, p.y));
-    const platform::Rect window = popupRect();
-    ASSERT_EQ(rig.desktop.posted().size(), 2u);
-    EXPECT_EQ(rig.desktop.posted()[0], (PostedMessage{rig.popupWindow, msg::kLeftDown, 1,
-                                                      platform::MouseLParam(p.x - window.left, p.y - window.top)}));
-    EXPECT_EQ(rig.desktop.posted()[1].message, msg::kLeftUp);
-    EXPECT_EQ(rig.desktop.posted()[1].wParam, 0u);
-    EXPECT_EQ(rig.popup.selected(), 2);
-    EXPECT_TRUE(rig.applicationMessages.empty());
-}
 
 // The pixel just past the right edge, and another program's window lying over the
 // popup, belong to the application.
@@ -129,60 +95,6 @@ TEST_F(MouseHandlerTest, TheWheelScrollsTheKeyPopupFromAnywhere) {
     EXPECT_TRUE(rig.popup.shown());
 }
 
-TEST_F(MouseHandlerTest, TheWheelScrollsTheListThatHasTheKeysByThreeRows) {
-    rig.open();
-    rig.wheel({900, 700}, -120);
-    EXPECT_EQ(rig.screen.charactersBar().value(), 2);  // nine letters: stops at the maximum
-    rig.wheel({900, 700}, 240);
-    EXPECT_EQ(rig.screen.charactersBar().value(), 0);
-
-    rig.popup.setFocusList(1);
-    rig.wheel({900, 700}, -120);
-    EXPECT_EQ(rig.screen.topBar().value(), 2);
-    EXPECT_EQ(rig.screen.charactersBar().value(), 0);
-    EXPECT_EQ(rig.popup.focusList(), 1);
-
-    rig.click(rig.pointIn(PopupControl::OptionLanguages));  // four languages: nothing to scroll
-    rig.wheel({900, 700}, -120);
-    EXPECT_EQ(rig.screen.topBar().value(), 0);
-}
-
-// At every scale the hook and the popup measure the window as it is drawn: a click on a
-// row selects that row, the arrows scroll, and no pixel of the window counts as outside.
-TEST(MouseScalingTest, ClicksLandWhereTheyAreDrawnAtEveryScale) {
-    for (const int dpi : {96, 120, 144, 168, 192, 216, 240, 288}) {
-        SCOPED_TRACE(dpi);
-        AllCharsRig rig;
-        rig.view.layout.monitors = {
-            MonitorInfo{.bounds = {0, 0, 3840, 2160}, .workArea = {0, 0, 3840, 2160}, .dpi = dpi, .primary = true}};
-        rig.open('A');  // eight candidates, six rows
-        const platform::Rect window = rig.desktop.windowRect(rig.popupWindow);
-        for (const platform::Point corner : {platform::Point{window.left, window.top},
-                                             platform::Point{window.right - 1, window.bottom - 1}}) {
-            EXPECT_TRUE(rig.mouseEvent(msg::kRightDown, corner.x, corner.y));
-            rig.mouseEvent(msg::kRightUp, corner.x, corner.y);
-        }
-        for (int row = 0; row < 6; ++row) {
-            rig.click(rig.pointIn(PopupControl::Rows, row * 615 + 307));
-            EXPECT_EQ(rig.popup.selected(), row);
-        }
-        rig.click(rig.pointIn(PopupControl::ArrowDown, 127));
-        EXPECT_EQ(rig.popup.topRow(), 1);
-        rig.click(rig.pointIn(PopupControl::ArrowUp, 127));
-        EXPECT_EQ(rig.popup.topRow(), 0);
-        rig.doubleClick(rig.pointIn(PopupControl::Rows, 5 * 615 + 307));
-        EXPECT_EQ(rig.typed(), u"\u00E3");
-
-        rig.advance(1000);
-        rig.open();  // nine letters in the characters list, seven rows
-        for (int row = 0; row < 7; ++row) {
-            rig.click(rig.pointIn(PopupControl::CharacterList, row * 400 + 200));
-            EXPECT_EQ(rig.screen.gridSel(), row);
-        }
-        EXPECT_TRUE(rig.popup.shown());
-    }
-}
-
 // Outside the popup a press closes it, releasing the trigger keys, and still reaches the
 // application; moves, releases and the horizontal wheel change nothing.
 TEST(MouseOutsideTest, OutsideThePopupOnlyAPressCloses) {
@@ -201,45 +113,7 @@ TEST(MouseOutsideTest, OutsideThePopupOnlyAPressCloses) {
     }
 }
 
-TEST_F(MouseHandlerTest, AReleaseElsewhereStillReachesTheWindowThatWasPressed) {
-    rig.open();
-    const platform::Point list = rig.pointIn(PopupControl::CharacterList, 100);
-    rig.mouseEvent(msg::kLeftDown, list.x, list.y);
-    EXPECT_EQ(rig.mouse.state().captureWindow, rig.popupWindow);
-    rig.mouseEvent(msg::kLeftUp, 900, 700);
-    EXPECT_EQ(rig.mouse.state().captureWindow, 0u);
-    EXPECT_EQ(rig.desktop.posted().back().window, rig.popupWindow);
-    EXPECT_EQ(rig.desktop.posted().back().message, msg::kLeftUp);
-    EXPECT_TRUE(rig.popup.shown());
-}
-
-TEST_F(MouseHandlerTest, DraggingEitherThumbMovesItsListAndGivesItTheKeys) {
-    rig.open();
-    const platform::Rect bar = rig.desktop.windowRect(rig.charactersBarWindow);
-    rig.mouseEvent(msg::kLeftDown, bar.left + 5, bar.top + 20);
-    EXPECT_EQ(rig.mouse.state().captureWindow, rig.charactersBarWindow);
-    EXPECT_EQ(doubleClicksPosted(), 0);
-    rig.popup.setFocusList(1);
-    rig.desktop.clearLog();
-    // Dragging is not swallowed, and the bar is told its button is still down.
-    EXPECT_FALSE(rig.mouseEvent(msg::kMove, bar.left + 5, bar.top + 130));
-    EXPECT_EQ(rig.screen.charactersBar().value(), 2);
-    EXPECT_EQ(rig.popup.focusList(), 2);
-    ASSERT_EQ(rig.desktop.posted().size(), 1u);
-    EXPECT_EQ(rig.desktop.posted()[0].window, rig.charactersBarWindow);
-    EXPECT_EQ(rig.desktop.posted()[0].message, msg::kLeftDown);
-    rig.mouseEvent(msg::kMove, bar.left + 5, bar.top + 80);
-    EXPECT_EQ(rig.screen.charactersBar().value(), 0);
-    rig.mouseEvent(msg::kLeftUp, bar.left + 5, bar.top + 80);
-
-    const platform::Rect top = rig.desktop.windowRect(rig.topBarWindow);
-    rig.mouseEvent(msg::kLeftDown, top.left + 5, top.top + 20);
-    rig.mouseEvent(msg::kMove, top.left + 5, top.top + 50);
-    EXPECT_EQ(rig.screen.topBar().value(), 2);
-    EXPECT_EQ(rig.popup.focusList(), 1);
-}
-
-TEST_F(MouseHandlerTest, TheDownArrowShowsTheNextCandidateAndSelectsTheFirstVisible) {
+TEST_F(MouseHandlerTest, TheArrowsScrollKeepingTheSelectionInViewAndTheLabelsChooseTheCase) {
     rig.open('A', true);  // the trigger still held: nothing selected
     ASSERT_EQ(rig.popup.selected(), kNothingSelected);
     rig.click(rig.pointIn(PopupControl::ArrowUp, 100));  // inactive: nothing above
@@ -257,10 +131,8 @@ TEST_F(MouseHandlerTest, TheDownArrowShowsTheNextCandidateAndSelectsTheFirstVisi
     rig.click(rig.pointIn(PopupControl::ArrowUp, 100));  // keeps the selection in view
     EXPECT_EQ(rig.popup.topRow(), 1);
     EXPECT_EQ(rig.popup.selected(), 6);
-}
 
-TEST_F(MouseHandlerTest, CaseLabelsChooseTheCaseInBothModes) {
-    rig.open('A', true);  // the trigger still held: nothing selected
+    // The case labels choose the case, in the key popup and in the all-characters screen.
     rig.click(rig.pointIn(PopupControl::CaseUpper, 50));
     EXPECT_EQ(rig.popup.caseSel(), 1);
     rig.click(rig.pointIn(PopupControl::CaseLower, 50));
@@ -275,25 +147,6 @@ TEST_F(MouseHandlerTest, CaseLabelsChooseTheCaseInBothModes) {
     EXPECT_GT(rig.view.listRedraws, redraws);
     rig.doubleClick(rig.pointIn(PopupControl::CharacterList, 400 + 100));
     EXPECT_EQ(rig.typed(), u"\u00C9");
-}
-
-TEST_F(MouseHandlerTest, ClicksMoveTheKeysBetweenTheTwoLists) {
-    rig.open();
-    rig.click(rig.pointIn(PopupControl::TopList, 210 + 50));  // "with grave"
-    EXPECT_EQ(rig.popup.focusList(), 1);
-    EXPECT_EQ(rig.screen.groupSel(), 1);
-    EXPECT_EQ(rig.listedNames(), (std::vector<std::string>{"e with grave", "a with grave"}));
-    rig.sim.tap(vk::kReturn);
-    EXPECT_TRUE(rig.popup.shown());  // the top list has the keys
-    EXPECT_EQ(rig.typed(), u"");
-
-    rig.click(rig.pointIn(PopupControl::CharacterList, 400 + 100));
-    EXPECT_EQ(rig.popup.focusList(), 2);
-    EXPECT_EQ(rig.screen.gridSel(), 1);
-    rig.click(rig.pointIn(PopupControl::CharacterList, 6 * 400 + 100));  // below the last one
-    EXPECT_EQ(rig.screen.gridSel(), 1);
-    rig.sim.tap(vk::kReturn);
-    EXPECT_EQ(rig.typed(), u"\u00E0");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Popup geometry: twips to pixels and the font requests, where the popup goes (centred on
-// the monitor holding the foreground window) and the scroll bars beside the lists.
+// Popup geometry: the font requests, where the popup goes (centred on the monitor holding
+// the foreground window) and the scroll bars beside the lists.
 #include <gtest/gtest.h>
 
 #include "platform/canvas.h"
@@ -8,27 +8,6 @@
 
 namespace kz {
 namespace {
-
-// Fifteen twips are a pixel at 96 dpi; halves go to the even neighbour, as the
-// program's integer conversion does, on both sides of zero.
-TEST(TwipsToPixels, ScalesWithTheDpiAndRoundsHalvesToEven) {
-    struct Case { int twips, dpi, pixels; };
-    const Case cases[] = {
-        {15, 96, 1},     {5535, 96, 369},   {615, 120, 51},     {1695, 192, 226},  {615, 144, 62},
-        {1845, 144, 184}, {5535, 144, 554}, {-615, 144, -62},   {-1845, 144, -184}, {-61500, 96, -4100},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(platform::TwipsToPixels(c.twips, c.dpi), c.pixels) << c.twips << "@" << c.dpi;
-    }
-    EXPECT_EQ(platform::RoundHalfEven(54.51), 55);
-}
-
-TEST(PixelsOf, ConvertsEdgesSoNeighboursStayAdjacent) {
-    const platform::Rect upper = platform::PixelsOf({240, 1320, 1695, 255}, 144);
-    const platform::Rect lower = platform::PixelsOf({240, 1575, 1695, 15}, 144);
-    EXPECT_EQ(upper, (platform::Rect{24, 132, 194, 158}));  // 193.5 and 157.5 go to the even side
-    EXPECT_EQ(upper.bottom, lower.top);
-}
 
 // A font's cell is one and a half times its size, halves to even; a point font asks for
 // a character height (negative).
@@ -89,18 +68,6 @@ TEST(ScrollBarTest, SettingTheValueNotifiesOnlyOnAChangeAndStaysInRange) {
     EXPECT_EQ(bar.value(), 0);
     bar.setValue(-5);
     EXPECT_EQ(bar.value(), -3);
-}
-
-TEST(ScrollBarTest, ThumbDragGivesTheValueOfThePointerPosition) {
-    // 189 pixels high, 0 to 20, seven rows: thumb (157 * 7 / 20) = 54 long.
-    EXPECT_EQ(ThumbDragValue(43, 189, 0, 20, 7), 0);   // thumb centred at the top
-    EXPECT_EQ(ThumbDragValue(146, 189, 0, 20, 7), 20);  // at the bottom
-    EXPECT_EQ(ThumbDragValue(94, 189, 0, 20, 7), 9);
-    EXPECT_EQ(ThumbDragValue(20, 189, 0, 20, 7), std::nullopt);   // above the minimum
-    EXPECT_EQ(ThumbDragValue(180, 189, 0, 20, 7), std::nullopt);  // beyond the maximum
-    EXPECT_EQ(ThumbDragValue(94, 189, 5, 5, 7), std::nullopt);    // no range
-    // A short range uses 10.5 for the thumb: (157 * 5 / 10.5) = 74.
-    EXPECT_EQ(ThumbDragValue(53, 189, 0, 4, 5), 0);
 }
 
 }  // namespace

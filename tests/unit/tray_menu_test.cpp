@@ -1,8 +1,5 @@
-// The tray icon's menu and the decisions of the window that owns the icon.
+// The decisions of the window that owns the tray icon.
 #include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 #include "app/tray_menu.h"
 
@@ -39,29 +36,6 @@ TEST(TrayMessages, EachMessageGetsItsReaction) {
     }
     // Without the registered number no message is mistaken for it.
     EXPECT_EQ(DecideTrayMessage({0, 0, 0}, false, TraySystemMessages{}), PassOn);
-}
-
-class RecordingActions final : public TrayActions {
-public:
-    void showTutorial() override { calls.push_back("tutorial"); }
-    void showAbout() override { calls.push_back("about"); }
-    void openOptions() override { calls.push_back("options"); }
-    void showHelp(std::string_view topic) override { calls.push_back("help " + std::string(topic)); }
-    void exitProgram() override { calls.push_back("exit"); }
-    std::vector<std::string> calls;
-};
-
-// A dismissed menu (0), an unknown id or a separator does nothing.
-TEST(TrayMenu, EachItemRunsItsActionThroughTheIdTheMenuReports) {
-    RecordingActions actions;
-    for (const TrayMenuItem& item : kTrayMenu) {
-        if (item.command == TrayCommand::Separator) continue;
-        RunTrayCommand(TrayCommandFromId(static_cast<unsigned>(item.command)), actions);
-    }
-    for (unsigned id : {0u, 99u, static_cast<unsigned>(TrayCommand::Separator)}) {
-        RunTrayCommand(TrayCommandFromId(id), actions);
-    }
-    EXPECT_EQ(actions.calls, (std::vector<std::string>{"tutorial", "about", "options", "help intro.htm", "exit"}));
 }
 
 }  // namespace
