@@ -95,6 +95,42 @@ TEST_F(MouseHandlerTest, TheWheelScrollsTheKeyPopupFromAnywhere) {
     EXPECT_TRUE(rig.popup.shown());
 }
 
+// At every scale the hook and the popup measure the window as it is drawn: a click on a
+// row selects that row, the arrows scroll, and no pixel of the window counts as outside.
+TEST(MouseScalingTest, ClicksLandWhereTheyAreDrawnAtEveryScale) {
+    for (const int dpi : {96, 120, 144, 168, 192, 216, 240, 288}) {
+        SCOPED_TRACE(dpi);
+        AllCharsRig rig;
+        rig.view.layout.monitors = {
+            MonitorInfo{.bounds = {0, 0, 3840, 2160}, .workArea = {0, 0, 3840, 2160}, .dpi = dpi, .primary = true}};
+        rig.open('A');  // eight candidates, six rows
+        const platform::Rect window = rig.desktop.windowRect(rig.popupWindow);
+        for (const platform::Point corner : {platform::Point{window.left, window.top},
+                                             platform::Point{window.right - 1, window.bottom - 1}}) {
+            EXPECT_TRUE(rig.mouseEvent(msg::kRightDown, corner.x, corner.y));
+            rig.mouseEvent(msg::kRightUp, corner.x, corner.y);
+        }
+        for (int row = 0; row < 6; ++row) {
+            rig.click(rig.pointIn(PopupControl::Rows, row * 615 + 307));
+            EXPECT_EQ(rig.popup.selected(), row);
+        }
+        rig.click(rig.pointIn(PopupControl::ArrowDown, 127));
+        EXPECT_EQ(rig.popup.topRow(), 1);
+        rig.click(rig.pointIn(PopupControl::ArrowUp, 127));
+        EXPECT_EQ(rig.popup.topRow(), 0);
+        rig.doubleClick(rig.pointIn(PopupControl::Rows, 5 * 615 + 307));
+        EXPECT_EQ(rig.typed(), u"\u00E3");
+
+        rig.advance(1000);
+        rig.open();  // nine letters in the characters list, seven rows
+        for (int row = 0; row < 7; ++row) {
+            rig.click(rig.pointIn(PopupControl::CharacterList, row * 400 + 200));
+            EXPECT_EQ(rig.screen.gridSel(), row);
+        }
+        EXPECT_TRUE(rig.popup.shown());
+    }
+}
+
 // Outside the popup a press closes it, releasing the trigger keys, and still reaches the
 // application; moves, releases and the horizontal wheel change nothing.
 TEST(MouseOutsideTest, OutsideThePopupOnlyAPressCloses) {
