@@ -1,13 +1,9 @@
-// Reading data files: ANSI decoding, the UTF-16 byte order mark rule, the trailing CR LF.
+// Decoding data files: ANSI decoding, the UTF-16 byte order mark rule, the trailing CR LF.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "charset/text_file.h"
-#include "charset_test_folder.h"
-#include "platform/file_bytes.h"
 #include "platform/sim/code_page.h"
 
 namespace kz {
@@ -41,19 +37,6 @@ TEST(CharsetTextFile, DecodingRules) {
         {Utf16("a\r\n"), "a"},
     };
     for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeTextFile(bytes, kWestern), text) << bytes;
-}
-
-TEST(CharsetTextFileOnDisk, ReadsTheFileEvenUnderAUtf8FolderNameAndAMissingFileIsEmpty) {
-    const testing::DataFolder dir;
-    dir.write("x.dat", Utf16("French{e 00E9}\r\n"));
-    EXPECT_EQ(ReadTextFile(dir.path() / "x.dat", kWestern), "French{e 00E9}");
-    EXPECT_EQ(ReadTextFile(dir.path() / "missing.dat", kWestern), "");
-    EXPECT_EQ(ReadTextFile(dir.path(), kWestern), "");  // a folder is no file
-    EXPECT_FALSE(platform::ReadFileBytes(dir.path() / "missing.dat").has_value());
-    const auto folder = dir.path() / "Zavora é";
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "order.dat", std::ios::binary) << "French;!German";
-    EXPECT_EQ(ReadTextFile(folder / "order.dat", kWestern), "French;!German");
 }
 
 }  // namespace

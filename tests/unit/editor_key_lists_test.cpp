@@ -27,13 +27,6 @@ TEST_F(KeyListsTest, BodyHasAscendingKeysUpperCaseHexAndNoTrailingSeparator) {
     EXPECT_EQ(lists.body(ansi), "! 00A1;;a 00E0FFFF000A;;e 00E90117;;\xC2\xA3 20AC");
 }
 
-TEST_F(KeyListsTest, ReadingABodyLowersKeysAndSkipsRepeatsOfAKeysCharacters) {
-    lists.addBody("E 00E900E8\r\ne 00E800EB;;x;;a 00e1", ansi);
-    // The second e line adds only what the list lacks; "x" is too short to be a line;
-    // lower-case digits read as well.
-    EXPECT_EQ(lists.body(ansi), "a 00E1;;e 00E900E800EB");
-}
-
 // Each operation on "abcd" (or the empty list) at a selection: the list after it and the
 // unit selected then.
 TEST(KeyListOperations, EachOperationLeavesTheListAndTheSelection) {

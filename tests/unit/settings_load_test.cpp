@@ -7,11 +7,24 @@
 #include "settings/running_settings.h"
 #include "settings/setting_access.h"
 #include "settings/startup_load.h"
+#include "settings/trigger.h"
 
 namespace kz {
 namespace {
 
 using platform::Scope;
+
+// The number a text starts with (blanks inside skipped), rounded half to even, and 0 when
+// it does not fit 16 bits.
+TEST(ParseTrigger, RoundsHalvesToEvenAndKeepsOnlySixteenBitValues) {
+    const std::pair<std::string, int> cases[] = {
+        {"3xyz", 3},     {"xyz", 0},       {"", 0},           {"16", 16},         {"2.5", 2},     {"3.5", 4},
+        {"2.51", 3},     {"2.49", 2},      {"-2.5", -2},      {"-0.5", 0},        {"17", 17},     {"-1", -1},
+        {"32767", 32767}, {"-32768", -32768}, {"32768", 0},   {"32767.5", 0},     {"-32769", 0},  {" 1 6x", 16},
+        {"+7", 7},       {"--3", 0},       {".5", 0},         {"1.5.5", 2},       {std::string(400, '9'), 0},
+    };
+    for (const auto& [text, trigger] : cases) EXPECT_EQ(ParseTrigger(text), trigger) << text;
+}
 
 // Each running setting: its default on a fresh system, and the value read when its own
 // section and scope hold it. Flags are on for "Yes" exactly; values in another scope or
