@@ -5,7 +5,6 @@
 namespace kz::options_test {
 namespace {
 
-
 // Rows: the stored order first (names compare without case, the first form wins, names
 // without a body get no row), then the shipped order's other languages as order.dat has
 // them, then the user's own languages enabled. A user value for a shipped name is that
@@ -35,25 +34,6 @@ TEST_F(OptionsTest, TheListFollowsTheStoredOrderThenTheShippedOneThenTheUsersLan
     EXPECT_TRUE(page().editEnabled());
     EXPECT_FALSE(page().deleteEnabled());
     clickRow(4);
-    EXPECT_TRUE(page().deleteEnabled());
-}
-
-TEST_F(OptionsTest, MissingDataFilesLeaveOnlyUserLanguagesEnabledOrNoRowsAndAnEmptyOrder) {
-    std::filesystem::remove(files.path() / "data.dat");
-    page().reloadLanguagesList(false);
-    EXPECT_TRUE(page().rows().empty());  // no language at all: nothing to edit or delete
-    EXPECT_FALSE(page().editEnabled());
-    EXPECT_FALSE(page().deleteEnabled());
-    EXPECT_FALSE(page().selectedRow().has_value());
-    dialog().open();
-    dialog().pressButton(options::kOkButton);
-    EXPECT_EQ(languages(), "") << "no rows: an empty order";
-
-    std::filesystem::remove(files.path() / "order.dat");
-    addUserLanguage("Klingon", "k 0138");
-    addUserLanguage("Vulcan", "v 0176");
-    page().reloadLanguagesList(false);
-    EXPECT_THAT(rowSummary(), ElementsAre("Klingon(user)*", "Vulcan(user)"));
     EXPECT_TRUE(page().deleteEnabled());
 }
 
