@@ -5,16 +5,6 @@
 namespace kz::testing {
 namespace {
 
-// "12345": the group 1234 and the short last group 5; the long line of zeros gives one
-// character U+0000 on the key x.
-TEST_F(EditorTest, AMalformedStoredValueLoadsWhatCanBeRead) {
-    storeLanguage("Junk", "e zz;;;;\xFF 12345;;\xC3\xA9 00E9;;;;x" + std::string(100000, '0'));
-    auto& junk = open("Junk");
-    EXPECT_EQ(junk.keyLists()[0xE9], CandidateList{0x00E9});
-    EXPECT_EQ(junk.keyLists()['x'], CandidateList{0x0000});
-    EXPECT_TRUE(junk.keyLists()['e'].empty());
-}
-
 // Adding a character the key already has shows a message; another key may have it. A
 // character without a record is listed all the same.
 TEST_F(EditorTest, AddingACharacterTheKeyHasShowsTheDuplicateMessage) {
