@@ -101,29 +101,16 @@ TEST_F(CharsetLanguageSet, UserLanguageNamesAreTrimmedProperCaseStrings) {
     EXPECT_EQ(registry.indexesAsked(), 3u);
 }
 
-// The order keeps rank and disabled marks; a blank setting means order.dat.
-TEST_F(CharsetLanguageSet, OrderKeepsRankAndDisabledMarksAndABlankSettingMeansOrderDat) {
-    std::vector<std::string> parsed;
-    for (const auto& entry : ParseLanguageOrder(";French;;!German; Spanish;!")) {
-        parsed.push_back((entry.enabled ? "" : "!") + entry.name);
-    }
-    EXPECT_EQ(parsed, (std::vector<std::string>{"French", "!German", " Spanish", "!"}));
-    EXPECT_EQ(ReadLanguageOrder(store, folder.path(), codePage), "French;German;!Esperanto");
-    setOrder("   ");
-    EXPECT_EQ(ReadLanguageOrder(store, folder.path(), codePage), "French;German;!Esperanto");
-    setOrder("!French;Spanish");
-    EXPECT_EQ(ReadLanguageOrder(store, folder.path(), codePage), "!French;Spanish");
-}
-
 // Enabled languages merge in rank order; a character offered twice keeps its first place;
 // names compare without case; upper-case body keys add to the lower-case entry; a user
-// value replaces the built-in body. No order setting means order.dat.
+// value replaces the built-in body. No order setting, or a blank one, means order.dat.
 TEST_F(CharsetLanguageSet, EnabledLanguagesMergeIntoTheKeyTable) {
     struct Case { const char* order; char key; CandidateList expected; };
     const Case cases[] = {
         {nullptr, 'e', {0xE9, 0xE8, 0xEA, 0xEB}},
         {nullptr, 's', {0xDF}},  // German; Esperanto's ŝ is disabled
         {nullptr, ' ', {u' '}},  // the all-characters placeholder
+        {"   ", 's', {0xDF}},
         {"Esperanto;!German;French", 'c', {0x109, 0xE7}},
         {"Portuguese;French;Spanish;German;Swiss German", 'e', {0xEA, 0xE9, 0xE8, 0xEB}},
         {"Portuguese;French;Spanish;German;Swiss German", 'a', {0xE3, 0xE1, 0xE4}},

@@ -18,12 +18,6 @@ constexpr platform::Rect kWizardRect{200, 150, 703, 540};
 
 class LanguagePickerTest : public OptionsTest {
 protected:
-    platform::WindowHandle openWizard() {
-        const auto wizard = world.addForeignWindow("#32770", "Setup - Kelvra Zavora");
-        world.window(wizard)->visible = true;
-        world.window(wizard)->screenRect = kWizardRect;
-        return wizard;
-    }
     firstrun::LanguagePickerLinks links() {
         return {.store = store, .dataFolder = {files.path(), codePage}, .messageBoxes = boxes,
                 .windows = windows, .view = view};
@@ -74,7 +68,9 @@ TEST_F(LanguagePickerTest, NextWritesTheRowsInOrderWithTheClearedOnesMarked) {
 // window bears the same one, and the wizard comes back when the picker closes, by "Next >"
 // or by the close box, which writes nothing. Started by hand there is no wizard.
 TEST_F(LanguagePickerTest, ThePickerCoversTheWizardWhichComesBackWhenItCloses) {
-    const auto wizard = openWizard();
+    const auto wizard = world.addForeignWindow("#32770", "Setup - Kelvra Zavora");
+    world.window(wizard)->visible = true;
+    world.window(wizard)->screenRect = kWizardRect;
     EXPECT_EQ(picker().wizardTopLeft(), (platform::Point{kWizardRect.left, kWizardRect.top}));
     const auto own = world.addForeignWindow("#32770", "Setup - Kelvra Zavora");
     picker().shown();

@@ -34,8 +34,6 @@ TEST_F(TutorialStepsTest, OpeningRecordsThatTheTutorialWasSeenWithoutUndoingACom
         if (before) settings::Write(rig.store, settings::kTutorial, *before);
         open();
         EXPECT_EQ(progress(), after) << before.value_or("missing");
-        EXPECT_EQ(page().stepNumber, "1");
-        EXPECT_TRUE(page().keyPicture);
         rig.windows.closeTutorial();
     }
 }

@@ -8,24 +8,16 @@ namespace {
 using options::MoveCommand;
 using options::MoveSelectedRows;
 
-// Rows "1" to "5"; `selected` lists the 1-based rows that are selected.
-std::vector<LanguageRow> FiveRows(const std::vector<int>& selected) {
+// Rows "1" to "5" with the 1-based rows `selected` selected, after `presses` moves, as
+// their texts with "*" after a selected row.
+std::string Moved(const std::vector<int>& selected, MoveCommand command, int presses) {
     std::vector<LanguageRow> rows;
     for (int i = 1; i <= 5; ++i) rows.push_back({.text = std::to_string(i)});
     for (int s : selected) rows[static_cast<std::size_t>(s - 1)].selected = true;
-    return rows;
-}
-
-std::string Order(const std::vector<LanguageRow>& rows) {
-    std::string out;
-    for (const LanguageRow& row : rows) out += row.text + (row.selected ? "*" : "");
-    return out;
-}
-
-std::string Moved(const std::vector<int>& selected, MoveCommand command, int presses) {
-    std::vector<LanguageRow> rows = FiveRows(selected);
     for (int i = 0; i < presses; ++i) MoveSelectedRows(rows, command, nullptr);
-    return Order(rows);
+    std::string order;
+    for (const LanguageRow& row : rows) order += row.text + (row.selected ? "*" : "");
+    return order;
 }
 
 // A block of selected rows moves up or down by one, keeping its inner order, and stops at
