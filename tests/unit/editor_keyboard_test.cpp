@@ -19,7 +19,9 @@ TEST(EditorKeyboardLayout, TheLayoutDecidesHashBackslashAndThreeShiftedSymbols) 
         KeyButtons keys = editor::DesignKeyboard();
         editor::AdaptToLayout(keys, c.layout);
         EXPECT_EQ(keys[kKeyHash].visible, c.hash) << c.layout;
-        EXPECT_EQ(keys[kKeyBackslash].place.top == keys[kKeyCloseBracket].place.top, !c.hash) << c.layout;
+        const platform::TwipsBox& after = keys[kKeyCloseBracket].place;  // where "\\" goes without "#"
+        const platform::TwipsBox& backslash = keys[kKeyBackslash].place;
+        EXPECT_EQ(backslash.left == after.left + after.width && backslash.top == after.top, !c.hash) << c.layout;
         EXPECT_EQ(keys[kKey2].shiftedCaption, c.two) << c.layout;
         EXPECT_EQ(keys[kKey3].shiftedCaption, c.three) << c.layout;
         EXPECT_EQ(keys[kKeyQuote].shiftedCaption, c.quote) << c.layout;

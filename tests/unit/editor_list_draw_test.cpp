@@ -60,6 +60,8 @@ TEST_F(EditorListDrawTest, RowsShowTheRecordsFirstCodeAndNameOrTheBareCode) {
     EXPECT_EQ(canvas.findText(u"\u0436")->color, canvas.systemColor(platform::SystemColor::HighlightText));
     EXPECT_EQ(canvas.fills.back().rect, (Rect{0, 27, 221, 53}));
     EXPECT_TRUE(canvas.ellipses.empty());
+    draw({u'\u00C9', u'\u0436'}, false);  // not selected, the unknown second row is shaded
+    EXPECT_EQ(canvas.fills.back().color, platform::kShade);
     for (const bool badge : {true, false}) {
         draw({u'\u0107'}, badge);
         EXPECT_EQ(canvas.ellipses.size(), badge ? 1u : 0u);

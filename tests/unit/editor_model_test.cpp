@@ -73,6 +73,8 @@ TEST_F(EditorTest, ButtonsAndDoubleClicksWorkOnTheSelectedUnit) {
     e.leftListDoubleClick();
     EXPECT_EQ(e.selectedKeyList(), (CandidateList{0x00ED, 0x00E1, 0x00E9}));
     EXPECT_EQ(view.focus.back(), "left");
+    e.selectKey(kKeyE);  // a key's list takes the focus
+    EXPECT_EQ(view.focus.back(), "right");
 }
 
 // Choosing the same type again keeps the left selection, another type starts at its top;
