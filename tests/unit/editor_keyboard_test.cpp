@@ -17,7 +17,7 @@ TEST(EditorKeyboardLayout, TheLayoutDecidesHashBackslashAndThreeShiftedSymbols) 
         KeyButtons keys = editor::DesignKeyboard();
         editor::AdaptToLayout(keys, c.layout);
         EXPECT_EQ(keys[kKeyHash].visible, c.hash) << c.layout;
-        const platform::TwipsBox& after = keys[kKeyCloseBracket].place;  // where "\\" goes without "#"
+        const platform::TwipsBox& after = keys[kKeyCloseBracket].place;  // "\" goes right of it without "#"
         const platform::TwipsBox& backslash = keys[kKeyBackslash].place;
         EXPECT_EQ(backslash.left == after.left + after.width && backslash.top == after.top, !c.hash) << c.layout;
         EXPECT_EQ(keys[kKey2].shiftedCaption, c.two) << c.layout;
