@@ -94,9 +94,6 @@ TEST_F(CharsetLanguageSet, UserLanguageNamesAreTrimmedProperCaseStrings) {
     setUserLanguage("   ", "a 00E1");
     setUserLanguage("élan vital", "a 00E1");
     EXPECT_EQ(UserLanguageNames(registry), "Old Norse;Toki Pona;Élan Vital;");
-    // Per-user values of the same key are somebody else's business.
-    registry.writeString(Scope::PerUser, kUserLanguagesKey, "mine", "a 00E1");
-    EXPECT_EQ(UserLanguageNames(registry), "Old Norse;Toki Pona;Élan Vital;");
 
     // A key deleted while it is read fails at every later index: the list ends there.
     registry.deleteKeyWhileRead(Scope::MachineWide, kUserLanguagesKey, 2);
@@ -104,38 +101,21 @@ TEST_F(CharsetLanguageSet, UserLanguageNamesAreTrimmedProperCaseStrings) {
     EXPECT_EQ(registry.indexesAsked(), 3u);
 }
 
-// The order keeps rank and disabled marks; a blank setting means order.dat.
-TEST_F(CharsetLanguageSet, OrderKeepsRankAndDisabledMarksAndABlankSettingMeansOrderDat) {
-    std::vector<std::string> parsed;
-    for (const auto& entry : ParseLanguageOrder(";French;;!German; Spanish;!")) {
-        parsed.push_back((entry.enabled ? "" : "!") + entry.name);
-    }
-    EXPECT_EQ(parsed, (std::vector<std::string>{"French", "!German", " Spanish", "!"}));
-    EXPECT_EQ(ReadLanguageOrder(store, folder.path(), codePage), "French;German;!Esperanto");
-    setOrder("   ");
-    EXPECT_EQ(ReadLanguageOrder(store, folder.path(), codePage), "French;German;!Esperanto");
-    setOrder("!French;Spanish");
-    EXPECT_EQ(ReadLanguageOrder(store, folder.path(), codePage), "!French;Spanish");
-}
-
 // Enabled languages merge in rank order; a character offered twice keeps its first place;
 // names compare without case; upper-case body keys add to the lower-case entry; a user
-// value replaces the built-in body. No order setting means order.dat.
+// value replaces the built-in body. No order setting, or a blank one, means order.dat.
 TEST_F(CharsetLanguageSet, EnabledLanguagesMergeIntoTheKeyTable) {
     struct Case { const char* order; char key; CandidateList expected; };
     const Case cases[] = {
         {nullptr, 'e', {0xE9, 0xE8, 0xEA, 0xEB}},
         {nullptr, 's', {0xDF}},  // German; Esperanto's ŝ is disabled
-        {nullptr, 'n', {}},      // Spanish is not named
         {nullptr, ' ', {u' '}},  // the all-characters placeholder
+        {"   ", 's', {0xDF}},
         {"Esperanto;!German;French", 'c', {0x109, 0xE7}},
-        {"Esperanto;!German;French", 'a', {}},
         {"Portuguese;French;Spanish;German;Swiss German", 'e', {0xEA, 0xE9, 0xE8, 0xEB}},
         {"Portuguese;French;Spanish;German;Swiss German", 'a', {0xE3, 0xE1, 0xE4}},
-        {"Portuguese;French;Spanish;German;Swiss German", 'u', {0xFC}},
         {"KLINGON;GERMAN", 'o', {0xF6}},
         {"Spanish;French", 'e', {0xE9, 0xE8, 0xEA, 0xEB}},
-        {"Spanish;French", 'E', {}},
         {"Swiss German;Klingon", 'k', {0x138}},  // a user language of its own
         {"French;Klingon", 'e', {0x113}},        // the user's French
     };
@@ -162,29 +142,19 @@ TEST_F(CharsetLanguageSet, EuroSignComesFirstOnKeyFourUnderUkAndUsInternational)
     EXPECT_TRUE(IsEuroLayout("00000809extra"));
     EXPECT_FALSE(IsEuroLayout("0000080"));
     EXPECT_FALSE(IsEuroLayout("00000409"));
-}
 
-// Every build reloads the character table; with no data files at all only the
-// placeholder and the euro remain.
-TEST_F(CharsetLanguageSet, EveryBuildReloadsTheCharacterTableAndNeedsNoDataFiles) {
-    build();
+    // Every build reloads the character table; without data files only the placeholder
+    // and the euro remain.
     ASSERT_NE(characters.find(0x108), nullptr);
-    EXPECT_EQ(characters.find(0x108)->name, "c with circumflex");
-    folder.write("characters.dat", "00e8;00c8;x;1;e with grave");
-    build();
-    EXPECT_EQ(characters.find(0x108), nullptr);
-    EXPECT_NE(characters.find(0xC8), nullptr);
-
     std::filesystem::remove_all(folder.path());
-    keyboard.setLayout(sim::UkLayout());
     const KeyTable table = build();
+    EXPECT_EQ(characters.size(), 0u);
     for (std::size_t key = 0; key < table.size(); ++key) {
         CandidateList expected;
         if (key == ' ') expected = {u' '};
         if (key == '4') expected = {kEuroSign};
         EXPECT_EQ(table[key], expected) << key;
     }
-    EXPECT_EQ(characters.size(), 0u);
 }
 
 }  // namespace

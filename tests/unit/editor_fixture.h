@@ -84,7 +84,7 @@ protected:
 
 // Key indexes of the on-screen keyboard used by the tests.
 enum TestKey : int {
-    kKeyE = 2, kKeyU = 6, kKeyOpenBracket = 10, kKeyCloseBracket = 11, kKeyA = 12, kKeyQuote = 22, kKeyHash = 23,
+    kKeyE = 2, kKeyU = 6, kKeyCloseBracket = 11, kKeyA = 12, kKeyQuote = 22, kKeyHash = 23,
     kKeyBackslash = 24, kKeyC = 27, kKey1 = 35, kKey2 = 36, kKey3 = 37,
 };
 

@@ -28,7 +28,7 @@ protected:
     }
 
     // One entry per code, with its record where the table has one; drawn 221 x 189.
-    void draw(const std::vector<char16_t>& codes, bool badge, int scroll = 0, int selection = -1) {
+    void draw(const std::vector<char16_t>& codes, bool badge, int selection = -1) {
         std::vector<ListEntry> entries;
         for (char16_t code : codes) {
             ListEntry entry{code, std::nullopt};
@@ -39,7 +39,6 @@ protected:
         }
         CharacterList list;
         list.setEntries(std::move(entries));
-        list.setScrollValue(scroll);
         if (selection >= 0) list.setSelection(selection);
         canvas.clear();
         editor::DrawEditorList(canvas, list, table, badge, 221, 189);
@@ -53,7 +52,7 @@ protected:
 // without a record keeps its row, named by its number, with no badge; a code outside the
 // code page has its badge when the setting asks for it.
 TEST_F(EditorListDrawTest, RowsShowTheRecordsFirstCodeAndNameOrTheBareCode) {
-    draw({u'\u00C9', u'\u0436', u'\u00E8'}, true, 0, 1);
+    draw({u'\u00C9', u'\u0436', u'\u00E8'}, true, 1);
     EXPECT_THAT(canvas.textStrings(), ::testing::UnorderedElementsAre(u"\u00E9", u"e with acute", u"\u0436",
                                                                       u"U+0436", u"\u00E8", u"e with grave"));
     EXPECT_EQ(canvas.findText(u"\u00E9")->font, ListCharacterFont());
@@ -61,25 +60,13 @@ TEST_F(EditorListDrawTest, RowsShowTheRecordsFirstCodeAndNameOrTheBareCode) {
     EXPECT_EQ(canvas.findText(u"\u0436")->color, canvas.systemColor(platform::SystemColor::HighlightText));
     EXPECT_EQ(canvas.fills.back().rect, (Rect{0, 27, 221, 53}));
     EXPECT_TRUE(canvas.ellipses.empty());
+    draw({u'\u00C9', u'\u0436'}, false);  // not selected, the unknown second row is shaded
+    EXPECT_EQ(canvas.fills.back().color, platform::kShade);
     for (const bool badge : {true, false}) {
         draw({u'\u0107'}, badge);
         EXPECT_EQ(canvas.ellipses.size(), badge ? 1u : 0u);
         EXPECT_EQ(canvas.findText(u"U") != nullptr, badge);
     }
-}
-
-TEST_F(EditorListDrawTest, SelectionAndShadingFollowTheEntriesWhileTheListScrolls) {
-    std::vector<char16_t> codes;
-    for (int i = 0; i < 10; ++i) codes.push_back(i % 2 == 0 ? u'\u00E9' : u'\u00E8');
-    draw(codes, false, 3, 5);
-    // Seven rows from entry 3: the clearing, then the boxes of entries 3 (odd), 5 (the
-    // selection), 7 and 9 (odd).
-    ASSERT_EQ(canvas.fills.size(), 5u);
-    EXPECT_EQ(canvas.fills[1].color, platform::kShade);
-    EXPECT_EQ(canvas.fills[1].rect, (Rect{0, 0, 221, 27}));
-    EXPECT_EQ(canvas.fills[2].rect, (Rect{0, 53, 221, 80}));
-    EXPECT_EQ(canvas.fills[2].color, canvas.systemColor(platform::SystemColor::Highlight));
-    EXPECT_EQ(canvas.texts.size(), 14u);
 }
 
 }  // namespace

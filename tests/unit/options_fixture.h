@@ -35,11 +35,11 @@ inline constexpr std::string_view kUserLanguagesKey = "Software\\Kelvra\\Zavora\
 // Every value of the program's keys, to tell what a step wrote.
 using StoredValues = std::map<std::string, std::string>;
 
-// Records the calls into the rest of the program, with the store as it was at the two
-// calls whose moment within saving matters.
+// Records the calls into the rest of the program, with the stored order and trigger as
+// they were at the two calls whose moment within saving matters.
 class RecordingProgram final : public options::RunningProgram {
 public:
-    explicit RecordingProgram(std::function<StoredValues()> snapshot) : snapshot_(std::move(snapshot)) {}
+    explicit RecordingProgram(const SettingsStore& store) : store_(store) {}
 
     void setOptionsOpen(bool open) override { optionsOpen = open; }
     void savePopupState() override { calls.push_back("savePopupState"); }
@@ -48,22 +48,22 @@ public:
     bool programEnding() const override { return ending; }
     void rebuildKeyTable() override {
         calls.push_back("rebuildKeyTable");
-        storeAtRebuild = snapshot_();
+        languagesAtRebuild = store_.read(Scope::PerUser, "Zavora", "Languages", "<missing>");
     }
     void clearRecentFunctionKey() override {
         calls.push_back("clearRecentFunctionKey");
-        storeAtClear = snapshot_();
+        triggerAtClear = store_.read(Scope::PerUser, "Zavora", "Trigger", "<missing>");
     }
     void showHelp(std::string_view topic) override { calls.push_back("help " + std::string(topic)); }
 
     bool optionsOpen = false;
     bool ending = false;
     std::vector<std::string> calls;
-    std::optional<StoredValues> storeAtRebuild;
-    std::optional<StoredValues> storeAtClear;
+    std::string languagesAtRebuild;
+    std::string triggerAtClear;
 
 private:
-    std::function<StoredValues()> snapshot_;
+    const SettingsStore& store_;
 };
 
 class RecordingView final : public options::OptionsView {
@@ -144,10 +144,9 @@ protected:
         StoredValues all;
         for (const Scope scope : {Scope::PerUser, Scope::MachineWide}) {
             for (const char* section : {"Zavora", "Zavora\\AllCharactersScreen", "Zavora\\Languages"}) {
-                const std::string path = SettingsStore::keyPath(section);
-                for (const auto& value : registry.values(scope, path)) {
-                    const std::string key = (scope == Scope::PerUser ? "HKCU\\" : "HKLM\\") + path + "\\" + value.name;
-                    all[key] = registry.query(scope, path, value.name)->text;
+                for (const auto& value : registry.values(scope, SettingsStore::keyPath(section))) {
+                    const std::string key = std::to_string(int(scope)) + section + "\\" + value.name;
+                    all[key] = store.read(scope, section, value.name, "");
                 }
             }
         }
@@ -182,7 +181,7 @@ protected:
     RunningSettings running;
     sim::SimInput input;
     sim::ScriptedMessageBoxes boxes;
-    RecordingProgram program{[this] { return snapshot(); }};
+    RecordingProgram program{store};
     RecordingView view;
     ScriptedEditor editor{registry};
 

@@ -1,13 +1,11 @@
-// Reading data files: ANSI decoding, the UTF-16 byte order mark rule, the trailing CR LF.
+// Texts as the program reads them: data files (ANSI decoding, the UTF-16 byte order mark
+// rule, the trailing CR LF) and the [[n]] key-code notation of settings texts.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "charset/key_codes.h"
 #include "charset/text_file.h"
-#include "charset_test_folder.h"
-#include "platform/file_bytes.h"
 #include "platform/sim/code_page.h"
 
 namespace kz {
@@ -43,17 +41,21 @@ TEST(CharsetTextFile, DecodingRules) {
     for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeTextFile(bytes, kWestern), text) << bytes;
 }
 
-TEST(CharsetTextFileOnDisk, ReadsTheFileEvenUnderAUtf8FolderNameAndAMissingFileIsEmpty) {
-    const testing::DataFolder dir;
-    dir.write("x.dat", Utf16("French{e 00E9}\r\n"));
-    EXPECT_EQ(ReadTextFile(dir.path() / "x.dat", kWestern), "French{e 00E9}");
-    EXPECT_EQ(ReadTextFile(dir.path() / "missing.dat", kWestern), "");
-    EXPECT_EQ(ReadTextFile(dir.path(), kWestern), "");  // a folder is no file
-    EXPECT_FALSE(platform::ReadFileBytes(dir.path() / "missing.dat").has_value());
-    const auto folder = dir.path() / "Zavora é";
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "order.dat", std::ios::binary) << "French;!German";
-    EXPECT_EQ(ReadTextFile(folder / "order.dat", kWestern), "French;!German");
+std::string Expand(std::string_view text) { return ExpandKeyCodes(text, kWestern); }
+
+// Numbers become the code page's characters, rounded to the nearest code (halves to
+// even); codes out of range or unreadable give nothing; unpaired brackets stay; a
+// replacement that forms a new pair is expanded in turn, and closing brackets never
+// reopen anything.
+TEST(CharsetKeyCodes, PairsBecomeTheirAnsiCharacters) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"a[[13]]b", "a\rb"}, {"[[128]]", "€"}, {"[[233]][[ 65]]x", "éAx"}, {"plain text", "plain text"},
+        {"x[[0]]y", "xy"}, {"[[300]]", ""}, {"[[-5]]", ""}, {"a[[]]b", "ab"}, {"a[[abc]]b", "ab"},
+        {"[[255.5]]", ""}, {"[[64.6]]", "A"}, {"[[65.5]]", "B"}, {"[[66.5]]", "B"}, {"[[65abc]]", "A"},
+        {"[[0.4]]", ""}, {"[[13", "[[13"}, {"13]]", "13]]"}, {"]][[65", "]][[65"}, {"[[65]]]]", "A]]"},
+        {"[[91]][66]]", "B"}, {"[[[91]]65]]", "65]]"}, {"[[91]][[91]]66]]", "66]]"}, {"[[93]]]", "]]"},
+    };
+    for (const auto& [text, expanded] : cases) EXPECT_EQ(Expand(text), expanded) << text;
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
-// A language's key lists: the body they write and read, and the list operations the
-// editor's buttons make on one key's list.
+// The editor's lists: a language's key lists with the body they write and the operations
+// the buttons make on one key's list, and the scrolling list that shows characters.
 #include <gtest/gtest.h>
 
+#include "editor/character_list.h"
 #include "editor/key_lists.h"
 #include "platform/sim/code_page.h"
 
@@ -25,13 +26,6 @@ TEST_F(KeyListsTest, BodyHasAscendingKeysUpperCaseHexAndNoTrailingSeparator) {
     lists['a'] = {0x00E0, 0xFFFF, 0x000A};
     lists[0xA3] = {0x20AC};  // the shifted "3" of a UK keyboard: £
     EXPECT_EQ(lists.body(ansi), "! 00A1;;a 00E0FFFF000A;;e 00E90117;;\xC2\xA3 20AC");
-}
-
-TEST_F(KeyListsTest, ReadingABodyLowersKeysAndSkipsRepeatsOfAKeysCharacters) {
-    lists.addBody("E 00E900E8\r\ne 00E800EB;;x;;a 00e1", ansi);
-    // The second e line adds only what the list lacks; "x" is too short to be a line;
-    // lower-case digits read as well.
-    EXPECT_EQ(lists.body(ansi), "a 00E1;;e 00E900E800EB");
 }
 
 // Each operation on "abcd" (or the empty list) at a selection: the list after it and the
@@ -65,6 +59,49 @@ TEST(KeyListOperations, EachOperationLeavesTheListAndTheSelection) {
         const std::string trace = "op " + std::to_string(c.op) + " at " + std::to_string(c.at);
         EXPECT_EQ(std::u16string(list.begin(), list.end()), c.after) << trace;
         EXPECT_EQ(selected, c.selected) << trace;
+    }
+}
+
+CharacterList ListOf(std::size_t count) {
+    CharacterList list;
+    list.setEntries(std::vector<ListEntry>(count, ListEntry{u'x', std::nullopt}));
+    return list;
+}
+
+// Seven rows show: the scroll range lets the last entry reach the bottom row, and new
+// entries show from the top. Keys and clicks select and scroll the selection into view,
+// the scroll value stays within its range, and the wheel scrolls three rows up and four
+// down without selecting.
+TEST(EditorCharacterList, KeysClicksAndTheWheelSelectAndScrollWithinTheRange) {
+    enum Op { Scroll, Key, Click, Wheel, Fill };
+    struct Step { Op op; int arg; std::size_t selection; int scroll; };  // and the state after it
+    using enum ListKey;
+    const std::pair<std::size_t, std::vector<Step>> scripts[] = {
+        {10, {{Scroll, 9, 0, 3}, {Scroll, -2, 0, 0}, {Scroll, 2, 0, 2}, {Fill, 12, 0, 0}}},
+        {7, {{Scroll, 1, 0, 0}}},
+        {3, {{Scroll, 1, 0, 0}, {Key, int(PageDown), 2, 0}, {Key, int(PageUp), 0, 0}, {Key, int(Up), 0, 0},
+             {Click, 6 * 400 + 10, 2, 0}}},  // below the last entry: the last
+        {10, {{Click, 5 * 400 + 10, 5, 0}, {Key, int(Down), 6, 0}, {Key, int(Down), 7, 1},
+              {Key, int(PageDown), 9, 3}, {Key, int(PageUp), 2, 2}}},  // 2 lay above the top row
+        {10, {{Scroll, 2, 0, 2}, {Click, 399, 2, 2}, {Click, 1200, 5, 2}}},
+        {0, {{Click, 800, 0, 0}}},
+        {20, {{Scroll, 10, 0, 10}, {Wheel, 120, 0, 7}, {Wheel, 0, 0, 4}, {Wheel, -120, 0, 8},
+              {Wheel, -120, 0, 12}, {Wheel, -120, 0, 13}, {Scroll, 2, 0, 2}, {Wheel, 120, 0, 0}}},
+    };
+    for (const auto& [count, steps] : scripts) {
+        CharacterList list = ListOf(count);
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            const Step& step = steps[i];
+            switch (step.op) {
+                case Scroll: list.setScrollValue(step.arg); break;
+                case Key: list.keyDown(static_cast<ListKey>(step.arg)); break;
+                case Click: list.mouseDown(step.arg); break;
+                case Wheel: list.wheel(step.arg); break;
+                case Fill: list.setEntries(std::vector<ListEntry>(static_cast<std::size_t>(step.arg))); break;
+            }
+            EXPECT_EQ(list.selection(), step.selection) << count << " entries, step " << i;
+            EXPECT_EQ(list.scrollValue(), step.scroll) << count << " entries, step " << i;
+        }
     }
 }
 
