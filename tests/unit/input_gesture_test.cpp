@@ -227,35 +227,6 @@ TEST(MenuMaskTest, AGestureWithAltGrLeavesTheApplicationOutOfMenuMode) {
     }
 }
 
-// With the tutorial open the gesture reports its steps to it: a key without characters
-// step two and a message; the choice is recorded, not typed, though the trigger keys are
-// released all the same; Escape goes back to step one.
-TEST(TutorialTest, TheGestureAdvancesTheStepsAndTheChoiceIsRecordedNotTyped) {
-    InputRig rig;
-    FakeTutorial tutorial;
-    rig.tutorial.set(&tutorial);
-    rig.settings.trigger = 4;  // the tutorial teaches Alt Gr whatever the setting
-    rig.sim.press(vk::kRMenu);
-    rig.sim.tap('Q');
-    EXPECT_EQ(tutorial.step, "2");
-    EXPECT_EQ(tutorial.errors, std::vector<std::string>{"There are no characters associated with that key, 2000"});
-    EXPECT_FALSE(rig.popup.shown());
-    rig.sim.clearLogs();
-    rig.sim.tap('E');
-    EXPECT_EQ(tutorial.step, "3");
-    rig.sim.release(vk::kRMenu);
-    rig.sim.tap('2');
-    EXPECT_EQ(tutorial.step, "4");
-    EXPECT_EQ(tutorial.lastText, u"\u00E8");
-    EXPECT_EQ(tutorial.completions, 1);
-    EXPECT_EQ(rig.typed(), u"");
-    EXPECT_EQ(rig.keyEventsSent().size(), 16u);
-
-    rig.altGrTap('E');
-    rig.sim.tap(vk::kEscape);
-    EXPECT_EQ(tutorial.step, "1");
-}
-
 // The program as zavora.exe runs it, from its start-up on the shipped data files: the
 // hook is in, Alt Gr + E opens the popup, 2 types its second candidate.
 TEST(WholeProgramTest, StartUpThenAGestureTypesACharacter) {
