@@ -49,7 +49,7 @@ enum TextFlags : unsigned {
     kTextNoPrefix = 0x0800,
 };
 
-// The popup's pictures. Their sizes are fixed by the window design; their content is ours
+// The popup's pictures. Their sizes are fixed by the window's layout; their content is ours
 // and each backend paints it to fit the rectangle it is given, sharp at any DPI.
 enum class Picture {
     CornerLeft,         // 17 × 2, top left

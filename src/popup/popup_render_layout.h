@@ -1,5 +1,5 @@
 #pragma once
-// The popup window's design: where each picture, label, line and drawing area sits, in
+// The popup window's layout: where each picture, label, line and drawing area sits, in
 // twips, for the key popup (six or five rows) and for the all-characters screen.
 #include <array>
 

@@ -36,7 +36,7 @@ enum ControlId : int {
     kFirstKey = 1000,
 };
 
-struct ControlDesign {
+struct ControlPlace {
     int id;
     const wchar_t* cls;
     std::string_view text;
@@ -49,7 +49,7 @@ constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
 constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE;
 
 // In tab order.
-constexpr std::array<ControlDesign, 16> kControls{{
+constexpr std::array<ControlPlace, 16> kControls{{
     {kNameCaption, L"STATIC", editor::kNameLabel, kLabel, 0, {4680, 165, 1335, 255}},
     {kNameBox, L"EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, {6120, 120, 3075, 285}},
     // Reaching on to the Shift key's right edge, so no face cuts the sentence short.
@@ -160,18 +160,18 @@ EditLanguageWindow::~EditLanguageWindow() {
 }
 
 void EditLanguageWindow::createControls() {
-    for (const ControlDesign& design : kControls) {
-        const std::wstring text = Widen(design.text);
-        HWND control = controls_.add(window_, ControlSpec{.windowClass = design.cls,
+    for (const ControlPlace& place : kControls) {
+        const std::wstring text = Widen(place.text);
+        HWND control = controls_.add(window_, ControlSpec{.windowClass = place.cls,
                                                           .text = text,
-                                                          .style = design.style,
-                                                          .exStyle = design.exStyle,
-                                                          .box = design.box,
-                                                          .id = design.id});
-        if (design.id == kTypeList) typeList_ = control;
-        if (design.id == kNameBox) nameBox_ = control;
-        if (design.id == kReset) reset_ = control;
-        if (design.id == kCharactersCaption) {  // the lists follow their caption in the tab order
+                                                          .style = place.style,
+                                                          .exStyle = place.exStyle,
+                                                          .box = place.box,
+                                                          .id = place.id});
+        if (place.id == kTypeList) typeList_ = control;
+        if (place.id == kNameBox) nameBox_ = control;
+        if (place.id == kReset) reset_ = control;
+        if (place.id == kCharactersCaption) {  // the lists follow their caption in the tab order
             left_ = makeList(kLeftList, editor::ListSide::Left);
             right_ = makeList(kRightList, editor::ListSide::Right);
         }
