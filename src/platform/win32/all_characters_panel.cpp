@@ -43,17 +43,7 @@ bool IsMouseMessage(UINT message) {
 
 AllCharactersPanel::AllCharactersPanel(HINSTANCE instance, PopupWindow& popup)
     : popup_(popup), instance_(instance) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    if (!GetClassInfoExW(instance, kClassName, &wc)) {
-        wc = WNDCLASSEXW{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = &AllCharactersPanel::WindowProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kClassName;
-        RegisterClassExW(&wc);
-    }
+    RegisterWindowClass(instance, kClassName, &AllCharactersPanel::WindowProc);
     // Hidden until the popup shows the screen; its children are clipped out of its paint.
     CreateWindowExW(WS_EX_NOACTIVATE, kClassName, L"", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0, popup_.handle(),
                     nullptr, instance, this);

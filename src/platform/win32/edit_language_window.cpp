@@ -113,18 +113,7 @@ std::wstring TextOf(HWND control) {
 }  // namespace
 
 EditLanguageWindow::EditLanguageWindow(EditLanguageWindowSetup setup) : s_(setup), fonts_(setup.fonts) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    if (!GetClassInfoExW(s_.instance, kClassName, &wc)) {
-        wc = WNDCLASSEXW{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = &EditLanguageWindow::WindowProc;
-        wc.hInstance = s_.instance;
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kClassName;
-        RegisterClassExW(&wc);
-    }
+    RegisterWindowClass(s_.instance, kClassName, &EditLanguageWindow::WindowProc, 0, DialogFaceBrush());
     dpi_ = s_.owner != nullptr ? DpiOfWindow(s_.owner) : DpiAtPoint(POINT{0, 0});
     const SIZE size = OuterSize(dpi_);
     const POINT at = CentredOver(s_.owner, size);

@@ -22,18 +22,8 @@ HINSTANCE InstanceOf(HWND window) {
 
 EditorCharList::EditorCharList(EditorCharListSetup setup) : s_(std::move(setup)) {
     const HINSTANCE instance = InstanceOf(s_.parent);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    if (!GetClassInfoExW(instance, kClassName, &wc)) {
-        wc = WNDCLASSEXW{};
-        wc.cbSize = sizeof(wc);
-        wc.style = CS_DBLCLKS;  // a double click in a list is Add or Remove
-        wc.lpfnWndProc = &EditorCharList::WindowProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kClassName;
-        RegisterClassExW(&wc);
-    }
+    // a double click in a list is Add or Remove
+    RegisterWindowClass(instance, kClassName, &EditorCharList::WindowProc, CS_DBLCLKS);
     CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER, 0, 0, 0, 0, s_.parent,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(s_.id)), instance, this);
 

@@ -76,14 +76,7 @@ LanguagePickerWindow::~LanguagePickerWindow() {
 }
 
 void LanguagePickerWindow::create(std::optional<platform::Point> topLeft) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &LanguagePickerWindow::WindowProc;
-    wc.hInstance = instance_;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc);  // once per process: this is the "/setup" process's only picker
+    RegisterWindowClass(instance_, kClassName, &LanguagePickerWindow::WindowProc, 0, DialogFaceBrush());
 
     // Made at its place, so that the system gives it the DPI of the wizard's monitor.
     const POINT at = topLeft ? POINT{topLeft->x, topLeft->y} : POINT{0, 0};

@@ -20,18 +20,7 @@ constexpr UINT kNoActivation = SWP_NOACTIVATE | SWP_NOOWNERZORDER;
 }  // namespace
 
 PopupWindow::PopupWindow(HINSTANCE instance, FontCache& fonts) : fonts_(fonts) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    if (!GetClassInfoExW(instance, kClassName, &wc)) {
-        wc = WNDCLASSEXW{};
-        wc.cbSize = sizeof(wc);
-        wc.style = CS_HREDRAW | CS_VREDRAW;
-        wc.lpfnWndProc = &PopupWindow::WindowProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kClassName;
-        RegisterClassExW(&wc);
-    }
+    RegisterWindowClass(instance, kClassName, &PopupWindow::WindowProc, CS_HREDRAW | CS_VREDRAW);
     // Created hidden on the primary monitor; place() moves it and picks up that DPI.
     CreateWindowExW(kExStyle, kClassName, L"", kStyle, 0, 0, 0, 0, nullptr, nullptr, instance, this);
     dpi_ = window_ != nullptr ? DpiOfWindow(window_) : DpiAtPoint(POINT{0, 0});

@@ -141,17 +141,7 @@ void TutorialWindow::destroyWindow() {
 }
 
 bool TutorialWindow::create() {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    if (!GetClassInfoExW(instance_, kClassName, &wc)) {
-        wc = WNDCLASSEXW{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = &TutorialWindow::WindowProc;
-        wc.hInstance = instance_;
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kClassName;
-        RegisterClassExW(&wc);
-    }
+    RegisterWindowClass(instance_, kClassName, &TutorialWindow::WindowProc);
     const std::wstring caption = Widen(app::kCaptionTutorial);
     CreateWindowExW(WS_EX_TOPMOST | WS_EX_CONTROLPARENT, kClassName, caption.c_str(),
                     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,

@@ -26,4 +26,25 @@ LRESULT DispatchToWindowObject(HWND window, UINT message, WPARAM wParam, LPARAM 
     return result;
 }
 
+// The dialog face colour as a class background, for windows that look like dialogs.
+inline HBRUSH DialogFaceBrush() { return reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1); }
+
+// Registers one of the program's window classes, once per process: a window made again
+// finds its class already there. Arrow cursor; a null `background` leaves all painting to
+// the window.
+inline void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, UINT style = 0,
+                                HBRUSH background = nullptr) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (GetClassInfoExW(instance, name, &wc)) return;
+    wc = WNDCLASSEXW{.cbSize = sizeof wc,
+                     .style = style,
+                     .lpfnWndProc = procedure,
+                     .hInstance = instance,
+                     .hCursor = LoadCursorW(nullptr, IDC_ARROW),
+                     .hbrBackground = background,
+                     .lpszClassName = name};
+    RegisterClassExW(&wc);
+}
+
 }  // namespace kz::win32
