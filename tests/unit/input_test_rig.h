@@ -124,7 +124,6 @@ public:
     TutorialLink& tutorial = program.tutorial();
     sim::SimPopupWindows& view = static_cast<sim::SimPopupWindows&>(*program.popupWindows());
     PopupList& popup = program.popup()->popup();
-    MouseHandler& mouse = program.popup()->mouseHandler();
     AllCharacters& screen = program.popup()->screen();
 };
 

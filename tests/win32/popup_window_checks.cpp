@@ -57,9 +57,7 @@ CHECK_CASE(ScrollBarFollowsItsModelBothWays) {
 
     model.setValue(5);  // the program moves it: the thumb follows on sync
     bar.sync();
-    SCROLLINFO info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SIF_ALL;
+    SCROLLINFO info{.cbSize = sizeof(info), .fMask = SIF_ALL};
     GetScrollInfo(bar.handle(), SB_CTL, &info);
     CHECK_EQ(info.nPos, 5);
     CHECK_EQ(info.nMin, 0);

@@ -23,11 +23,7 @@ CHECK_CASE(PressPartsFollowTheArrowsAndTheThumb) {
     for (const auto& [y, part] : cases) CHECK(PartAt(y, 189, 17, 60, 90) == part);
 }
 
-namespace {
-
-LPARAM At(int y) { return MAKELPARAM(8, y); }
-
-}  // namespace
+static LPARAM At(int y) { return MAKELPARAM(8, y); }
 
 CHECK_CASE(PressesStepWithoutModalTrackingAndRepeatsWaitForTheRelease) {
     kz::win32::FontCache fonts;
